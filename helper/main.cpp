@@ -1,0 +1,6 @@
+// Entry of the helper program korvnst.exe.
+#include <windows.h>
+
+int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
+  return 0;
+}
