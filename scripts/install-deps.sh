@@ -4,7 +4,7 @@
 set -euo pipefail
 packages=(
   cmake ninja-build g++ clang libclang-rt-14-dev
-  libgtest-dev libgmock-dev libbenchmark-dev libyaml-cpp-dev
+  libgtest-dev libgmock-dev libbenchmark-dev
   mingw-w64 mingw-w64-tools libwine-dev wine64
   xvfb xdotool imagemagick x11-utils
 )
