@@ -16,8 +16,6 @@ struct RegistryAction {
   std::string Data;       // data template, hex text or bit operation
   std::int16_t ValueKind = 0;  // 0 text, 1 DWORD, 2 binary
   std::int16_t Mode = 0;       // 0 write, 1 delete
-
-  bool operator==(const RegistryAction&) const = default;
 };
 
 enum ValueKind : std::int16_t { KindText = 0, KindDword = 1, KindBinary = 2 };
@@ -51,8 +49,6 @@ struct FunctionRecord {
   std::array<std::uint8_t, 4> Reserved2{};
   std::string Reserved3;
   std::int16_t Reserved4 = 0;
-
-  bool operator==(const FunctionRecord&) const = default;
 };
 
 constexpr int kGroupCaptionRecords = 26;  // one per page number 0..25
@@ -62,8 +58,14 @@ constexpr int kPageFunctionSlots = 101;   // "Korvn2k.idx"
 struct GroupCaptionRecord {
   std::string Title;
   std::array<std::string, kCaptionsPerRecord> Captions{};
-
-  bool operator==(const GroupCaptionRecord&) const = default;
 };
+
+// Field-by-field equality (C++17 has no defaulted comparisons).
+bool operator==(const RegistryAction& a, const RegistryAction& b);
+bool operator==(const FunctionRecord& a, const FunctionRecord& b);
+bool operator==(const GroupCaptionRecord& a, const GroupCaptionRecord& b);
+inline bool operator!=(const RegistryAction& a, const RegistryAction& b) { return !(a == b); }
+inline bool operator!=(const FunctionRecord& a, const FunctionRecord& b) { return !(a == b); }
+inline bool operator!=(const GroupCaptionRecord& a, const GroupCaptionRecord& b) { return !(a == b); }
 
 }  // namespace kv
