@@ -1,0 +1,38 @@
+// Whole-catalogue snapshot (see profile_snapshot.h).
+#include "app/restore/profile_snapshot.h"
+
+#include "app/restore/profile_codec.h"
+#include "app/restore/profile_values.h"
+
+namespace kv {
+
+ProfileTable TakeSnapshot(const Registry& registry, const std::vector<FunctionRecord>& functions, int functionCount,
+                          const std::string& stamp, const SnapshotProgress& progress) {
+  const int n = NormalisedFunctionCount(functionCount);
+  ProfileTable table(ProfileRecordCount(n));
+  int captured = 0;
+  for (int i = 0; i <= n; ++i) {
+    if (progress) progress(i);
+    if (static_cast<std::size_t>(i) >= functions.size()) continue;
+    const FunctionRecord& function = functions[static_cast<std::size_t>(i)];
+    ProfileRecord& record = table[static_cast<std::size_t>(i)];
+    record.Page = function.Page;
+    record.RestartLevel = function.RestartLevel;
+    for (std::size_t d = 0; d < record.Entries.size(); ++d) {
+      const RegistryAction& action = function.OnActions[d];
+      if (action.KeyPath.empty()) continue;
+      std::string data = CaptureEntry(registry, action.KeyPath, action.ValueName, action.ValueKind);
+      if (data.size() > kMaxProfileText) continue;
+      RegistryAction& entry = record.Entries[d];
+      entry.KeyPath = action.KeyPath;
+      entry.ValueName = action.ValueName;
+      entry.ValueKind = action.ValueKind;
+      entry.Data = std::move(data);
+      ++captured;
+    }
+  }
+  table[MarkerRecordIndex(n)] = MakeMarkerRecord(stamp, captured);
+  return table;
+}
+
+}  // namespace kv

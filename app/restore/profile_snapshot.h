@@ -1,0 +1,24 @@
+// Taking a whole snapshot: one profile record per function 0..N from the function's "on" actions,
+// then the empty record and the marker record.
+#pragma once
+
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "app/catalogue/function_record.h"
+#include "app/catalogue/registry.h"
+#include "app/restore/profile_record.h"
+
+namespace kv {
+
+// Called before function i is captured (the scan's progress window moves its bar and repaints).
+using SnapshotProgress = std::function<void(int functionNumber)>;
+
+// `functions` is the catalogue (N + 2 records); missing records count as empty functions.
+// A value whose profile text would not fit the file's 16-bit text length is left out of the profile
+// (empty entry, not counted) instead of being stored cut short, which a restore would write back.
+ProfileTable TakeSnapshot(const Registry& registry, const std::vector<FunctionRecord>& functions, int functionCount,
+                          const std::string& stamp, const SnapshotProgress& progress = nullptr);
+
+}  // namespace kv

@@ -1,0 +1,86 @@
+// Per-kind capture and restore rules of profile entries (see profile_values.h).
+#include "app/restore/profile_values.h"
+
+#include <cstdlib>
+#include <limits>
+
+namespace kv {
+
+namespace {
+
+// Strict signed decimal of the DWORD data, as the capture wrote it.
+bool ParseStoredDword(const std::string& text, std::int32_t* value) {
+  if (text.empty()) return false;
+  std::size_t i = (text[0] == '-' || text[0] == '+') ? 1 : 0;
+  if (i == text.size()) return false;
+  for (std::size_t k = i; k < text.size(); ++k) {
+    if (text[k] < '0' || text[k] > '9') return false;
+  }
+  if (text.size() - i > 11) return false;
+  const long long number = std::strtoll(text.c_str(), nullptr, 10);
+  if (number < std::numeric_limits<std::int32_t>::min() || number > std::numeric_limits<std::int32_t>::max())
+    return false;
+  *value = static_cast<std::int32_t>(number);
+  return true;
+}
+
+}  // namespace
+
+std::string CaptureEntry(const Registry& registry, const std::string& keyPath, const std::string& valueName,
+                         int valueKind) {
+  switch (valueKind) {
+    case KindText:
+      return registry.RegReadString(keyPath, valueName, kMissingText);
+    case KindDword:
+      return std::to_string(registry.RegReadDword(keyPath, valueName, kMissingDword));
+    case KindBinary:
+      return registry.RegReadBinary(keyPath, valueName, kMissingText);
+    default:
+      return std::string();
+  }
+}
+
+bool RestoreEntry(Registry& registry, const RegistryAction& e) {
+  if (e.KeyPath.empty()) return false;
+  switch (e.ValueKind) {
+    case KindText:
+      if (registry.RegReadString(e.KeyPath, e.ValueName, kMissingText) == e.Data) return false;
+      if (e.Data == kMissingText) {
+        registry.RegDelete(e.KeyPath, e.ValueName);
+      } else {
+        registry.RegWriteString(e.KeyPath, e.ValueName, e.Data);
+      }
+      return true;
+    case KindDword: {
+      std::int32_t stored = 0;
+      if (!ParseStoredDword(e.Data, &stored)) return false;
+      if (registry.RegReadDword(e.KeyPath, e.ValueName, kMissingDword) == stored) return false;
+      if (stored == kMissingDword) {
+        registry.RegDelete(e.KeyPath, e.ValueName);
+      } else {
+        registry.RegWriteDword(e.KeyPath, e.ValueName, stored);
+      }
+      return true;
+    }
+    case KindBinary:
+      if (registry.RegReadBinary(e.KeyPath, e.ValueName, kMissingText) == e.Data) return false;
+      if (e.Data == kMissingText) {
+        registry.RegDelete(e.KeyPath, e.ValueName);
+      } else {
+        registry.RegWriteBinary(e.KeyPath, e.ValueName, e.Data);
+      }
+      return true;
+    default:
+      return false;
+  }
+}
+
+bool RestoreRecord(Registry& registry, const ProfileRecord& record) {
+  bool changed = false;
+  for (const RegistryAction& entry : record.Entries) {
+    if (RestoreEntry(registry, entry)) changed = true;
+  }
+  return changed;
+}
+
+}  // namespace kv

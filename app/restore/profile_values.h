@@ -1,0 +1,28 @@
+// How one registry value is captured into a profile entry's text, and how a stored entry is written
+// back. Both the helper's scan and uninstall restore and the main program's restore window use these.
+#pragma once
+
+#include <string>
+
+#include "app/catalogue/function_record.h"
+#include "app/catalogue/registry.h"
+#include "app/restore/profile_record.h"
+
+namespace kv {
+
+// Current data of a value as profile text: kind 0 the text ("NoKey" when absent), kind 1 the signed
+// decimal DWORD ("989898" when absent), kind 2 upper-case hex ("NoKey" when absent, "" when empty);
+// any other kind gives "".
+std::string CaptureEntry(const Registry& registry, const std::string& keyPath, const std::string& valueName,
+                         int valueKind);
+
+// Writes one stored entry back. Unchanged value: nothing happens, false. Stored missing-value
+// marker: the value is deleted (with an empty value name: its whole key), true. Otherwise the data is
+// written, true. Entries with an empty key path, other kinds, and DWORD data that is not a 32-bit
+// decimal number (damaged file) are skipped and give false.
+bool RestoreEntry(Registry& registry, const RegistryAction& entry);
+
+// Restores entries 0, 1, 2 of a record in order; true when any of them changed.
+bool RestoreRecord(Registry& registry, const ProfileRecord& record);
+
+}  // namespace kv

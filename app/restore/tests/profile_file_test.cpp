@@ -1,0 +1,118 @@
+// Whole profile files on disk, and the atomic replacement that keeps the old file when writing fails.
+#include <gtest/gtest.h>
+
+#include <cstdio>
+#include <filesystem>
+
+#include "app/restore/profile_codec.h"
+#include "app/restore/profile_file.h"
+#ifdef _WIN32
+#include "app/restore/win32_file_store.h"
+#endif
+
+namespace kv {
+namespace {
+
+namespace fs = std::filesystem;
+
+#ifdef _WIN32
+using PlatformFileStore = Win32FileStore;
+#else
+using PlatformFileStore = StdioFileStore;
+#endif
+
+// Writes only the first half of the file, then reports a full disk.
+class DiskFullHalfway : public PlatformFileStore {
+ protected:
+  bool WriteChunk(std::FILE* file, const std::uint8_t* data, std::size_t size) override {
+    std::fwrite(data, 1, size / 2, file);
+    return false;
+  }
+};
+
+class ReplaceRefused : public PlatformFileStore {
+ public:
+  bool Replace(const std::string&, const std::string&) override { return false; }
+};
+
+class ProfileFile : public testing::Test {
+ protected:
+  void SetUp() override {
+    dir_ = fs::temp_directory_path() /
+           ("kv-profile-" + std::string(testing::UnitTest::GetInstance()->current_test_info()->name()));
+    fs::remove_all(dir_);
+    fs::create_directories(dir_);
+    path_ = (dir_ / "test.prf").string();
+  }
+  void TearDown() override { fs::remove_all(dir_); }
+
+  static ProfileTable Table(int n, const std::string& stamp) {
+    ProfileTable t(ProfileRecordCount(n));
+    for (auto& r : t) r.Entries[0].Data = std::string(200, 'x');
+    t.back() = MakeMarkerRecord(stamp, n);
+    return t;
+  }
+  std::vector<std::uint8_t> Bytes() {
+    std::vector<std::uint8_t> b;
+    StdioFileStore().ReadAll(path_, &b);
+    return b;
+  }
+  std::size_t FilesInFolder() { return static_cast<std::size_t>(std::distance(fs::directory_iterator(dir_), {})); }
+
+  fs::path dir_;
+  std::string path_;
+  PlatformFileStore files_;
+};
+
+TEST_F(ProfileFile, WriteThenReadGivesTheTableBack) {
+  const ProfileTable table = Table(20, "one");
+  ASSERT_TRUE(WriteProfile(files_, path_, table));
+  EXPECT_EQ(ReadProfile(files_, path_, 20), table);
+  EXPECT_EQ(FilesInFolder(), 1u);
+}
+
+TEST_F(ProfileFile, AShorterNewFileLeavesNoOldBytesBehind) {
+  ASSERT_TRUE(WriteProfile(files_, path_, Table(50, "long")));
+  const ProfileTable shorter = Table(2, "short");
+  ASSERT_TRUE(WriteProfile(files_, path_, shorter));
+  EXPECT_EQ(Bytes(), EncodeProfile(shorter));
+}
+
+TEST_F(ProfileFile, AFailureHalfwayKeepsTheOldFileIntact) {
+  ASSERT_TRUE(WriteProfile(files_, path_, Table(50, "old")));
+  const auto before = Bytes();
+  DiskFullHalfway failing;
+  EXPECT_FALSE(WriteProfile(failing, path_, Table(60, "new")));
+  EXPECT_EQ(Bytes(), before);
+  EXPECT_EQ(FilesInFolder(), 1u) << "the temporary file must be removed";
+  EXPECT_TRUE(IsValidProfile(ReadProfile(files_, path_, 50), 50));
+}
+
+TEST_F(ProfileFile, ARefusedReplacementKeepsTheOldFileAndRemovesTheTemporary) {
+  ASSERT_TRUE(WriteProfile(files_, path_, Table(5, "old")));
+  const auto before = Bytes();
+  ReplaceRefused refusing;
+  EXPECT_FALSE(WriteProfile(refusing, path_, Table(5, "new")));
+  EXPECT_EQ(Bytes(), before);
+  EXPECT_EQ(FilesInFolder(), 1u);
+}
+
+TEST_F(ProfileFile, AFolderThatDoesNotExistFailsWithoutCreatingAnything) {
+  EXPECT_FALSE(WriteProfile(files_, (dir_ / "missing" / "x.prf").string(), Table(1, "s")));
+  EXPECT_EQ(FilesInFolder(), 0u);
+}
+
+TEST_F(ProfileFile, AMissingFileReadsAsAnInvalidEmptyTable) {
+  const ProfileTable read = ReadProfile(files_, (dir_ / "none.prf").string(), 9);
+  EXPECT_EQ(read, ProfileTable(12));
+  EXPECT_FALSE(IsValidProfile(read, 9));
+}
+
+TEST(UndoFile, PathIsTheSystemDirectoryWithOneBackslash) {
+  EXPECT_EQ(UndoFilePath("C:\\WINNT\\system32"), "C:\\WINNT\\system32\\KORVN2K.UND");
+  EXPECT_EQ(UndoFilePath("C:\\WINNT\\system32\\"), "C:\\WINNT\\system32\\KORVN2K.UND");
+  EXPECT_EQ(UndoFilePath(""), "\\KORVN2K.UND");
+}
+
+}  // namespace
+}  // namespace kv
