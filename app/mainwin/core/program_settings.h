@@ -3,11 +3,11 @@
 
 #include <string>
 
+#include "app/catalogue/catalogue.h"
 #include "app/catalogue/registry.h"
 
 namespace kv {
 
-inline constexpr const char* kProductKey = "HKEY_LOCAL_MACHINE\\Software\\Quorbel\\Korvane2k";
 inline constexpr const char* kMainSetKey = "HKEY_CURRENT_USER\\Software\\Quorbel\\Korvane2k\\MainSet";
 inline constexpr const char* kWorkSetKey = "HKEY_CURRENT_USER\\Software\\Quorbel\\Korvane2k\\WorkSet";
 inline constexpr const char* kPasswordKey = "HKEY_LOCAL_MACHINE\\SOFTWARE\\Microsoft\\Windows NT\\CurrentVersion\\Windows";
