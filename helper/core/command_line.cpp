@@ -1,0 +1,75 @@
+// Command-line splitting and dispatch of the helper program (see command_line.h).
+#include "helper/core/command_line.h"
+
+#include "helper/core/text_rules.h"
+
+namespace kv::helper {
+
+namespace {
+
+struct JobSwitch {
+  const char* text;
+  HelperJob job;
+};
+
+constexpr JobSwitch kJobSwitches[] = {
+    {"/LOGOFF", HelperJob::LogOff},
+    {"/REBOOT", HelperJob::Reboot},
+    {"/SHUTDOWN", HelperJob::Shutdown},
+    {"/UNDOSCAN", HelperJob::ProfileScan},
+    {"/TWEAK", HelperJob::StartupCleaning},
+    {"/UNINST", HelperJob::UninstallRestore},
+};
+
+}  // namespace
+
+std::string ArgumentTextOf(const std::string& commandLine) {
+  std::size_t i = 0;
+  if (!commandLine.empty() && commandLine[0] == '"') {
+    const std::size_t close = commandLine.find('"', 1);
+    i = close == std::string::npos ? commandLine.size() : close + 1;
+  }
+  while (i < commandLine.size() && commandLine[i] != ' ' && commandLine[i] != '\t') ++i;
+  while (i < commandLine.size() && (commandLine[i] == ' ' || commandLine[i] == '\t')) ++i;
+  return commandLine.substr(i);
+}
+
+ArgumentTable SplitArguments(const std::string& argumentText) {
+  ArgumentTable fields;
+  std::size_t start = 0;
+  for (std::size_t index = 0; index < kArgumentFields; ++index) {
+    const std::size_t hash = argumentText.find('#', start);
+    fields[index] = UpperCaseAnsi(argumentText.substr(start, hash == std::string::npos ? std::string::npos : hash - start));
+    if (hash == std::string::npos) break;
+    start = hash + 1;
+  }
+  return fields;
+}
+
+HelperJob SelectJob(const std::string& field0) {
+  for (const JobSwitch& s : kJobSwitches) {
+    if (field0 == s.text) return s.job;
+  }
+  return HelperJob::Resident;
+}
+
+JobOptions ReadJobOptions(const ArgumentTable& fields, const std::string& undoFilePath) {
+  JobOptions options;
+  options.ScanOutputPath = undoFilePath;
+  switch (SelectJob(fields[0])) {
+    case HelperJob::ProfileScan:
+      if (!fields[1].empty()) options.ScanOutputPath = fields[1];
+      options.ShowProgress = fields[2] == "PROGRESS";
+      if (!fields[3].empty()) options.OwnerWindow = LeadingDigitsNumber(fields[3]);
+      break;
+    case HelperJob::UninstallRestore:
+      if (!fields[1].empty()) options.UninstallerArguments = fields[1];
+      options.AskBeforeRestore = fields[2] == "ALERT";
+      break;
+    default:
+      break;
+  }
+  return options;
+}
+
+}  // namespace kv::helper

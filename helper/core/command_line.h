@@ -1,0 +1,36 @@
+// The helper's command line: the argument text split at every "#" into a table of six upper-cased
+// fields, the job chosen by field 0, and the job parameters taken from the further fields.
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <string>
+
+namespace kv::helper {
+
+inline constexpr std::size_t kArgumentFields = 6;
+using ArgumentTable = std::array<std::string, kArgumentFields>;
+
+// The argument text of a full process command line: everything after the program name (quoted or
+// not) and the blanks that follow it. Blanks at the end are kept: they belong to the last field.
+std::string ArgumentTextOf(const std::string& commandLine);
+
+// Splits at every "#", upper-cases each field, no trimming. Fields after the sixth are dropped.
+ArgumentTable SplitArguments(const std::string& argumentText);
+
+enum class HelperJob { LogOff, Reboot, Shutdown, ProfileScan, StartupCleaning, UninstallRestore, Resident };
+
+// Dispatch table: exact comparison of field 0; anything else (also "") selects resident mode.
+HelperJob SelectJob(const std::string& field0);
+
+struct JobOptions {
+  std::string ScanOutputPath;        // the undo file path unless field 1 of "/UNDOSCAN" names one
+  bool ShowProgress = false;         // "/UNDOSCAN" field 2 = "PROGRESS"
+  std::uint32_t OwnerWindow = 0;     // "/UNDOSCAN" field 3, leading digits; 0 = none
+  std::string UninstallerArguments;  // "/UNINST" field 1
+  bool AskBeforeRestore = false;     // "/UNINST" field 2 = "ALERT"
+};
+
+JobOptions ReadJobOptions(const ArgumentTable& fields, const std::string& undoFilePath);
+
+}  // namespace kv::helper

@@ -1,0 +1,120 @@
+// Test doubles for the helper's seams: an in-memory file store, an in-memory folder tree with an
+// operation log, and an in-memory registry that accepts the short root names.
+#pragma once
+
+#include <algorithm>
+#include <map>
+#include <string>
+#include <vector>
+
+#include "app/catalogue/memory_registry_store.h"
+#include "app/catalogue/registry.h"
+#include "app/restore/file_store.h"
+#include "helper/core/folder_system.h"
+
+namespace kv::helper::test {
+
+class MemoryFileStore : public FileStore {
+ public:
+  bool Exists(const std::string& path) override { return files.count(path) != 0; }
+  bool ReadAll(const std::string& path, std::vector<std::uint8_t>* bytes) override {
+    auto it = files.find(path);
+    if (it == files.end()) return false;
+    *bytes = it->second;
+    return true;
+  }
+  bool WriteNew(const std::string& path, const std::vector<std::uint8_t>& bytes) override {
+    files[path] = bytes;
+    return true;
+  }
+  bool Replace(const std::string& from, const std::string& to) override {
+    auto it = files.find(from);
+    if (it == files.end()) return false;
+    files[to] = it->second;
+    files.erase(from);
+    return true;
+  }
+  void Remove(const std::string& path) override { files.erase(path); }
+
+  std::map<std::string, std::vector<std::uint8_t>> files;
+};
+
+// Paths are kept without a trailing backslash; a directory is any path with the directory bit.
+class FakeFolders : public FolderSystem {
+ public:
+  void AddDirectory(const std::string& path, std::uint32_t attributes = kAttributeDirectory) {
+    items[Strip(path)] = attributes | kAttributeDirectory;
+  }
+  void AddFile(const std::string& path, std::uint32_t attributes = 0x20) { items[Strip(path)] = attributes; }
+  bool Has(const std::string& path) const { return items.count(Strip(path)) != 0; }
+
+  bool DirectoryExists(const std::string& path) override {
+    auto it = items.find(Strip(path));
+    return it != items.end() && (it->second & kAttributeDirectory);
+  }
+  std::vector<DirectoryEntry> List(const std::string& directory, const std::string& pattern) override {
+    log.push_back("list " + directory + pattern);
+    std::vector<DirectoryEntry> entries;
+    if (!DirectoryExists(directory)) return entries;
+    entries.push_back({".", kAttributeDirectory});
+    entries.push_back({"..", kAttributeDirectory});
+    for (const std::string& child : Children(directory)) {
+      entries.push_back({child.substr(Strip(directory).size() + 1) + listingPadding, items[child]});
+    }
+    return entries;
+  }
+  bool SetNormalAttributes(const std::string& path) override {
+    log.push_back("normal " + path);
+    auto it = items.find(Strip(path));
+    if (it == items.end()) return false;
+    it->second = (it->second & kAttributeDirectory) ? kAttributeDirectory : 0x80;
+    return true;
+  }
+  bool DeleteFile(const std::string& path) override {
+    log.push_back("delete " + path);
+    auto it = items.find(Strip(path));
+    if (it == items.end() || (it->second & (kAttributeDirectory | kAttributeReadOnly))) return false;
+    items.erase(it);
+    return true;
+  }
+  bool RemoveDirectory(const std::string& path) override {
+    log.push_back("rmdir " + path);
+    if (!DirectoryExists(path) || !Children(path).empty()) return false;
+    items.erase(Strip(path));
+    return true;
+  }
+  bool CreateDirectory(const std::string& path) override {
+    log.push_back("mkdir " + path);
+    if (Has(path)) return false;
+    AddDirectory(path);
+    return true;
+  }
+  void PumpMessages() override { ++pumps; }
+
+  std::map<std::string, std::uint32_t> items;  // ordered: listings come out in name order
+  std::vector<std::string> log;
+  std::string listingPadding;  // appended to every listed name (a NUL and blanks, as fixed buffers give)
+  int pumps = 0;
+
+ private:
+  static std::string Strip(std::string path) {
+    while (!path.empty() && path.back() == '\\') path.pop_back();
+    return path;
+  }
+  std::vector<std::string> Children(const std::string& directory) const {
+    const std::string prefix = Strip(directory) + "\\";
+    std::vector<std::string> children;
+    for (const auto& item : items) {
+      if (item.first.rfind(prefix, 0) == 0 && item.first.find('\\', prefix.size()) == std::string::npos)
+        children.push_back(item.first);
+    }
+    return children;
+  }
+};
+
+struct HelperRegistry {
+  MemoryRegistryStore store;
+  Registry registry{store, RootNames::LongAndShort};
+};
+
+}  // namespace kv::helper::test

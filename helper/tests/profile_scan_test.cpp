@@ -1,0 +1,80 @@
+// The profile scan: nothing without a database, the snapshot written with its stamp, and the
+// progress window's calls in order.
+#include <gtest/gtest.h>
+
+#include "app/catalogue/catalogue_file.h"
+#include "app/restore/profile_codec.h"
+#include "helper/core/profile_scan.h"
+#include "helper/tests/fakes.h"
+
+namespace kv::helper {
+namespace {
+
+class RecordingProgress : public ScanProgress {
+ public:
+  void Show(int maximum) override { calls.push_back("show " + std::to_string(maximum)); }
+  void Step(int position) override { calls.push_back("step " + std::to_string(position)); }
+  void Finish() override { calls.push_back("finish"); }
+  std::vector<std::string> calls;
+};
+
+class ProfileScan : public testing::Test {
+ protected:
+  void SetUp() override {
+    std::vector<FunctionRecord> functions(4);
+    functions[1].Page = 9;
+    functions[1].OnActions[0].KeyPath = "HKEY_CURRENT_USER\\Control Panel\\Desktop";
+    functions[1].OnActions[0].ValueName = "MenuShowDelay";
+    functions[1].OnActions[0].ValueKind = KindText;
+    functions[2].OnActions[2].KeyPath = "HKEY_LOCAL_MACHINE\\Software\\T";
+    functions[2].OnActions[2].ValueName = "D";
+    functions[2].OnActions[2].ValueKind = KindDword;
+    files_.files["C:\\K\\Korvn2k.fkt"] = EncodeFunctionFile(functions);
+    r_.registry.RegWriteString("HKEY_CURRENT_USER\\Control Panel\\Desktop", "MenuShowDelay", "400");
+    job_.DatabasePath = "C:\\K\\Korvn2k.fkt";
+    job_.OutputPath = "C:\\S\\KORVN2K.UND";
+    job_.FunctionCount = 2;
+    job_.Stamp = [] { return std::string("Montag, 7. Dez 2026#10:30"); };
+  }
+
+  test::HelperRegistry r_;
+  test::MemoryFileStore files_;
+  ProfileScanJob job_;
+};
+
+TEST_F(ProfileScan, WritesTheSnapshotWithItsMarker) {
+  EXPECT_TRUE(RunProfileScan(r_.registry, files_, job_, nullptr));
+  ASSERT_EQ(files_.files.count(job_.OutputPath), 1u);
+  const ProfileTable table = DecodeProfile(files_.files[job_.OutputPath], 2);
+  EXPECT_TRUE(IsValidProfile(table, 2));
+  EXPECT_EQ(table[1].Page, 9);
+  EXPECT_EQ(table[1].Entries[0].Data, "400");
+  EXPECT_EQ(table[2].Entries[2].Data, "989898");
+  EXPECT_EQ(table[4].Entries[1].KeyPath, "Montag, 7. Dez 2026#10:30");
+  EXPECT_EQ(table[4].Entries[2].KeyPath, "2");
+  EXPECT_EQ(files_.files.size(), 2u) << "no temporary file left";
+}
+
+TEST_F(ProfileScan, ProgressIsShownStepsThroughEveryFunctionAndFinishesAfterWriting) {
+  RecordingProgress progress;
+  EXPECT_TRUE(RunProfileScan(r_.registry, files_, job_, &progress));
+  EXPECT_EQ(progress.calls, (std::vector<std::string>{"show 2", "step 0", "step 1", "step 2", "finish"}));
+}
+
+TEST_F(ProfileScan, AMissingDatabaseShowsNothingAndWritesNothing) {
+  files_.files.erase(job_.DatabasePath);
+  RecordingProgress progress;
+  EXPECT_FALSE(RunProfileScan(r_.registry, files_, job_, &progress));
+  EXPECT_TRUE(progress.calls.empty());
+  EXPECT_TRUE(files_.files.empty());
+}
+
+TEST_F(ProfileScan, ReplacesAnExistingProfileCompletely) {
+  files_.files[job_.OutputPath] = std::vector<std::uint8_t>(100000, 0xAA);
+  EXPECT_TRUE(RunProfileScan(r_.registry, files_, job_, nullptr));
+  EXPECT_LT(files_.files[job_.OutputPath].size(), 1000u);
+  EXPECT_TRUE(IsValidProfile(DecodeProfile(files_.files[job_.OutputPath], 2), 2));
+}
+
+}  // namespace
+}  // namespace kv::helper
