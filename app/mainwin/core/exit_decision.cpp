@@ -1,21 +1,25 @@
-// Exit decision (see exit_decision.h).
+// Exit question (see exit_decision.h).
 #include "app/mainwin/core/exit_decision.h"
 
 namespace kv {
 
-SessionEnd DecideSessionEnd(std::uint32_t restartNeed, const std::vector<ChangeRecordView>& records) {
-  if (restartNeed != 0) {
-    if (restartNeed & 2u) return SessionEnd::Restart;
-    if (restartNeed & 1u) return SessionEnd::LogOff;
-    return SessionEnd::None;
+bool ExitQuestionFor(ExitAction action, ExitQuestion* q) {
+  switch (action) {
+    case ExitAction::Restart:
+      *q = {111, 112, "/REBOOT"};
+      return true;
+    case ExitAction::LogOff:
+      *q = {111, 113, "/LOGOFF"};
+      return true;
+    default:
+      return false;
   }
-  SessionEnd result = SessionEnd::None;
-  for (const ChangeRecordView& r : records) {
-    if (!r.Changed) continue;
-    if (r.Need & 2u) return SessionEnd::Restart;
-    if (r.Need & 1u) result = SessionEnd::LogOff;
-  }
-  return result;
+}
+
+std::string HelperCommandLine(const std::string& systemFolder, const std::string& helperSwitch) {
+  std::string folder = systemFolder;
+  if (!folder.empty() && folder.back() != '\\') folder += '\\';
+  return folder + "KORVNST.EXE " + helperSwitch;
 }
 
 }  // namespace kv

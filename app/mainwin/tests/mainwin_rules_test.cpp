@@ -5,6 +5,7 @@
 #include <map>
 
 #include "app/catalogue/memory_registry_store.h"
+#include "app/engine/function_engine.h"
 #include "app/mainwin/core/exit_decision.h"
 #include "app/mainwin/core/net_menu.h"
 #include "app/mainwin/core/program_settings.h"
@@ -154,17 +155,29 @@ TEST(ScrambleText, RoundTripForEveryPositionRelativeToTheKey) {
   EXPECT_EQ(static_cast<unsigned char>(s[7]), static_cast<unsigned char>('z' - 'B'));
 }
 
-TEST(ExitDecision, NeedWordDecidesAloneElseRecordsRestartWins) {
-  std::vector<ChangeRecordView> none;
-  EXPECT_EQ(DecideSessionEnd(0, none), SessionEnd::None);
-  EXPECT_EQ(DecideSessionEnd(1, none), SessionEnd::LogOff);
-  EXPECT_EQ(DecideSessionEnd(3, none), SessionEnd::Restart);
-  EXPECT_EQ(DecideSessionEnd(4, none), SessionEnd::None);
-  std::vector<ChangeRecordView> recs = {{true, 1}, {false, 2}, {true, 0}};
-  EXPECT_EQ(DecideSessionEnd(0, recs), SessionEnd::LogOff);
-  recs.push_back({true, 2});
-  EXPECT_EQ(DecideSessionEnd(0, recs), SessionEnd::Restart);
-  EXPECT_EQ(DecideSessionEnd(1, recs), SessionEnd::LogOff);  // the need word ignores the records
+TEST(ExitDecision, EngineDecisionLeadsToQuestionAndHelperCommand) {
+  // Two changed functions, log-off first and restart later: the engine's walk decides for a restart.
+  MemoryRegistryStore store;
+  Registry reg(store);
+  Catalogue cat;
+  cat.FktAnzahl = 2;
+  cat.Functions.resize(4);
+  cat.Functions[1].RestartLevel = 0;
+  cat.Functions[2].RestartLevel = 1;
+  FunctionEngine engine(reg, cat);
+  EXPECT_EQ(engine.DecideExit(), ExitAction::None);
+  ExitQuestion q{};
+  EXPECT_FALSE(ExitQuestionFor(engine.DecideExit(), &q));
+  engine.RecordFunctionChange(1, true);
+  ASSERT_TRUE(ExitQuestionFor(engine.DecideExit(), &q));
+  EXPECT_EQ(q.MessageText, 113);
+  EXPECT_EQ(q.Switch, "/LOGOFF");
+  engine.RecordFunctionChange(2, true);
+  ASSERT_TRUE(ExitQuestionFor(engine.DecideExit(), &q));
+  EXPECT_EQ(q.TitleText, 111);
+  EXPECT_EQ(q.MessageText, 112);
+  EXPECT_EQ(HelperCommandLine("C:\\windows\\system32\\", q.Switch), "C:\\windows\\system32\\KORVNST.EXE /REBOOT");
+  EXPECT_EQ(HelperCommandLine("C:\\x", "/LOGOFF"), "C:\\x\\KORVNST.EXE /LOGOFF");
   EXPECT_TRUE(AsksAtExit(ExitCause::UserClose));
   EXPECT_FALSE(AsksAtExit(ExitCause::WindowsEnding));
   EXPECT_FALSE(AsksAtExit(ExitCause::TaskManager));

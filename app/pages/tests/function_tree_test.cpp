@@ -267,3 +267,27 @@ TEST(PageLayouts, FixedRuleTabsAndPagesWithoutTrees) {
 
 }  // namespace
 }  // namespace kv
+
+#include "app/pages/core/tab_strip_model.h"
+
+namespace kv {
+namespace {
+
+TEST(TabStripModel, CurrentTabAndHitTest) {
+  TabStripModel m;
+  m.Captions() = {"General", "Display", "Mouse"};
+  auto measure = [](const std::string& s) { return static_cast<int>(s.size()) * 7; };
+  EXPECT_FALSE(m.SetTab(0));  // already current
+  EXPECT_TRUE(m.SetTab(2));
+  EXPECT_FALSE(m.SetTab(3));
+  EXPECT_FALSE(m.SetTab(-1));
+  EXPECT_EQ(m.Tab(), 2);
+  std::vector<TabRect> r = m.Layout(24, measure);
+  ASSERT_EQ(r.size(), 3u);
+  EXPECT_EQ(m.HitTest(r[1].Left + 1, 10, 24, measure), 1);
+  EXPECT_EQ(m.HitTest(r[2].Right + 5, 10, 24, measure), -1);
+  EXPECT_EQ(m.HitTest(r[0].Left + 1, 30, 24, measure), -1);
+}
+
+}  // namespace
+}  // namespace kv
