@@ -1,0 +1,161 @@
+// Validation messages of the catalogue checker, each on a small bad source.
+#include "tools/kvcat/source_checker.h"
+
+#include <gtest/gtest.h>
+
+#include "tools/kvcat/source_parser.h"
+
+namespace kvcat {
+namespace {
+
+// A valid on/off function 1 on page 2 group 1, with the page's captions; `extra` lines are appended
+// to the function (line 19 onwards), `tail` after everything (line numbers are stated per test).
+std::string Source(const std::string& extra = "", const std::string& tail = "") {
+  return "[page 2]\n"                                                   // 1
+         "group1.en = Effects\n"                                        // 2
+         "group1.de = Effekte\n"                                        // 3
+         "[function 1]\n"                                               // 4
+         "page = 2\n"                                                   // 5
+         "group = 1\n"                                                  // 6
+         "os = 2\n"                                                     // 7
+         "caption.en = Animate\n"                                       // 8
+         "caption.de = Animieren\n"                                     // 9
+         "help.en = Animation#Body\n"                                   // 10
+         "help.de = Animation#Text\n"                                   // 11
+         "state.key = HKEY_CURRENT_USER\\Control Panel\\Desktop\n"      // 12
+         "state.value = X\n"                                            // 13
+         "state.on = 1\n"                                               // 14
+         "on1.key = HKEY_CURRENT_USER\\Control Panel\\Desktop\n"        // 15
+         "on1.value = X\n"                                              // 16
+         "off1.key = HKEY_CURRENT_USER\\Control Panel\\Desktop\n"       // 17
+         "off1.value = X\n"                                             // 18
+         + extra + tail;
+}
+
+std::vector<std::string> Check(const std::string& text, CheckOptions options = {}) {
+  CatalogueSource source;
+  Diagnostics diagnostics;
+  ParseSource("t.kvf", text, source, diagnostics);
+  const Diagnostics found = CheckSource(source, options);
+  diagnostics.insert(diagnostics.end(), found.begin(), found.end());
+  std::vector<std::string> out;
+  for (const Diagnostic& d : diagnostics) out.push_back(FormatDiagnostic(d));
+  return out;
+}
+
+using Messages = std::vector<std::string>;
+
+TEST(SourceChecker, AcceptsAValidSource) { EXPECT_EQ(Check(Source()), Messages{}); }
+
+TEST(SourceChecker, UnknownPageNumber) {
+  EXPECT_EQ(Check(Source("", "[function 2]\ncaption.en = A\ncaption.de = B\npage = 7\n")),
+            Messages{"t.kvf:22: page: unknown page number 7"});
+  EXPECT_EQ(Check(Source("", "[function 2]\ncaption.en = A\ncaption.de = B\n")),
+            Messages{"t.kvf:19: page: unknown page number 0"});
+}
+
+TEST(SourceChecker, GroupWithoutCaption) {
+  EXPECT_EQ(Check(Source("", "[function 2]\ncaption.en = A\ncaption.de = B\npage = 2\ngroup = 3\n")),
+            (Messages{"t.kvf:23: group: group 3 of page 2 has no English caption ([page 2] group3.en)",
+                      "t.kvf:23: group: group 3 of page 2 has no German caption ([page 2] group3.de)"}));
+  // Compiling one language needs only that language's caption.
+  EXPECT_EQ(Check(Source("", "[page 5]\ngroup1.de = Nur deutsch\n"
+                             "[function 2]\ncaption.en = A\ncaption.de = B\npage = 5\ngroup = 1\n"),
+                  {false, Language::German}),
+            Messages{});
+  EXPECT_EQ(Check(Source("group = 9\n").replace(Source().find("group = 1"), 10, "")),
+            Messages{"t.kvf:18: group: group must be 1 to 8 (is 9)"});
+}
+
+TEST(SourceChecker, SlotPointingAtAnEmptyFunction) {
+  EXPECT_EQ(Check(Source("", "[slots]\n70 = 1\n71 = 44\n")),
+            Messages{"t.kvf:21: 71: slot 71 points at function 44, which is empty"});
+  EXPECT_EQ(Check(Source("", "[function 9]\n[slots]\n80 = 9\n")),
+            (Messages{"t.kvf:19: caption.en: function has no caption", "t.kvf:19: page: unknown page number 0",
+                      "t.kvf:21: 80: slot 80 points at function 9, which is empty"}));
+}
+
+TEST(SourceChecker, SlotsOfTheToolPagesNeedTheRightPageAndKind) {
+  EXPECT_EQ(Check(Source("", "[slots]\n0 = 1\n")),
+            (Messages{"t.kvf:20: 0: slot 0 expects a function of page 4; function 1 is on page 2",
+                      "t.kvf:20: 0: slot 0 expects input 2; function 1 has input 0"}));
+  EXPECT_EQ(Check(Source("", "[slots]\n101 = 1\n5 = x\n")),
+            (Messages{"t.kvf:20: 101: slot number must be 0 to 100", "t.kvf:21: 5: 'x' is not a function number"}));
+}
+
+TEST(SourceChecker, KeyPathWithAnUnknownRootName) {
+  const Messages found = Check(Source("on2.key = HKCU\\Software\\X\noff2.key = HKEY_LOCAL_MACHINE\n"
+                                      "on3.key = hkey_current_user\\Software\n"));
+  EXPECT_EQ(found, (Messages{"t.kvf:19: on2.key: unknown root name 'HKCU'",
+                             "t.kvf:21: on3.key: unknown root name 'hkey_current_user'",
+                             "t.kvf:20: off2.key: key path 'HKEY_LOCAL_MACHINE' has no root name followed by '\\'"}));
+  EXPECT_EQ(Check(Source("", "state.key = HKEY_USER\\.DEFAULT\n")),
+            Messages{"t.kvf:19: state.key: field given twice in one section (first on line 12)"});
+}
+
+TEST(SourceChecker, ValueKindAndModeOutOfRange) {
+  EXPECT_EQ(Check(Source("state.kind = 3\non1.kind = -1\noff1.mode = 2\n")),
+            (Messages{"t.kvf:19: state.kind: value kind out of range (0 text, 1 DWORD, 2 binary) (is 3)",
+                      "t.kvf:20: on1.kind: value kind out of range (0 text, 1 DWORD, 2 binary) (is -1)",
+                      "t.kvf:21: off1.mode: mode out of range (0 write, 1 delete) (is 2)"}));
+}
+
+TEST(SourceChecker, InputKindOutsideZeroToTwo) {
+  EXPECT_EQ(Check(Source("input = 3\n")),
+            Messages{"t.kvf:19: input: input must be 0 (on/off), 1 (text) or 2 (number) (is 3)"});
+  EXPECT_EQ(Check(Source("os = 2\n")), Messages{"t.kvf:19: os: field given twice in one section (first on line 7)"});
+}
+
+TEST(SourceChecker, BitOperationOnANonBinaryAction) {
+  EXPECT_EQ(Check(Source("on1.data = %BITSET%3/8\noff1.data = %bitdel%3\noff1.kind = 2\n")),
+            Messages{"t.kvf:19: on1.data: %BITSET%/%BITDEL% needs a binary action (on1.kind = 2)"});
+  EXPECT_EQ(Check(Source("state.kind = 1\n").replace(Source().find("state.on = 1"), 12, "state.on = %BIT%4")),
+            Messages{"t.kvf:14: state.on: a %BIT% test needs a binary state value (state.kind = 2)"});
+}
+
+TEST(SourceChecker, TextsTooLongOrNotInCodePage1252) {
+  const std::string longText(65536, 'x');
+  EXPECT_EQ(Check(Source("prompt.en = " + longText + "\nprompt.de = " + longText.substr(1) + "\n")),
+            Messages{"t.kvf:19: prompt.en: text is 65536 bytes; at most 65535 fit"});
+  // Two-byte UTF-8 characters count once each in code page 1252.
+  std::string umlauts;
+  for (int i = 0; i < 65535; ++i) umlauts += "\xC3\xA4";
+  EXPECT_EQ(Check(Source("prompt.en = " + umlauts + "\nprompt.de = " + umlauts + "\n")), Messages{});
+  EXPECT_EQ(Check(Source("unit.en = \" \xE2\x86\x92\"\nunit.de = \" \xCE\xBC" "s\"\n")),
+            (Messages{"t.kvf:19: unit.en: character U+2192 cannot be written in code page 1252",
+                      "t.kvf:20: unit.de: character U+03BC cannot be written in code page 1252"}));
+}
+
+TEST(SourceChecker, DuplicateFunctionNumbersAcrossFiles) {
+  CatalogueSource source;
+  Diagnostics diagnostics;
+  ParseSource("a.kvf", Source(), source, diagnostics);
+  ParseSource("b.kvf", "\n[function 1]\npage = 2\ngroup = 1\ncaption.en = A\ncaption.de = B\n", source, diagnostics);
+  const Diagnostics found = CheckSource(source, {});
+  ASSERT_EQ(found.size(), 1u);
+  EXPECT_EQ(FormatDiagnostic(found[0]), "b.kvf:2: function: duplicate function number 1 (first at a.kvf:4)");
+}
+
+TEST(SourceChecker, MissingGermanOrEnglishText) {
+  const std::string noGermanHelp = Source().replace(Source().find("help.de"), 24, "help.de =");
+  EXPECT_EQ(Check(noGermanHelp), Messages{"t.kvf:10: help.de: missing German help text (the English one is given)"});
+  EXPECT_EQ(Check(noGermanHelp, {false, Language::English}), Messages{});
+  EXPECT_EQ(Check(noGermanHelp, {false, Language::German}),
+            Messages{"t.kvf:10: help.de: missing German help text (the English one is given)"});
+  EXPECT_EQ(Check(Source("unit.de = \" ms\"\n", "[page 3]\ngroup2.en = Paths\n")),
+            (Messages{"t.kvf:19: unit.en: missing English unit text (the German one is given)",
+                      "t.kvf:21: group2.de: missing German group caption (the English one is given)"}));
+}
+
+TEST(SourceChecker, UnknownFieldsAndBadNumbers) {
+  EXPECT_EQ(Check(Source("colour = red\ncaption.fr = x\nnumber.max = 40000\nnumber.min = 1.5\n",
+                         "[page 2]\n")),
+            (Messages{"t.kvf:23: page: duplicate page 2 (first at t.kvf:1)",
+                      "t.kvf:19: colour: unknown field", "t.kvf:20: caption.fr: unknown field",
+                      "t.kvf:21: number.max: '40000' is not a number from -32768 to 32767",
+                      "t.kvf:22: number.min: '1.5' is not a number from -32768 to 32767"}));
+  EXPECT_EQ(Check(Source("on3.value = X\n")), Messages{"t.kvf:19: on3.value: action has no on3.key and is never used"});
+}
+
+}  // namespace
+}  // namespace kvcat
