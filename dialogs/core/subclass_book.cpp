@@ -13,18 +13,18 @@ std::string SubclassBook::ClientName(WindowId window, std::uint32_t message, std
 }
 
 PropValue SubclassBook::PreviousProcedure(WindowId window) {
-  return ops_.GetProp(window, ProcedureName(window));
+  return ops_.ReadProp(window, ProcedureName(window));
 }
 
 std::int32_t SubclassBook::AttachmentCount(WindowId window) {
-  return static_cast<std::int32_t>(ops_.GetProp(window, WindowCountName(window)));
+  return static_cast<std::int32_t>(ops_.ReadProp(window, WindowCountName(window)));
 }
 
 std::vector<PropValue> SubclassBook::Clients(WindowId window, std::uint32_t message) {
   std::vector<PropValue> clients;
-  auto count = static_cast<std::int32_t>(ops_.GetProp(window, MessageCountName(window, message)));
+  auto count = static_cast<std::int32_t>(ops_.ReadProp(window, MessageCountName(window, message)));
   for (std::int32_t n = 1; n <= count; ++n) {
-    clients.push_back(ops_.GetProp(window, ClientName(window, message, n)));
+    clients.push_back(ops_.ReadProp(window, ClientName(window, message, n)));
   }
   return clients;
 }
@@ -38,16 +38,16 @@ ServiceError SubclassBook::Attach(WindowId window, std::uint32_t message, PropVa
   }
   std::int32_t attachments = AttachmentCount(window);
   if (attachments > 0) {
-    ops_.SetProp(window, WindowCountName(window), attachments + 1);
+    ops_.WriteProp(window, WindowCountName(window), attachments + 1);
   } else {
     PropValue previous = ops_.InstallProcedure(window);
     if (previous == 0) return ServiceError::CantSubclass;
-    ops_.SetProp(window, ProcedureName(window), previous);
-    ops_.SetProp(window, WindowCountName(window), 1);
+    ops_.WriteProp(window, ProcedureName(window), previous);
+    ops_.WriteProp(window, WindowCountName(window), 1);
   }
-  auto count = static_cast<std::int32_t>(ops_.GetProp(window, MessageCountName(window, message))) + 1;
-  ops_.SetProp(window, MessageCountName(window, message), count);
-  ops_.SetProp(window, ClientName(window, message, count), client);
+  auto count = static_cast<std::int32_t>(ops_.ReadProp(window, MessageCountName(window, message))) + 1;
+  ops_.WriteProp(window, MessageCountName(window, message), count);
+  ops_.WriteProp(window, ClientName(window, message, count), client);
   return ServiceError::None;
 }
 
@@ -59,22 +59,22 @@ void SubclassBook::Detach(WindowId window, std::uint32_t message, PropValue clie
   clients.erase(clients.begin() + static_cast<std::ptrdiff_t>(at));
   // Close the gap: renumber the clients after the removed one, drop the last name.
   for (std::size_t i = at; i < clients.size(); ++i) {
-    ops_.SetProp(window, ClientName(window, message, static_cast<std::int32_t>(i + 1)), clients[i]);
+    ops_.WriteProp(window, ClientName(window, message, static_cast<std::int32_t>(i + 1)), clients[i]);
   }
-  ops_.RemoveProp(window, ClientName(window, message, static_cast<std::int32_t>(clients.size() + 1)));
+  ops_.DropProp(window, ClientName(window, message, static_cast<std::int32_t>(clients.size() + 1)));
   if (clients.empty()) {
-    ops_.RemoveProp(window, MessageCountName(window, message));
+    ops_.DropProp(window, MessageCountName(window, message));
   } else {
-    ops_.SetProp(window, MessageCountName(window, message), static_cast<PropValue>(clients.size()));
+    ops_.WriteProp(window, MessageCountName(window, message), static_cast<PropValue>(clients.size()));
   }
   std::int32_t attachments = AttachmentCount(window) - 1;
   if (attachments > 0) {
-    ops_.SetProp(window, WindowCountName(window), attachments);
+    ops_.WriteProp(window, WindowCountName(window), attachments);
     return;
   }
   ops_.RestoreProcedure(window, PreviousProcedure(window));
-  ops_.RemoveProp(window, ProcedureName(window));
-  ops_.RemoveProp(window, WindowCountName(window));
+  ops_.DropProp(window, ProcedureName(window));
+  ops_.DropProp(window, WindowCountName(window));
 }
 
 std::intptr_t SubclassBook::Dispatch(WindowId window, std::uint32_t message, DispatchOps& dispatch) {

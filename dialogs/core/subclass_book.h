@@ -26,9 +26,9 @@ class WindowOps {
   // Installs the library's procedure; returns the previous one, 0 on failure.
   virtual PropValue InstallProcedure(WindowId window) = 0;
   virtual void RestoreProcedure(WindowId window, PropValue previous) = 0;
-  virtual PropValue GetProp(WindowId window, const std::string& name) = 0;
-  virtual void SetProp(WindowId window, const std::string& name, PropValue value) = 0;
-  virtual void RemoveProp(WindowId window, const std::string& name) = 0;
+  virtual PropValue ReadProp(WindowId window, const std::string& name) = 0;
+  virtual void WriteProp(WindowId window, const std::string& name, PropValue value) = 0;
+  virtual void DropProp(WindowId window, const std::string& name) = 0;
 };
 
 // Client of one dispatch: what it answers for MsgResponse and its WindowProc.

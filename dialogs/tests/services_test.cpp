@@ -29,12 +29,12 @@ class FakeWindows : public WindowOps {
     return old;
   }
   void RestoreProcedure(WindowId w, PropValue previous) override { procedure[w] = previous; }
-  PropValue GetProp(WindowId w, const std::string& n) override {
+  PropValue ReadProp(WindowId w, const std::string& n) override {
     auto it = props[w].find(n);
     return it == props[w].end() ? 0 : it->second;
   }
-  void SetProp(WindowId w, const std::string& n, PropValue v) override { props[w][n] = v; }
-  void RemoveProp(WindowId w, const std::string& n) override { props[w].erase(n); }
+  void WriteProp(WindowId w, const std::string& n, PropValue v) override { props[w][n] = v; }
+  void DropProp(WindowId w, const std::string& n) override { props[w].erase(n); }
 };
 
 class RecordingDispatch : public DispatchOps {
@@ -86,7 +86,7 @@ TEST(SubclassBook, DetachClosesGapsAndLastDetachRestoresProcedure) {
 
   book.Detach(2, 15, 12);
   EXPECT_EQ(book.Clients(2, 15), (std::vector<PropValue>{11, 13}));
-  EXPECT_EQ(w.GetProp(2, "2#15#3"), 0);
+  EXPECT_EQ(w.ReadProp(2, "2#15#3"), 0);
   book.Detach(2, 15, 99);  // not attached: nothing happens
   EXPECT_EQ(book.AttachmentCount(2), 3);
   book.Detach(2, 15, 11);

@@ -1,0 +1,153 @@
+// Test helpers acting on dialogs as a user would (see dialog_driver.h).
+#include "dialog_driver.h"
+
+#include <cstdio>
+#include <vector>
+
+namespace kvdlg::test {
+
+HWND FindDialog() {
+  HWND window = FindWindowA(nullptr, "KORVNMSGWINOW");
+  DWORD process = 0;
+  if (window != nullptr) GetWindowThreadProcessId(window, &process);
+  return window != nullptr && process == GetCurrentProcessId() && IsWindowVisible(window) ? window : nullptr;
+}
+
+DialogDriver::DialogDriver(std::function<void(HWND)> action)
+    : thread_([this, action] {
+        HWND dialog = nullptr;
+        for (int i = 0; i < 200 && dialog == nullptr; ++i) {
+          Sleep(50);
+          dialog = FindDialog();
+        }
+        if (dialog == nullptr) return;
+        Sleep(150);  // let it finish painting
+        action(dialog);
+        acted_ = true;
+        for (int i = 0; i < 160 && IsWindow(dialog); ++i) Sleep(50);
+        if (IsWindow(dialog)) {
+          forced_ = true;
+          PostMessageA(dialog, WM_COMMAND, IDCANCEL, 0);
+        }
+      }) {}
+
+DialogDriver::~DialogDriver() {
+  if (thread_.joinable()) thread_.join();
+}
+
+RECT WindowRectOf(HWND window) {
+  RECT r{};
+  GetWindowRect(window, &r);
+  return r;
+}
+
+void ClickControl(HWND control) {
+  RECT r = WindowRectOf(control);
+  int x = (r.left + r.right) / 2;
+  int y = (r.top + r.bottom) / 2;
+  int width = GetSystemMetrics(SM_CXSCREEN) - 1;
+  int height = GetSystemMetrics(SM_CYSCREEN) - 1;
+  INPUT inputs[3] = {};
+  for (INPUT& in : inputs) {
+    in.type = INPUT_MOUSE;
+    in.mi.dx = x * 65535 / width;
+    in.mi.dy = y * 65535 / height;
+  }
+  inputs[0].mi.dwFlags = MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE;
+  inputs[1].mi.dwFlags = MOUSEEVENTF_LEFTDOWN | MOUSEEVENTF_ABSOLUTE;
+  inputs[2].mi.dwFlags = MOUSEEVENTF_LEFTUP | MOUSEEVENTF_ABSOLUTE;
+  SendInput(1, &inputs[0], sizeof(INPUT));
+  Sleep(60);
+  SendInput(2, &inputs[1], sizeof(INPUT));
+}
+
+void PressKey(WORD virtualKey, bool alt) {
+  std::vector<INPUT> inputs;
+  auto key = [&](WORD vk, bool up) {
+    INPUT in{};
+    in.type = INPUT_KEYBOARD;
+    in.ki.wVk = vk;
+    in.ki.dwFlags = up ? KEYEVENTF_KEYUP : 0;
+    inputs.push_back(in);
+  };
+  if (alt) key(VK_MENU, false);
+  key(virtualKey, false);
+  key(virtualKey, true);
+  if (alt) key(VK_MENU, true);
+  SendInput(static_cast<UINT>(inputs.size()), inputs.data(), sizeof(INPUT));
+}
+
+std::string ControlText(HWND dialog, int id) {
+  char text[1024] = {};
+  GetDlgItemTextA(dialog, id, text, sizeof(text));
+  return text;
+}
+
+void SetLanguage(DWORD language) {
+  HKEY key = nullptr;
+  if (RegCreateKeyExA(HKEY_LOCAL_MACHINE, "Software\\Quorbel\\Korvane2k", 0, nullptr, 0, KEY_SET_VALUE, nullptr, &key,
+                      nullptr) == ERROR_SUCCESS) {
+    RegSetValueExA(key, "Language", 0, REG_DWORD, reinterpret_cast<const BYTE*>(&language), sizeof(language));
+    RegCloseKey(key);
+  }
+}
+
+std::string SaveScreenshot(const std::string& name) {
+  char build[MAX_PATH] = {};
+  if (GetEnvironmentVariableA("KV_BUILD_DIR", build, MAX_PATH) == 0) return {};
+  std::string folder = std::string("Z:") + build + "/artifacts";
+  CreateDirectoryA(folder.c_str(), nullptr);
+  folder += "/dialogs";
+  CreateDirectoryA(folder.c_str(), nullptr);
+  std::string path = folder + "/" + name + ".bmp";
+
+  int width = GetSystemMetrics(SM_CXSCREEN);
+  int height = GetSystemMetrics(SM_CYSCREEN);
+  HDC screen = GetDC(nullptr);
+  HDC memory = CreateCompatibleDC(screen);
+  BITMAPINFO info{};
+  info.bmiHeader.biSize = sizeof(info.bmiHeader);
+  info.bmiHeader.biWidth = width;
+  info.bmiHeader.biHeight = height;
+  info.bmiHeader.biPlanes = 1;
+  info.bmiHeader.biBitCount = 24;
+  info.bmiHeader.biCompression = BI_RGB;
+  void* bits = nullptr;
+  HBITMAP bitmap = CreateDIBSection(screen, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
+  HGDIOBJ old = SelectObject(memory, bitmap);
+  BitBlt(memory, 0, 0, width, height, screen, 0, 0, SRCCOPY);
+  GdiFlush();
+  DWORD stride = ((static_cast<DWORD>(width) * 3 + 3) & ~3u);
+  DWORD imageSize = stride * static_cast<DWORD>(height);
+  BITMAPFILEHEADER file{};
+  file.bfType = 0x4D42;
+  file.bfOffBits = sizeof(file) + sizeof(info.bmiHeader);
+  file.bfSize = file.bfOffBits + imageSize;
+  bool ok = false;
+  if (FILE* out = std::fopen(path.c_str(), "wb")) {
+    ok = std::fwrite(&file, sizeof(file), 1, out) == 1 && std::fwrite(&info.bmiHeader, sizeof(info.bmiHeader), 1, out) == 1 &&
+         std::fwrite(bits, imageSize, 1, out) == 1;
+    std::fclose(out);
+  }
+  SelectObject(memory, old);
+  DeleteObject(bitmap);
+  DeleteDC(memory);
+  ReleaseDC(nullptr, screen);
+  return ok ? path : std::string();
+}
+
+bool PumpUntil(const std::function<bool()>& done, DWORD milliseconds) {
+  DWORD start = GetTickCount();
+  while (!done()) {
+    if (GetTickCount() - start > milliseconds) return false;
+    MSG msg;
+    while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
+      TranslateMessage(&msg);
+      DispatchMessageA(&msg);
+    }
+    Sleep(5);
+  }
+  return true;
+}
+
+}  // namespace kvdlg::test

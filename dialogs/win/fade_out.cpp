@@ -1,0 +1,40 @@
+// Layered-window fade-out (see fade_out.h).
+#include "dialogs/win/fade_out.h"
+
+#include "dialogs/core/fade.h"
+
+namespace kvdlg {
+
+namespace {
+
+OpacityObserver g_observer = nullptr;
+
+// Runs what is queued without leaving the modal loop: a quit request is put back.
+void RunPendingMessages() {
+  MSG msg;
+  while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
+    if (msg.message == WM_QUIT) {
+      PostQuitMessage(static_cast<int>(msg.wParam));
+      return;
+    }
+    TranslateMessage(&msg);
+    DispatchMessageA(&msg);
+  }
+}
+
+}  // namespace
+
+void SetFadeObserver(OpacityObserver observer) { g_observer = observer; }
+
+void FadeOutWindow(HWND window, int step) {
+  LONG_PTR exStyle = GetWindowLongPtrA(window, GWL_EXSTYLE);
+  SetWindowLongPtrA(window, GWL_EXSTYLE, exStyle | WS_EX_LAYERED);
+  for (int alpha : FadeSequence(step)) {
+    if (g_observer != nullptr) g_observer(window, alpha);
+    SetLayeredWindowAttributes(window, 0, static_cast<BYTE>(alpha), LWA_ALPHA);
+    RunPendingMessages();
+    Sleep(12);  // lets the eye follow; the steps themselves are what matters
+  }
+}
+
+}  // namespace kvdlg

@@ -1,0 +1,37 @@
+// Module handle, language offset and string table of the dialog library.
+#include "dialogs/win/library_texts.h"
+
+#include "dialogs/core/text_rules.h"
+
+namespace kvdlg {
+
+HINSTANCE LibraryModule() {
+  HMODULE module = nullptr;
+  GetModuleHandleExA(GET_MODULE_HANDLE_EX_FLAG_FROM_ADDRESS | GET_MODULE_HANDLE_EX_FLAG_UNCHANGED_REFCOUNT,
+                     reinterpret_cast<LPCSTR>(&LibraryModule), &module);
+  return module;
+}
+
+int ReadLanguageOffset() {
+  HKEY key = nullptr;
+  DWORD language = 0;
+  if (RegOpenKeyExA(HKEY_LOCAL_MACHINE, "Software\\Quorbel\\Korvane2k", 0, KEY_QUERY_VALUE, &key) == ERROR_SUCCESS) {
+    DWORD type = 0;
+    DWORD value = 0;
+    DWORD size = sizeof(value);
+    if (RegQueryValueExA(key, "Language", nullptr, &type, reinterpret_cast<BYTE*>(&value), &size) == ERROR_SUCCESS &&
+        type == REG_DWORD && size == sizeof(value)) {
+      language = value;
+    }
+    RegCloseKey(key);
+  }
+  return LanguageOffsetFromSetting(language);
+}
+
+std::string LibraryText(int id, int languageOffset) {
+  char buffer[512] = {};
+  int length = LoadStringA(LibraryModule(), static_cast<UINT>(id + languageOffset), buffer, sizeof(buffer));
+  return std::string(buffer, length > 0 ? static_cast<std::size_t>(length) : 0);
+}
+
+}  // namespace kvdlg
