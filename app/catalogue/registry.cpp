@@ -24,6 +24,7 @@ constexpr RootName kRootNames[] = {
 };
 
 constexpr int kMaxDeletePasses = 1000;
+constexpr std::uint32_t kFirstQueryCapacity = 1024;
 
 struct SplitPath {
   std::uint32_t root = 0;  // 0 = unknown root or no backslash
@@ -82,13 +83,19 @@ SplitPath Split(const Registry& registry, const std::string& keyPath) {
 }
 
 // Queries a value into a buffer sized by the key's longest value data; false when absent or too long.
+// Most values are short, so a first query uses a fixed buffer and saves the key-information call; only
+// when that fails is the buffer sized by the longest value data and, if that is larger, the query repeated.
+// The outcome is the same as querying with the sized buffer at once, since no value of the key is
+// longer than its longest value data.
 bool QueryWhole(const Registry& registry, const std::string& keyPath, const std::string& valueName,
                 std::vector<std::uint8_t>* data) {
   SplitPath path = Split(registry, keyPath);
   OpenedKey key(registry.store(), path.root, path.subKey, RegistryStore::Access::Read);
   if (!key.ok()) return false;
   std::uint32_t type = 0;
-  return registry.store().QueryValue(key.get(), valueName, registry.MaxValueDataLength(key.get()), &type, data);
+  if (registry.store().QueryValue(key.get(), valueName, kFirstQueryCapacity, &type, data)) return true;
+  const std::uint32_t longest = registry.MaxValueDataLength(key.get());
+  return longest > kFirstQueryCapacity && registry.store().QueryValue(key.get(), valueName, longest, &type, data);
 }
 
 }  // namespace

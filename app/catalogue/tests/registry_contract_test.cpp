@@ -148,6 +148,11 @@ TEST_F(RegistryContract, LongValuesReadWhole) {
   EXPECT_EQ(registry_->RegReadString(kScratch, "long", ""), longText);
   EXPECT_EQ(registry_->RegReadString(kScratch, "short", ""), "s");
   EXPECT_EQ(registry_->RegReadBinary(kScratch, "short", ""), "7300");
+  EXPECT_EQ(registry_->RegReadString(kScratch, "absent", ""), "NoKey");
+  for (std::size_t size : {1023u, 1024u, 1025u}) {  // around the first query's buffer
+    ASSERT_TRUE(registry_->RegWriteBinary(kScratch, "edge", std::string(size * 2, 'A')));
+    EXPECT_EQ(registry_->RegReadBinary(kScratch, "edge", "").size(), size * 2) << size;
+  }
 }
 
 TEST_F(RegistryContract, WritesStoreTheDesignedForms) {
