@@ -61,20 +61,33 @@ std::int16_t FunctionEngine::ReadCheckState(int function) const {
   }
 }
 
+bool FunctionEngine::ReadStoredValue(const FunctionRecord& f, bool binarySupported, std::string* value) const {
+  if (f.StateValueKind == KindText) {
+    std::string r = registry_.RegReadString(f.StateKeyPath, f.StateValueName, "");
+    if (r == kNoKey) return false;
+    *value = std::move(r);
+    return true;
+  }
+  if (f.StateValueKind == KindDword) {
+    const std::int32_t d = registry_.RegReadDword(f.StateKeyPath, f.StateValueName, kValueAbsentDword);
+    if (d == kValueAbsentDword) return false;
+    *value = std::to_string(d);
+    return true;
+  }
+  if (f.StateValueKind == KindBinary && binarySupported) {
+    std::string r = registry_.RegReadBinary(f.StateKeyPath, f.StateValueName, "");
+    if (r == kNoKey) return false;
+    *value = std::move(r);
+    return true;
+  }
+  return false;
+}
+
 std::string FunctionEngine::ReadValueText(int function) const {
   const FunctionRecord* f = Function(function);
   if (f == nullptr) return std::string();
   std::string value = f->DefaultText;
-  if (f->StateValueKind == KindText) {
-    std::string r = registry_.RegReadString(f->StateKeyPath, f->StateValueName, "");
-    if (r != kNoKey) value = r;
-  } else if (f->StateValueKind == KindDword) {
-    std::int32_t d = registry_.RegReadDword(f->StateKeyPath, f->StateValueName, kValueAbsentDword);
-    if (d != kValueAbsentDword) value = std::to_string(d);
-  } else if (f->StateValueKind == KindBinary) {
-    std::string r = registry_.RegReadBinary(f->StateKeyPath, f->StateValueName, "");
-    if (r != kNoKey) value = r;
-  }
+  ReadStoredValue(*f, true, &value);
   return value;
 }
 
@@ -82,13 +95,7 @@ std::string FunctionEngine::ReadNumberText(int function) const {
   const FunctionRecord* f = Function(function);
   if (f == nullptr) return std::string();
   std::string value = std::to_string(f->DefaultNumber);
-  if (f->StateValueKind == KindText) {
-    std::string r = registry_.RegReadString(f->StateKeyPath, f->StateValueName, "");
-    if (r != kNoKey) value = r;
-  } else if (f->StateValueKind == KindDword) {
-    std::int32_t d = registry_.RegReadDword(f->StateKeyPath, f->StateValueName, kValueAbsentDword);
-    if (d != kValueAbsentDword) value = std::to_string(d);
-  }
+  ReadStoredValue(*f, false, &value);  // binary numbers are not supported: the default stays
   if (f->Maximum > 0 && NumberOfText(value) > f->Maximum) value = std::to_string(f->Maximum);
   return value;
 }

@@ -52,6 +52,8 @@ class FunctionEngine {
 
  private:
   const FunctionRecord* Function(int function) const { return catalogue_.Function(function); }
+  // The stored value of a text, DWORD or (when supported) binary function as text; false when absent.
+  bool ReadStoredValue(const FunctionRecord& f, bool binarySupported, std::string* value) const;
   bool RunStateAction(const RegistryAction& action, bool* wrote);
   std::string BitOperation(const RegistryAction& action, const std::string& data) const;
   void NotifySaved() const;
