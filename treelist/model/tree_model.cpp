@@ -58,15 +58,13 @@ Index TreeModel::AddAt(const std::wstring& text, int position, int level, Index 
     Error(kErrAddFailed, reference);
     return -1;
   }
-  if (corrected) Error(kErrLevelCorrected, at);
   if (searchPosition_ > at) ++searchPosition_;
-
-  if (isInsertNode) {
-    if (selected_ >= 0 && at <= selected_) ++selected_;
-  } else if (position != kAppend) {
-    selected_ = at;
-    FireChange(at);
-  }
+  const bool selectNew = !isInsertNode && position != kAppend;
+  if (isInsertNode && selected_ >= 0 && at <= selected_) ++selected_;
+  if (selectNew) selected_ = at;
+  // Events last, so that handlers see the finished state.
+  if (corrected) Error(kErrLevelCorrected, at);
+  if (selectNew) FireChange(at);
   Changed();
   return at;
 }

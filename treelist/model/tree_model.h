@@ -113,6 +113,7 @@ class TreeModel {
   void SetColumnText(int column, const std::wstring& caption);
   bool SortNewColumn(int column);
   int16_t SortColumn() const { return sortColumn_; }
+  void CancelSort() { sortColumn_ = 0; }
 
   // Colours of nodes without colours of their own.
   void SetDefaultColours(Colour back, Colour fore) {

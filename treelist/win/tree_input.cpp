@@ -1,0 +1,154 @@
+// Tree-list window: mouse and keyboard input turned into model changes and events.
+#include <windowsx.h>
+
+#include <algorithm>
+
+#include "treelist/win/tree_window.h"
+
+namespace kv::tree {
+
+namespace {
+// Shift state as the events carry it: 1 Shift, 2 Ctrl, 4 Alt.
+short ShiftState() {
+  short shift = 0;
+  if (GetKeyState(VK_SHIFT) < 0) shift |= 1;
+  if (GetKeyState(VK_CONTROL) < 0) shift |= 2;
+  if (GetKeyState(VK_MENU) < 0) shift |= 4;
+  return shift;
+}
+// Mouse buttons held as the events carry them: 1 left, 2 right, 4 middle.
+short Buttons(WPARAM wParam) {
+  short buttons = 0;
+  if (wParam & MK_LBUTTON) buttons |= 1;
+  if (wParam & MK_RBUTTON) buttons |= 2;
+  if (wParam & MK_MBUTTON) buttons |= 4;
+  return buttons;
+}
+}  // namespace
+
+void TreeWindow::Toggle(Index node) {
+  if (!model_.Nodes().Valid(node) || !model_.Nodes().At(node).Has(kIsParent)) return;
+  const bool expand = !model_.Nodes().At(node).Has(kExpanded);
+  editor_.End(true);
+  model_.SetNode(NodeField::Expanded, node, expand ? 1 : 0);
+  host_.OnNode(expand ? NodeEvent::Expand : NodeEvent::Collapse, node);
+}
+
+void TreeWindow::MoveSelection(Index node) {
+  if (node < 0 || node == model_.Selected()) return;
+  model_.SetSelected(node);
+  if (layout_.EnsureVisible(node)) Invalidate();
+}
+
+void TreeWindow::OnMouseButton(UINT message, WPARAM wParam, int x, int y) {
+  const bool down = message == WM_LBUTTONDOWN || message == WM_RBUTTONDOWN || message == WM_MBUTTONDOWN ||
+                    message == WM_LBUTTONDBLCLK;
+  short button = 1;
+  if (message == WM_RBUTTONDOWN || message == WM_RBUTTONUP) button = 2;
+  if (message == WM_MBUTTONDOWN || message == WM_MBUTTONUP) button = 4;
+  if (down && !editor_.Active() && GetFocus() != hwnd_) SetFocus(hwnd_);
+  if (down) {
+    SetCapture(hwnd_);
+  } else if (GetCapture() == hwnd_) {
+    ReleaseCapture();
+  }
+  host_.OnMouse(down ? MouseEvent::Down : MouseEvent::Up, button, ShiftState(), x, y);
+  if (!hwnd_) return;
+
+  const HitResult hit = layout_.HitTest(x, y);
+  if (hit.part == HitPart::Header) {
+    if (message == WM_LBUTTONDOWN || message == WM_LBUTTONDBLCLK)
+      host_.OnHeaderClick(static_cast<short>(hit.column), message == WM_LBUTTONDBLCLK);
+    return;
+  }
+  switch (message) {
+    case WM_LBUTTONDOWN:
+      if (hit.node < 0) return;
+      if (hit.part == HitPart::Plus) {
+        Toggle(hit.node);
+        return;
+      }
+      if (hit.part == HitPart::Text && props_.Flag(kPropLabelEdit) && hit.node == model_.Selected()) {
+        StartLabelEdit();
+        return;
+      }
+      MoveSelection(hit.node);
+      if (hit.part == HitPart::Check) {
+        int value = model_.FlipCheck(hit.node, hit.column);
+        if (value >= 0) host_.OnCheckClick(hit.node, static_cast<short>(hit.column), value != 0);
+      } else if (hit.part == HitPart::Radio) {
+        int value = model_.PickRadio(hit.node);
+        if (value >= 0) host_.OnRadioClick(hit.node, static_cast<short>(value));
+      }
+      return;
+    case WM_LBUTTONUP:
+      host_.OnClick(false);
+      return;
+    case WM_LBUTTONDBLCLK:
+      host_.OnClick(true);
+      if (hit.node >= 0 && props_.Flag(kPropExpandOnDClick) &&
+          (hit.part == HitPart::Text || hit.part == HitPart::Picture || hit.part == HitPart::Line))
+        Toggle(hit.node);
+      return;
+    case WM_RBUTTONDOWN:
+      if (hit.node >= 0) host_.OnNode(NodeEvent::RightClick, hit.node);
+      return;
+    default:
+      return;
+  }
+}
+
+void TreeWindow::OnMouseMove(WPARAM wParam, int x, int y) {
+  host_.OnMouse(MouseEvent::Move, Buttons(wParam), ShiftState(), x, y);
+  if (!hwnd_) return;
+  Index node = layout_.HitTest(x, y).node;
+  if (node != hoverNode_) {
+    hoverNode_ = node;
+    if (node >= 0) host_.OnNode(NodeEvent::NodeOver, node);
+  }
+}
+
+void TreeWindow::OnKeyDown(WPARAM key) {
+  short code = host_.OnKey(KeyEvent::Down, static_cast<short>(key), ShiftState());
+  if (code == 0 || !hwnd_) return;
+  const NodeStore& nodes = model_.Nodes();
+  const Index selected = model_.Selected();
+  const Index line = nodes.LineOf(selected);
+  const Index last = nodes.VisibleCount() - 1;
+  const Index page = std::max(1, layout_.LinesPerList() - 1);
+  switch (code) {
+    case VK_RETURN:
+    case VK_SPACE:
+      Toggle(selected);
+      break;
+    case VK_F2:
+      StartLabelEdit();
+      break;
+    case VK_UP: MoveSelection(line < 0 ? nodes.VisibleNode(0) : nodes.VisibleNode(std::max<Index>(0, line - 1))); break;
+    case VK_DOWN: MoveSelection(line < 0 ? nodes.VisibleNode(0) : nodes.VisibleNode(std::min(last, line + 1))); break;
+    case VK_HOME: MoveSelection(nodes.VisibleNode(0)); break;
+    case VK_END: MoveSelection(nodes.VisibleNode(last)); break;
+    case VK_PRIOR: MoveSelection(nodes.VisibleNode(std::max<Index>(0, line - page))); break;
+    case VK_NEXT: MoveSelection(nodes.VisibleNode(line < 0 ? std::min(last, page) : std::min(last, line + page))); break;
+    case VK_LEFT:
+      if (nodes.Valid(selected) && nodes.At(selected).Has(kExpanded) && nodes.At(selected).Has(kIsParent))
+        Toggle(selected);
+      else if (nodes.Valid(selected))
+        MoveSelection(nodes.At(selected).parent);
+      break;
+    case VK_RIGHT:
+      if (nodes.Valid(selected) && nodes.At(selected).Has(kIsParent)) {
+        if (!nodes.At(selected).Has(kExpanded)) Toggle(selected);
+        else if (nodes.HasChildren(selected)) MoveSelection(selected + 1);
+      }
+      break;
+    default:
+      break;
+  }
+}
+
+void TreeWindow::OnChar(WPARAM key) { host_.OnKey(KeyEvent::Press, static_cast<short>(key), 0); }
+
+void TreeWindow::OnKeyUp(WPARAM key) { host_.OnKey(KeyEvent::Up, static_cast<short>(key), ShiftState()); }
+
+}  // namespace kv::tree

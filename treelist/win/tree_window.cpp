@@ -1,0 +1,229 @@
+// Tree-list window: registration and creation, the message switch, metrics and scrolling.
+#include "treelist/win/tree_window.h"
+
+#include <windowsx.h>
+
+#include <algorithm>
+
+namespace kv::tree {
+
+namespace {
+HINSTANCE ModuleOf(const void* address) {
+  HMODULE module = nullptr;
+  GetModuleHandleExW(GET_MODULE_HANDLE_EX_FLAG_FROM_ADDRESS | GET_MODULE_HANDLE_EX_FLAG_UNCHANGED_REFCOUNT,
+                     static_cast<LPCWSTR>(address), &module);
+  return module;
+}
+
+bool RegisterOnce(HINSTANCE module, WNDPROC proc) {
+  WNDCLASSEXW existing = {sizeof existing};
+  if (GetClassInfoExW(module, TreeWindow::kClassName, &existing)) return true;
+  WNDCLASSEXW wc = {sizeof wc};
+  wc.style = CS_DBLCLKS;
+  wc.lpfnWndProc = proc;
+  wc.hInstance = module;
+  wc.hCursor = LoadCursor(nullptr, IDC_ARROW);
+  wc.lpszClassName = TreeWindow::kClassName;
+  return RegisterClassExW(&wc) != 0;
+}
+}  // namespace
+
+TreeWindow::TreeWindow(TreeModel& model, PlainProperties& props, TreeGraphics& graphics, TreeWindowHost& host)
+    : model_(model), props_(props), graphics_(graphics), host_(host), layout_(model) {}
+
+TreeWindow::~TreeWindow() {
+  Destroy();
+  if (buffer_) DeleteObject(buffer_);
+  if (bufferDc_) DeleteDC(bufferDc_);
+}
+
+bool TreeWindow::Create(HWND parent, const RECT& rect, int controlId) {
+  if (hwnd_) return false;
+  HINSTANCE module = ModuleOf(reinterpret_cast<const void*>(&TreeWindow::WindowProc));
+  if (!RegisterOnce(module, &TreeWindow::WindowProc)) return false;
+  DWORD style = WS_CHILD | WS_VISIBLE | WS_TABSTOP | WS_VSCROLL | WS_CLIPCHILDREN;
+  HWND hwnd = CreateWindowExW(0, kClassName, L"", style, rect.left, rect.top, rect.right - rect.left,
+                              rect.bottom - rect.top, parent, reinterpret_cast<HMENU>(static_cast<INT_PTR>(controlId)),
+                              module, this);
+  return hwnd != nullptr;
+}
+
+void TreeWindow::Destroy() {
+  editor_.End(false);
+  if (hwnd_) DestroyWindow(hwnd_);
+}
+
+LRESULT CALLBACK TreeWindow::WindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
+  if (message == WM_NCCREATE) {
+    auto* self = static_cast<TreeWindow*>(reinterpret_cast<CREATESTRUCTW*>(lParam)->lpCreateParams);
+    self->hwnd_ = hwnd;
+    SetWindowLongPtrW(hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(self));
+  }
+  auto* self = reinterpret_cast<TreeWindow*>(GetWindowLongPtrW(hwnd, GWLP_USERDATA));
+  if (!self) return DefWindowProcW(hwnd, message, wParam, lParam);
+  if (message == WM_NCDESTROY) {
+    SetWindowLongPtrW(hwnd, GWLP_USERDATA, 0);
+    self->hwnd_ = nullptr;
+    self->host_.OnWindowDestroyed();
+    return DefWindowProcW(hwnd, message, wParam, lParam);
+  }
+  // The owner may let go of the control from inside an event handler; keep it alive until the
+  // message is handled.
+  self->host_.HoldHost();
+  LRESULT result = self->Handle(message, wParam, lParam);
+  self->host_.ReleaseHost();
+  return result;
+}
+
+LRESULT TreeWindow::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
+  switch (message) {
+    case WM_CREATE: UpdateMetrics(); return 0;
+    case WM_ERASEBKGND: return 1;
+    case WM_PAINT: OnPaint(); return 0;
+    case WM_SIZE: OnSize(); return 0;
+    case WM_VSCROLL: OnVScroll(LOWORD(wParam)); return 0;
+    case WM_MOUSEWHEEL: OnWheel(GET_WHEEL_DELTA_WPARAM(wParam)); return 0;
+    case WM_LBUTTONDOWN: case WM_LBUTTONUP: case WM_LBUTTONDBLCLK:
+    case WM_RBUTTONDOWN: case WM_RBUTTONUP: case WM_MBUTTONDOWN: case WM_MBUTTONUP:
+      OnMouseButton(message, wParam, GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam));
+      return 0;
+    case WM_MOUSEMOVE: OnMouseMove(wParam, GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)); return 0;
+    case WM_KEYDOWN: OnKeyDown(wParam); return 0;
+    case WM_KEYUP: OnKeyUp(wParam); return 0;
+    case WM_CHAR: OnChar(wParam); return 0;
+    case WM_GETDLGCODE: return DLGC_WANTARROWS | DLGC_WANTCHARS;
+    case WM_SETFOCUS: focused_ = true; Invalidate(); return 0;
+    case WM_KILLFOCUS: focused_ = false; Invalidate(); return 0;
+    case WM_ENABLE: Invalidate(); return 0;
+    default: return DefWindowProcW(hwnd_, message, wParam, lParam);
+  }
+}
+
+void TreeWindow::UpdateMetrics() {
+  LayoutMetrics m = layout_.Metrics();
+  if (hwnd_) {
+    RECT client;
+    GetClientRect(hwnd_, &client);
+    m.width = client.right;
+    m.height = client.bottom;
+    HDC dc = GetDC(hwnd_);
+    HGDIOBJ old = SelectObject(dc, graphics_.MainFont());
+    TEXTMETRICW tm;
+    GetTextMetricsW(dc, &tm);
+    SelectObject(dc, old);
+    ReleaseDC(hwnd_, dc);
+    m.lineHeight = std::max<int>(16, tm.tmHeight + 2) + props_.Number(kPropHeightOffset);
+    if (m.lineHeight < 4) m.lineHeight = 4;
+    m.titleHeight = props_.Flag(kPropShowTitle) ? tm.tmHeight + 6 + props_.Number(kPropTitleOffset) : 0;
+    m.headerHeight =
+        props_.Flag(kPropShowHeader) && model_.ColumnCount() > 0 ? tm.tmHeight + 6 + props_.Number(kPropHeaderOffset) : 0;
+    if (m.titleHeight < 0) m.titleHeight = 0;
+    if (m.headerHeight < 0) m.headerHeight = 0;
+  }
+  m.pictureType = static_cast<PictureType>(props_.Number(kPropPictureType));
+  m.pictureWidth = m.pictureHeight = std::min(16, std::max(8, m.lineHeight - 2));
+  layout_.SetMetrics(m);
+}
+
+void TreeWindow::UpdateScrollBar() {
+  if (!hwnd_) return;
+  SCROLLINFO si = {sizeof si};
+  si.fMask = SIF_RANGE | SIF_PAGE | SIF_POS | SIF_DISABLENOSCROLL;
+  si.nMin = 0;
+  si.nMax = std::max<Index>(0, model_.ItemsOpen() - 1);
+  si.nPage = static_cast<UINT>(std::max(1, layout_.LinesPerList()));
+  si.nPos = layout_.TopLine();
+  SetScrollInfo(hwnd_, SB_VERT, &si, TRUE);
+}
+
+void TreeWindow::Refresh() {
+  UpdateMetrics();
+  Invalidate();
+}
+
+void TreeWindow::Invalidate() {
+  if (hwnd_ && redraw_) InvalidateRect(hwnd_, nullptr, FALSE);
+}
+
+void TreeWindow::SetRedraw(bool redraw) {
+  redraw_ = redraw;
+  if (redraw) Refresh();
+}
+
+void TreeWindow::OnSize() {
+  UpdateMetrics();
+  Invalidate();
+}
+
+void TreeWindow::ScrollToLine(Index line) {
+  Index before = layout_.TopLine();
+  layout_.SetTopLine(std::clamp<Index>(line, 0, layout_.MaxTopLine()));
+  if (layout_.TopLine() != before) {
+    editor_.End(true);
+    Invalidate();
+  }
+}
+
+void TreeWindow::OnVScroll(int code) {
+  Index top = layout_.TopLine();
+  Index page = std::max(1, layout_.LinesPerList() - 1);
+  switch (code) {
+    case SB_LINEUP: ScrollToLine(top - 1); break;
+    case SB_LINEDOWN: ScrollToLine(top + 1); break;
+    case SB_PAGEUP: ScrollToLine(top - page); break;
+    case SB_PAGEDOWN: ScrollToLine(top + page); break;
+    case SB_TOP: ScrollToLine(0); break;
+    case SB_BOTTOM: ScrollToLine(layout_.MaxTopLine()); break;
+    case SB_THUMBTRACK:
+    case SB_THUMBPOSITION: {
+      if (code == SB_THUMBTRACK && !props_.Flag(kPropScrollOnVThumb)) break;
+      SCROLLINFO si = {sizeof si};
+      si.fMask = SIF_TRACKPOS;
+      GetScrollInfo(hwnd_, SB_VERT, &si);
+      ScrollToLine(si.nTrackPos);
+      break;
+    }
+    default: break;
+  }
+}
+
+void TreeWindow::OnWheel(int delta) {
+  wheelRest_ += delta;
+  int notches = wheelRest_ / WHEEL_DELTA;
+  wheelRest_ -= notches * WHEEL_DELTA;
+  if (notches) ScrollToLine(layout_.TopLine() - notches * 3);
+}
+
+void TreeWindow::EnsureVisible(Index node) {
+  if (!model_.Nodes().Valid(node)) return;
+  // Open the collapsed ancestors first, so that the node has a line.
+  for (Index p = model_.Nodes().At(node).parent; p >= 0; p = model_.Nodes().At(p).parent) {
+    if (!model_.Nodes().At(p).Has(kExpanded)) model_.SetNode(NodeField::Expanded, p, 1);
+  }
+  if (layout_.EnsureVisible(node)) Invalidate();
+}
+
+bool TreeWindow::StartLabelEdit() {
+  Index node = model_.Selected();
+  if (!hwnd_ || !props_.Flag(kPropLabelEdit) || node < 0) return false;
+  EnsureVisible(node);
+  int row = layout_.RowOf(node);
+  LineGeometry g;
+  if (row < 0 || !layout_.RowGeometry(row, g)) return false;
+  host_.OnNode(NodeEvent::BeforeLabelEdit, node);
+  host_.OnNode(NodeEvent::SetLabelEdit, node);
+  if (model_.Selected() != node || !model_.Nodes().Valid(node)) return false;  // a handler moved on
+  RECT r = {g.text.left, g.text.top, g.column1Right, g.text.bottom};
+  return editor_.Open(hwnd_, r, graphics_.MainFont(), node, model_.Nodes().At(node).text,
+                      [this](Index edited, bool store, const std::wstring& text) {
+                        if (store && model_.Nodes().Valid(edited)) {
+                          model_.SetNodeText(NodeTextField::Text, edited, text);
+                          host_.OnAfterLabelEdit(edited, text);
+                        }
+                        if (hwnd_) SetFocus(hwnd_);
+                      });
+}
+
+void TreeWindow::EndLabelEdit(bool store) { editor_.End(store); }
+
+}  // namespace kv::tree

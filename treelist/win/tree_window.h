@@ -1,0 +1,77 @@
+// The tree-list control window: creation, the message switch, scrolling, metrics from the fonts,
+// and repaint requests. Painting is in tree_painter.cpp, mouse and keyboard in tree_input.cpp.
+#pragma once
+
+#include <windows.h>
+
+#include "treelist/model/plain_properties.h"
+#include "treelist/model/tree_layout.h"
+#include "treelist/model/tree_model.h"
+#include "treelist/win/label_editor.h"
+#include "treelist/win/tree_graphics.h"
+#include "treelist/win/tree_window_host.h"
+
+namespace kv::tree {
+
+class TreeWindow {
+ public:
+  static constexpr const wchar_t* kClassName = L"kvTreeView";
+
+  TreeWindow(TreeModel& model, PlainProperties& props, TreeGraphics& graphics, TreeWindowHost& host);
+  ~TreeWindow();
+  TreeWindow(const TreeWindow&) = delete;
+  TreeWindow& operator=(const TreeWindow&) = delete;
+
+  bool Create(HWND parent, const RECT& rect, int controlId);
+  void Destroy();
+  HWND Handle() const { return hwnd_; }
+
+  TreeLayout& Layout() { return layout_; }
+  // Recomputes metrics (fonts, title, header) and repaints; call after any property change.
+  void Refresh();
+  // Repaints unless ReDraw(false) holds painting back.
+  void Invalidate();
+  void SetRedraw(bool redraw);
+  void EnsureVisible(Index node);
+  bool StartLabelEdit();
+  void EndLabelEdit(bool store);
+  bool Editing() const { return editor_.Active(); }
+  std::wstring EditText() const { return editor_.Text(); }
+
+ private:
+  static LRESULT CALLBACK WindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
+  LRESULT Handle(UINT message, WPARAM wParam, LPARAM lParam);
+
+  void OnPaint();
+  void OnSize();
+  void OnVScroll(int code);
+  void OnWheel(int delta);
+  void OnMouseButton(UINT message, WPARAM wParam, int x, int y);
+  void OnMouseMove(WPARAM wParam, int x, int y);
+  void OnKeyDown(WPARAM key);
+  void OnChar(WPARAM key);
+  void OnKeyUp(WPARAM key);
+
+  void UpdateMetrics();
+  void UpdateScrollBar();
+  void ScrollToLine(Index line);
+  void Toggle(Index node);
+  void MoveSelection(Index node);
+
+  TreeModel& model_;
+  PlainProperties& props_;
+  TreeGraphics& graphics_;
+  TreeWindowHost& host_;
+  TreeLayout layout_;
+  LabelEditor editor_;
+  HWND hwnd_ = nullptr;
+  bool redraw_ = true;
+  bool focused_ = false;
+  Index hoverNode_ = -1;
+  int wheelRest_ = 0;
+  HDC bufferDc_ = nullptr;
+  HBITMAP buffer_ = nullptr;
+  SIZE bufferSize_ = {0, 0};
+};
+
+}  // namespace kv::tree
