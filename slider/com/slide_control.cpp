@@ -1,0 +1,274 @@
+// kvSlide COM object.
+#include "slider/com/slide_control.h"
+
+#include <new>
+#include <string>
+
+#include "slider/com/about_box.h"
+#include "slider/win/slider_window.h"
+#include "activex/variant.h"
+
+namespace kvslide {
+namespace {
+
+// "Invalid property value", the error automation clients expect for a value a property refuses.
+constexpr HRESULT kInvalidPropertyValue = MAKE_HRESULT(SEVERITY_ERROR, FACILITY_CONTROL, 380);
+
+std::string Narrow(const wchar_t* text, UINT length) {
+  if (!text || length == 0) return std::string();
+  int size = WideCharToMultiByte(CP_ACP, 0, text, static_cast<int>(length), nullptr, 0, nullptr, nullptr);
+  std::string out(static_cast<size_t>(size), '\0');
+  WideCharToMultiByte(CP_ACP, 0, text, static_cast<int>(length), &out[0], size, nullptr, nullptr);
+  return out;
+}
+
+BSTR Widen(const std::string& text) {
+  int size = MultiByteToWideChar(CP_ACP, 0, text.c_str(), static_cast<int>(text.size()), nullptr, 0);
+  BSTR out = SysAllocStringLen(nullptr, static_cast<UINT>(size));
+  if (out) MultiByteToWideChar(CP_ACP, 0, text.c_str(), static_cast<int>(text.size()), out, size);
+  return out;
+}
+
+}  // namespace
+
+SlideControl::SlideControl()
+    : DispatchImpl(IID__DkvSlide), events_(Identity(), DIID__DkvSlideEvents), notify_(Identity()) {
+  model_.SetObserver(this);
+}
+
+SlideControl::~SlideControl() {
+  tearingDown_ = true;
+  if (hwnd_) DestroyWindow(hwnd_);  // WindowGone clears hwnd_
+  model_.SetObserver(nullptr);
+  events_.DisconnectAll();
+  notify_.DisconnectAll();
+  if (pictureBack_) pictureBack_->Release();
+  if (pictureThumb_) pictureThumb_->Release();
+}
+
+HRESULT SlideControl::CreateWindowIn(HWND parent, const RECT& box, int controlId) {
+  if (hwnd_) return E_UNEXPECTED;
+  if (!parent || !IsWindow(parent)) return E_INVALIDARG;
+  model_.SetClientSize(box.right - box.left, box.bottom - box.top);
+  hwnd_ = SliderWindow::Create(this, parent, box, controlId);
+  if (!hwnd_) return HRESULT_FROM_WIN32(GetLastError());
+  EnableWindow(hwnd_, model_.Properties().enabled);
+  return S_OK;
+}
+
+STDMETHODIMP SlideControl::QueryInterface(REFIID iid, void** object) {
+  if (!object) return E_POINTER;
+  if (IsEqualIID(iid, IID_IUnknown) || IsEqualIID(iid, IID_IDispatch) || IsEqualIID(iid, IID__DkvSlide)) {
+    *object = static_cast<_DkvSlide*>(this);
+  } else if (IsEqualIID(iid, IID_IConnectionPointContainer)) {
+    *object = static_cast<IConnectionPointContainer*>(this);
+  } else if (IsEqualIID(iid, IID_IProvideClassInfo)) {
+    *object = static_cast<IProvideClassInfo*>(this);
+  } else {
+    *object = nullptr;
+    return E_NOINTERFACE;
+  }
+  AddRef();
+  return S_OK;
+}
+
+STDMETHODIMP_(ULONG) SlideControl::AddRef() { return static_cast<ULONG>(InterlockedIncrement(&refs_)); }
+
+STDMETHODIMP_(ULONG) SlideControl::Release() {
+  LONG left = InterlockedDecrement(&refs_);
+  if (left == 0) delete this;
+  return static_cast<ULONG>(left);
+}
+
+STDMETHODIMP SlideControl::Invoke(DISPID id, REFIID riid, LCID lcid, WORD flags, DISPPARAMS* params,
+                                  VARIANT* result, EXCEPINFO* exception, UINT* argError) {
+  if (id == DISPID_VALUE) id = dispid::kValue;
+  return DispatchImpl::Invoke(id, riid, lcid, flags, params, result, exception, argError);
+}
+
+HRESULT SlideControl::GetFlag(int id, VARIANT_BOOL* value) {
+  if (!value) return E_POINTER;
+  int32_t v = 0;
+  if (!model_.GetProperty(id, &v)) return E_FAIL;
+  *value = v ? VARIANT_TRUE : VARIANT_FALSE;
+  return S_OK;
+}
+
+HRESULT SlideControl::PutNumber(int id, int32_t value) {
+  return model_.SetProperty(id, value) ? S_OK : kInvalidPropertyValue;
+}
+
+STDMETHODIMP SlideControl::get_FontName(BSTR* value) {
+  if (!value) return E_POINTER;
+  *value = Widen(model_.Properties().fontName);
+  return *value ? S_OK : E_OUTOFMEMORY;
+}
+
+STDMETHODIMP SlideControl::put_FontName(BSTR value) {
+  std::string name = Narrow(value, SysStringLen(value));
+  if (name.size() >= LF_FACESIZE) return kInvalidPropertyValue;
+  model_.SetFontName(name);
+  return S_OK;
+}
+
+STDMETHODIMP SlideControl::get_FontSize(float* value) {
+  if (!value) return E_POINTER;
+  *value = model_.Properties().fontSize;
+  return S_OK;
+}
+
+STDMETHODIMP SlideControl::put_FontSize(float value) {
+  if (!(value >= 0 && value <= 1000)) return kInvalidPropertyValue;  // also refuses NaN
+  model_.SetFontSize(value);
+  return S_OK;
+}
+
+HRESULT SlideControl::SetPicture(IPictureDisp** slot, IPictureDisp* value) {
+  if (value) value->AddRef();
+  if (*slot) (*slot)->Release();
+  *slot = value;
+  Redraw();
+  return S_OK;
+}
+
+STDMETHODIMP SlideControl::get_PictureBack(IPictureDisp** value) {
+  if (!value) return E_POINTER;
+  if ((*value = pictureBack_)) pictureBack_->AddRef();
+  return S_OK;
+}
+
+STDMETHODIMP SlideControl::putref_PictureBack(IPictureDisp* value) { return SetPicture(&pictureBack_, value); }
+
+STDMETHODIMP SlideControl::get_PictureThumb(IPictureDisp** value) {
+  if (!value) return E_POINTER;
+  if ((*value = pictureThumb_)) pictureThumb_->AddRef();
+  return S_OK;
+}
+
+STDMETHODIMP SlideControl::putref_PictureThumb(IPictureDisp* value) { return SetPicture(&pictureThumb_, value); }
+
+STDMETHODIMP SlideControl::get_Enabled(VARIANT_BOOL* value) { return GetFlag(dispid::kEnabled, value); }
+
+STDMETHODIMP SlideControl::put_Enabled(VARIANT_BOOL value) {
+  model_.SetProperty(dispid::kEnabled, value ? 1 : 0);
+  if (hwnd_) EnableWindow(hwnd_, value ? TRUE : FALSE);
+  return S_OK;
+}
+
+STDMETHODIMP SlideControl::get_Font(IFontDisp** value) {
+  if (!value) return E_POINTER;
+  *value = nullptr;
+  const SliderProperties& p = model_.Properties();
+  BSTR name = Widen(p.fontName.empty() ? std::string("MS Sans Serif") : p.fontName);
+  FONTDESC desc = {};
+  desc.cbSizeofstruct = sizeof(desc);
+  desc.lpstrName = name;
+  desc.cySize.int64 = static_cast<LONGLONG>((p.fontSize > 0 ? p.fontSize : 8.0f) * 10000);
+  desc.sWeight = static_cast<SHORT>(p.fontBold ? FW_BOLD : FW_NORMAL);
+  desc.sCharset = DEFAULT_CHARSET;
+  desc.fItalic = p.fontItalic;
+  desc.fUnderline = p.fontUnderline;
+  desc.fStrikethrough = p.fontStrikethru;
+  HRESULT hr = OleCreateFontIndirect(&desc, IID_IFontDisp, reinterpret_cast<void**>(value));
+  SysFreeString(name);
+  return hr;
+}
+
+STDMETHODIMP SlideControl::putref_Font(IFontDisp* value) {
+  if (!value) return kInvalidPropertyValue;
+  IFont* font = nullptr;
+  if (FAILED(value->QueryInterface(IID_IFont, reinterpret_cast<void**>(&font)))) return kInvalidPropertyValue;
+  BSTR name = nullptr;
+  CY size = {};
+  BOOL bold = FALSE, italic = FALSE, underline = FALSE, strike = FALSE;
+  font->get_Name(&name);
+  font->get_Size(&size);
+  font->get_Bold(&bold);
+  font->get_Italic(&italic);
+  font->get_Underline(&underline);
+  font->get_Strikethrough(&strike);
+  font->Release();
+  model_.SetFontName(Narrow(name, SysStringLen(name)).substr(0, LF_FACESIZE - 1));
+  SysFreeString(name);
+  model_.SetFontSize(static_cast<float>(size.int64) / 10000.0f);
+  model_.SetProperty(dispid::kFontBold, bold);
+  model_.SetProperty(dispid::kFontItalic, italic);
+  model_.SetProperty(dispid::kFontUnderline, underline);
+  model_.SetProperty(dispid::kFontStrikethru, strike);
+  return S_OK;
+}
+
+STDMETHODIMP SlideControl::get_hWnd(long* value) {
+  if (!value) return E_POINTER;
+  // Window handles carry 32 significant bits on 64-bit Windows too.
+  *value = static_cast<long>(reinterpret_cast<LONG_PTR>(hwnd_));
+  return S_OK;
+}
+
+STDMETHODIMP SlideControl::AboutBox() {
+  ShowAboutBox(hwnd_);
+  return S_OK;
+}
+
+STDMETHODIMP SlideControl::EnumConnectionPoints(IEnumConnectionPoints** points) {
+  if (points) *points = nullptr;
+  return E_NOTIMPL;
+}
+
+STDMETHODIMP SlideControl::FindConnectionPoint(REFIID iid, IConnectionPoint** point) {
+  if (!point) return E_POINTER;
+  *point = nullptr;
+  if (IsEqualIID(iid, IID_IPropertyNotifySink)) {
+    *point = &notify_;
+    notify_.AddRef();
+    return S_OK;
+  }
+  return events_.Container()->FindConnectionPoint(iid, point);
+}
+
+STDMETHODIMP SlideControl::GetClassInfo(ITypeInfo** info) {
+  if (!info) return E_POINTER;
+  *info = nullptr;
+  ITypeLib* lib = nullptr;
+  HRESULT hr = kv::com::ModuleTypeLib(&lib);
+  if (FAILED(hr)) return hr;
+  hr = lib->GetTypeInfoOfGuid(CLSID_kvSlide, info);
+  lib->Release();
+  return hr;
+}
+
+void SlideControl::ValueChanged() { notify_.Changed(dispid::kValue); }
+
+void SlideControl::SlideChange() { events_.Fire(dispid::kSlideChange, nullptr, 0); }
+
+void SlideControl::ThumbClick() { events_.Fire(dispid::kThumbClick, nullptr, 0); }
+
+void SlideControl::Redraw() {
+  if (hwnd_) InvalidateRect(hwnd_, nullptr, FALSE);
+}
+
+bool SlideControl::DrawPicture(PictureSlot slot, HDC dc, const RECT& box) {
+  IPictureDisp* source = slot == PictureSlot::Back ? pictureBack_ : pictureThumb_;
+  if (!source) return false;
+  IPicture* picture = nullptr;
+  if (FAILED(source->QueryInterface(IID_IPicture, reinterpret_cast<void**>(&picture)))) return false;
+  OLE_XSIZE_HIMETRIC width = 0;
+  OLE_YSIZE_HIMETRIC height = 0;
+  picture->get_Width(&width);
+  picture->get_Height(&height);
+  // Pictures are upside down in HIMETRIC: start at the top and go up by the height.
+  HRESULT hr = picture->Render(dc, box.left, box.top, box.right - box.left, box.bottom - box.top, 0, height, width,
+                               -height, nullptr);
+  picture->Release();
+  return SUCCEEDED(hr);
+}
+
+void SlideControl::MouseEvent(int dispatchId, short button, short shift, long x, long y) {
+  VARIANT args[] = {kv::com::VariantI2(button), kv::com::VariantI2(shift), kv::com::VariantI4(x),
+                    kv::com::VariantI4(y)};
+  events_.Fire(dispatchId, args, 4);
+}
+
+void SlideControl::PlainEvent(int dispatchId) { events_.Fire(dispatchId, nullptr, 0); }
+
+}  // namespace kvslide
