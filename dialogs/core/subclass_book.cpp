@@ -51,11 +51,11 @@ ServiceError SubclassBook::Attach(WindowId window, std::uint32_t message, PropVa
   return ServiceError::None;
 }
 
-void SubclassBook::Detach(WindowId window, std::uint32_t message, PropValue client) {
+bool SubclassBook::Detach(WindowId window, std::uint32_t message, PropValue client) {
   std::vector<PropValue> clients = Clients(window, message);
   std::size_t at = 0;
   while (at < clients.size() && clients[at] != client) ++at;
-  if (at == clients.size()) return;
+  if (at == clients.size()) return false;
   clients.erase(clients.begin() + static_cast<std::ptrdiff_t>(at));
   // Close the gap: renumber the clients after the removed one, drop the last name.
   for (std::size_t i = at; i < clients.size(); ++i) {
@@ -70,11 +70,12 @@ void SubclassBook::Detach(WindowId window, std::uint32_t message, PropValue clie
   std::int32_t attachments = AttachmentCount(window) - 1;
   if (attachments > 0) {
     ops_.WriteProp(window, WindowCountName(window), attachments);
-    return;
+    return true;
   }
   ops_.RestoreProcedure(window, PreviousProcedure(window));
   ops_.DropProp(window, ProcedureName(window));
   ops_.DropProp(window, WindowCountName(window));
+  return true;
 }
 
 std::intptr_t SubclassBook::Dispatch(WindowId window, std::uint32_t message, DispatchOps& dispatch) {

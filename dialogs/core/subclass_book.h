@@ -49,8 +49,8 @@ class SubclassBook {
   explicit SubclassBook(WindowOps& ops) : ops_(ops) {}
 
   ServiceError Attach(WindowId window, std::uint32_t message, PropValue client);
-  // Removing a client that is not attached does nothing.
-  void Detach(WindowId window, std::uint32_t message, PropValue client);
+  // Removing a client that is not attached does nothing and returns false.
+  bool Detach(WindowId window, std::uint32_t message, PropValue client);
 
   PropValue PreviousProcedure(WindowId window);
   std::int32_t AttachmentCount(WindowId window);

@@ -87,7 +87,7 @@ TEST(SubclassBook, DetachClosesGapsAndLastDetachRestoresProcedure) {
   book.Detach(2, 15, 12);
   EXPECT_EQ(book.Clients(2, 15), (std::vector<PropValue>{11, 13}));
   EXPECT_EQ(w.ReadProp(2, "2#15#3"), 0);
-  book.Detach(2, 15, 99);  // not attached: nothing happens
+  EXPECT_FALSE(book.Detach(2, 15, 99));  // not attached: nothing happens
   EXPECT_EQ(book.AttachmentCount(2), 3);
   book.Detach(2, 15, 11);
   book.Detach(2, 15, 13);

@@ -78,9 +78,9 @@ ServiceError AttachMessage(SubclassClient* client, HWND window, UINT message) {
   return g_book.Attach(ToId(window), message, reinterpret_cast<PropValue>(client));
 }
 
-void DetachMessage(SubclassClient* client, HWND window, UINT message) {
-  if (!IsWindow(window)) return;
-  g_book.Detach(ToId(window), message, reinterpret_cast<PropValue>(client));
+bool DetachMessage(SubclassClient* client, HWND window, UINT message) {
+  if (!IsWindow(window)) return false;
+  return g_book.Detach(ToId(window), message, reinterpret_cast<PropValue>(client));
 }
 
 UINT CurrentMessage() { return g_currentMessage; }

@@ -20,7 +20,8 @@ class SubclassClient {
 };
 
 ServiceError AttachMessage(SubclassClient* client, HWND window, UINT message);
-void DetachMessage(SubclassClient* client, HWND window, UINT message);
+// True when the client was attached to that message.
+bool DetachMessage(SubclassClient* client, HWND window, UINT message);
 
 // The message being dispatched (valid inside MsgResponse and WindowProc).
 UINT CurrentMessage();
