@@ -1,6 +1,6 @@
-// Entry of the main program korvn2k.exe.
+// Entry of the main program korvn2k.exe. The program takes no arguments.
 #include <windows.h>
 
-int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
-  return 0;
-}
+#include "app/mainwin/win32/startup.h"
+
+int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) { return kv::RunMainProgram(instance); }

@@ -45,6 +45,9 @@ void BuildMainBarLayout(BarModel& bar) {
   AddTools(bar, "Menu", {{200, "toDatei", "400", "", N, true, 0},
                          {210, "toHelp", "401", "", N, true, 0},
                          {220, "toNet", "&Internet", "", N, true, 0}});
+  bar.Tool("Menu", "toDatei")->SubBand = "muDatei";
+  bar.Tool("Menu", "toHelp")->SubBand = "muHelp";
+  bar.Tool("Menu", "toNet")->SubBand = "muNet";
   bar.AddBand("InfoLine", BandKind::Headline);
   AddTools(bar, "InfoLine", {{100, "FrmSet", "", "", H, true, 0}});
   bar.AddBand("SideBar", BandKind::SideBar);

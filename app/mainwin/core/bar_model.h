@@ -23,6 +23,7 @@ struct BarTool {
   bool Visible = true;
   bool Checked = false;
   std::uintptr_t HostedControl = 0;  // window handle of a hosted control
+  std::string SubBand;               // menu-bar tools: the band opened as their menu
 };
 
 enum class BandKind { MenuBar, Popup, Headline, SideBar, SideGroup, Host };

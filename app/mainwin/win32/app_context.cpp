@@ -1,0 +1,29 @@
+// Program-wide services (see app_context.h).
+#include "app/mainwin/win32/app_context.h"
+
+#include "app/mainwin/core/text_lookup.h"
+#include "dialogs/include/korvndlg_client.h"
+
+namespace kv {
+
+int ShowMessage(AppContext& app, const std::string& headline, const std::string& message, bool fade, HWND owner,
+                int kind) {
+  if (app.Dialogs && app.Dialogs->Loaded()) return app.Dialogs->MsgDlg(headline, message, fade, owner, kind);
+  const UINT buttons = kind == 2 ? MB_YESNO | MB_ICONQUESTION : MB_OK | MB_ICONINFORMATION;
+  const int r = MessageBoxA(owner, ExpandLineBreaks(message, "\r\n").c_str(), headline.c_str(), buttons);
+  return r == IDYES ? 6 : r == IDNO ? 7 : 1;
+}
+
+void PumpMessages() {
+  MSG msg;
+  while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
+    if (msg.message == WM_QUIT) {
+      PostQuitMessage(static_cast<int>(msg.wParam));
+      return;
+    }
+    TranslateMessage(&msg);
+    DispatchMessageA(&msg);
+  }
+}
+
+}  // namespace kv

@@ -1,0 +1,20 @@
+// FunctionSource over the catalogue and the engine (see engine_functions.h).
+#include "app/mainwin/win32/engine_functions.h"
+
+#include "app/mainwin/core/startup_rules.h"
+
+namespace kv {
+
+std::string EngineFunctions::GroupCaption(int page, int group) const {
+  if (page < 0 || page >= kGroupCaptionRecords || group < 1 || group >= kCaptionsPerRecord) return std::string();
+  return app_.Functions.GroupCaptions[page].Captions[group];
+}
+
+int EngineFunctions::RunningOsFilter() const { return kv::RunningOsFilter(app_.OsKind); }
+
+std::string EngineFunctions::EditFunctionValue(int number) {
+  (void)number;
+  return kSettingDialogError;
+}
+
+}  // namespace kv

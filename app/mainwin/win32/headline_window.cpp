@@ -1,0 +1,86 @@
+// Headline window (see headline_window.h).
+#include "app/mainwin/win32/headline_window.h"
+
+#include "app/pages/win32/ui_theme.h"
+
+namespace kv {
+
+namespace {
+const char kClassName[] = "KvHeadline";
+}
+
+HeadlineWindow* HeadlineWindow::Create(HWND parent) {
+  static bool registered = false;
+  if (!registered) {
+    WNDCLASSA wc{};
+    wc.style = CS_HREDRAW | CS_VREDRAW;
+    wc.lpfnWndProc = &HeadlineWindow::Proc;
+    wc.hInstance = GetModuleHandleA(nullptr);
+    wc.hCursor = LoadCursor(nullptr, IDC_ARROW);
+    wc.lpszClassName = kClassName;
+    RegisterClassA(&wc);
+    registered = true;
+  }
+  auto* self = new HeadlineWindow();
+  CreateWindowExA(0, kClassName, "Haedline", WS_CHILD, 0, 0, 10, 10, parent, nullptr, GetModuleHandleA(nullptr), self);
+  return self;
+}
+
+void HeadlineWindow::SetHaedLabel(const std::string& text) {
+  haedLabel_ = text;
+  InvalidateRect(hwnd_, nullptr, FALSE);
+}
+
+void HeadlineWindow::SetInfoLabel(const std::string& text) {
+  infoLabel_ = text;
+  InvalidateRect(hwnd_, nullptr, FALSE);
+}
+
+void HeadlineWindow::ShowInfo(bool info) {
+  info_ = info;
+  InvalidateRect(hwnd_, nullptr, FALSE);
+  UpdateWindow(hwnd_);
+}
+
+void HeadlineWindow::Paint() {
+  PAINTSTRUCT ps;
+  HDC dc = BeginPaint(hwnd_, &ps);
+  RECT rc;
+  GetClientRect(hwnd_, &rc);
+  ui::FillGradient(dc, rc, ui::kAccentDark, RGB(120, 160, 210), false);
+  RECT edge = {rc.left, rc.bottom - 2, rc.right, rc.bottom};
+  ui::FillSolid(dc, edge, RGB(250, 190, 60));
+  SetBkMode(dc, TRANSPARENT);
+  RECT text = {rc.left + 14, rc.top, rc.right - 8, rc.bottom - 2};
+  if (info_) {
+    SelectObject(dc, ui::BoldFont());
+    SetTextColor(dc, RGB(255, 230, 140));
+    DrawTextA(dc, infoLabel_.c_str(), -1, &text, DT_LEFT | DT_VCENTER | DT_SINGLELINE | DT_NOPREFIX);
+  } else {
+    SelectObject(dc, ui::HeadlineFont());
+    SetTextColor(dc, RGB(255, 255, 255));
+    DrawTextA(dc, haedLabel_.c_str(), -1, &text, DT_LEFT | DT_VCENTER | DT_SINGLELINE | DT_NOPREFIX);
+  }
+  EndPaint(hwnd_, &ps);
+}
+
+LRESULT CALLBACK HeadlineWindow::Proc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
+  if (msg == WM_NCCREATE) {
+    auto* self = static_cast<HeadlineWindow*>(reinterpret_cast<CREATESTRUCTA*>(lp)->lpCreateParams);
+    self->hwnd_ = hwnd;
+    SetWindowLongPtrA(hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(self));
+  }
+  auto* self = reinterpret_cast<HeadlineWindow*>(GetWindowLongPtrA(hwnd, GWLP_USERDATA));
+  if (!self) return DefWindowProcA(hwnd, msg, wp, lp);
+  switch (msg) {
+    case WM_PAINT: self->Paint(); return 0;
+    case WM_ERASEBKGND: return 1;
+    case WM_NCDESTROY:
+      SetWindowLongPtrA(hwnd, GWLP_USERDATA, 0);
+      delete self;
+      return 0;
+    default: return DefWindowProcA(hwnd, msg, wp, lp);
+  }
+}
+
+}  // namespace kv

@@ -1,0 +1,79 @@
+// The main window `Form1`: the bar with menu bar, headline and side bar (ActiveBar), the page host
+// (ActiveBar2 inside the client-area box WorkBack), page switching, the command table, the interface
+// sounds, the "setting saved" line and the exit with the log-off or restart question.
+#pragma once
+
+#include <windows.h>
+
+#include <string>
+
+#include "app/mainwin/core/bar_model.h"
+#include "app/mainwin/core/exit_decision.h"
+#include "app/mainwin/win32/app_context.h"
+#include "app/mainwin/win32/engine_functions.h"
+#include "app/pages/win32/tool_page_window.h"
+
+namespace kv {
+
+class BarWindow;
+class HeadlineWindow;
+
+class MainWindow : public PageServices, public BarEvents {
+ public:
+  static MainWindow* Create(AppContext& app);
+  HWND hwnd() const { return hwnd_; }
+
+  // Start-up steps of the window: set-up, Internet menu, placement, start page.
+  void PrepareBars();
+  void SetUpInternetMenu();
+  void Place();
+  void SwitchTool(int toolId, std::string caption, int tab);
+  void ShowMain();
+
+  void HaedlineSaveInfo();
+  void PlaySoundKind(int kind);
+
+  // PageServices
+  std::string Text(int id) const override { return app_.Text(id); }
+  std::string SlotFunctionHelp(int slot) const override;
+  void ShowFunctionHelp(const std::string& helpText) override;
+  bool RestoreAvailable() const override { return false; }
+  void OpenRestore(int page, int functionNumber) override;
+  int TreeViewStyle() const override { return app_.Settings.TreeViewStyle; }
+  void SetTreeViewStyle(int style) override { app_.Settings.TreeViewStyle = style; }
+  void PlaySound(int kind) override { PlaySoundKind(kind); }
+  FunctionSource& Functions() override { return functions_; }
+  void ShowTreeMenu(const TreeMenuState& state) override;
+
+  // BarEvents
+  void ToolClick(const BarBand& band, const BarTool& tool) override;
+  void BandOpen(const BarBand& band, bool* cancel) override;
+  void GroupChange(int newGroup) override;
+
+ private:
+  explicit MainWindow(AppContext& app) : app_(app), functions_(app) {}
+  static LRESULT CALLBACK Proc(HWND, UINT, WPARAM, LPARAM);
+  LRESULT Handle(UINT msg, WPARAM wp, LPARAM lp);
+  void Build();
+  void Localise();
+  void Exit(ExitCause cause);
+  void OpenFile(const std::string& file, const std::string& parameters, const std::string& folder);
+  void ShowInfoBox();
+  void MarkCurrentSideTool();
+
+  AppContext& app_;
+  EngineFunctions functions_;
+  HWND hwnd_ = nullptr;
+  HWND workBack_ = nullptr;
+  BarModel bar_;      // ActiveBar
+  BarModel hostBar_;  // ActiveBar2
+  BarWindow* barWindow_ = nullptr;
+  BarWindow* hostWindow_ = nullptr;
+  HeadlineWindow* headline_ = nullptr;
+  ToolPageWindow* page_ = nullptr;
+  int currentTool_ = -1;  // none until the first switch
+  int currentTab_ = 0;
+  bool exited_ = false;
+};
+
+}  // namespace kv

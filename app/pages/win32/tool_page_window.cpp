@@ -1,0 +1,219 @@
+// Tool page window (see tool_page_window.h).
+#include "app/pages/win32/tool_page_window.h"
+
+#include <windowsx.h>
+
+#include "app/mainwin/core/localise_form.h"
+#include "app/pages/win32/page_buttons.h"
+#include "app/pages/win32/tab_strip_window.h"
+#include "app/pages/win32/ui_theme.h"
+#include "app/pages/win32/win32_tree_view.h"
+
+namespace kv {
+
+namespace {
+const char kClassName[] = "KvToolPage";
+constexpr int kTabStripId = 100;
+constexpr int kFirstTreeId = 200;
+constexpr int kInfoButtonId = 300;
+constexpr int kStyleButtonId = 301;
+constexpr UINT kCheckClicked = WM_APP + 1;  // posted after the box of a line was toggled
+constexpr int kMargin = 8;
+constexpr int kButtonRow = 34;
+
+void RegisterOnce(WNDPROC proc) {
+  static bool done = false;
+  if (done) return;
+  WNDCLASSA wc{};
+  wc.lpfnWndProc = proc;
+  wc.hInstance = GetModuleHandleA(nullptr);
+  wc.hCursor = LoadCursor(nullptr, IDC_ARROW);
+  wc.lpszClassName = kClassName;
+  RegisterClassA(&wc);
+  done = true;
+}
+
+// Page texts through the host's numbered texts, with the form's localisation rules.
+Texts HostTexts(const PageHost& host) {
+  return Texts([&host](int id) { return host.Text(id); }, 0);
+}
+}  // namespace
+
+ToolPageWindow::ToolPageWindow(const PageLayout& layout, PageServices& services)
+    : layout_(layout), services_(services), model_(layout, services.Functions(), services) {}
+
+ToolPageWindow* ToolPageWindow::Create(HWND parent, const PageLayout& layout, PageServices& services) {
+  RegisterOnce(&ToolPageWindow::Proc);
+  auto* self = new ToolPageWindow(layout, services);
+  CreateWindowExA(WS_EX_CONTROLPARENT, kClassName, layout.FormName.c_str(), WS_CHILD | WS_CLIPCHILDREN, 0, 0, 100,
+                  100, parent, nullptr, GetModuleHandleA(nullptr), self);
+  self->Build();
+  return self;
+}
+
+void ToolPageWindow::Build() {
+  // Localise the designed texts: tab captions (> 0), frame and button captions (> 499).
+  std::vector<std::string> tabCaptions;
+  std::vector<std::vector<std::string>> frameCaptions;
+  for (const TabLayout& t : layout_.Tabs) {
+    tabCaptions.push_back(t.Caption);
+    frameCaptions.push_back(t.Frames);
+  }
+  std::string info = "505";
+  FormTexts form;
+  for (std::string& c : tabCaptions) form.TabCaptions.push_back(&c);
+  for (auto& frames : frameCaptions)
+    for (std::string& c : frames) form.ControlCaptions.push_back(&c);
+  form.ControlCaptions.push_back(&info);
+  LocaliseForm(form, HostTexts(services_));
+
+  tabs_ = TabStripWindow::Create(hwnd_, kTabStripId, tabCaptions, [this](int tab) {
+    model_.SetTab(tab);
+    ShowTab(tab);
+  });
+  frames_.resize(layout_.Tabs.size());
+  for (std::size_t tab = 0; tab < layout_.Tabs.size(); ++tab) {
+    if (layout_.Tabs[tab].TreePage > 0) {
+      trees_.push_back(std::make_unique<Win32TreeView>(hwnd_, kFirstTreeId + static_cast<int>(trees_.size())));
+      treeTabs_.push_back(static_cast<int>(tab));
+      model_.AttachTree(static_cast<int>(tab), trees_.back().get());
+    }
+    for (const std::string& caption : frameCaptions[tab]) {
+      HWND frame = CreateWindowExA(0, "BUTTON", caption.c_str(), WS_CHILD | BS_GROUPBOX, 0, 0, 10, 10, hwnd_, nullptr,
+                                   GetModuleHandleA(nullptr), nullptr);
+      SendMessageA(frame, WM_SETFONT, reinterpret_cast<WPARAM>(ui::BoldFont()), FALSE);
+      frames_[tab].push_back(frame);
+    }
+  }
+  infoButton_ = CreateCoolButton(hwnd_, kInfoButtonId, info);
+  if (!trees_.empty()) styleButton_ = CreatePictureButton(hwnd_, kStyleButtonId);
+  model_.Load();
+  ShowTab(model_.Tab());
+  for (auto& tree : trees_) tree->ScrollToTop();
+}
+
+void ToolPageWindow::SetTab(int tab) {
+  if (tabs_) tabs_->SetTab(tab);  // raises the change handler when it changed
+}
+
+void ToolPageWindow::ShowTab(int tab) {
+  for (std::size_t i = 0; i < trees_.size(); ++i) ShowWindow(trees_[i]->hwnd(), treeTabs_[i] == tab ? SW_SHOW : SW_HIDE);
+  for (std::size_t t = 0; t < frames_.size(); ++t)
+    for (HWND f : frames_[t]) ShowWindow(f, static_cast<int>(t) == tab ? SW_SHOW : SW_HIDE);
+  Layout();
+  UpdateInfoButton();
+}
+
+void ToolPageWindow::UpdateInfoButton() { EnableWindow(infoButton_, model_.InfoEnabled()); }
+
+void ToolPageWindow::Layout() {
+  RECT rc;
+  GetClientRect(hwnd_, &rc);
+  const int w = rc.right, h = rc.bottom;
+  if (tabs_) MoveWindow(tabs_->hwnd(), kMargin, kMargin, w - 2 * kMargin, kTabStripHeight, TRUE);
+  const int top = kMargin + kTabStripHeight + 6;
+  const int bottom = h - kButtonRow;
+  for (auto& tree : trees_) MoveWindow(tree->hwnd(), kMargin, top, w - 2 * kMargin, bottom - top, TRUE);
+  for (auto& frames : frames_) {
+    if (frames.empty()) continue;
+    const int n = static_cast<int>(frames.size());
+    const int each = (bottom - top) / n;
+    for (int i = 0; i < n; ++i) MoveWindow(frames[i], kMargin, top + i * each, w - 2 * kMargin, each - 6, TRUE);
+  }
+  MoveWindow(infoButton_, w - kMargin - 96, h - kButtonRow + 5, 96, 24, TRUE);
+  if (styleButton_) MoveWindow(styleButton_, w - kMargin - 96 - 30, h - kButtonRow + 5, 24, 24, TRUE);
+}
+
+LRESULT ToolPageWindow::Notify(NMHDR* header) {
+  const int id = static_cast<int>(header->idFrom);
+  if (id < kFirstTreeId || id >= kFirstTreeId + static_cast<int>(trees_.size())) return 0;
+  Win32TreeView& tree = *trees_[id - kFirstTreeId];
+  if (header->code == NM_CUSTOMDRAW) return tree.CustomDraw(reinterpret_cast<NMTVCUSTOMDRAW*>(header));
+  if (treeTabs_[id - kFirstTreeId] != model_.Tab()) return 0;
+  POINT p;
+  GetCursorPos(&p);
+  ScreenToClient(tree.hwnd(), &p);
+  bool onBox = false;
+  const int line = tree.HitTest(p, &onBox);
+  switch (header->code) {
+    case NM_CLICK:
+      model_.NodeOver(line);
+      model_.MouseDown(kLeftButton);
+      if (onBox && tree.ToggleCheck(line))
+        PostMessageA(hwnd_, kCheckClicked, static_cast<WPARAM>(id - kFirstTreeId), line);
+      return 0;
+    case NM_DBLCLK:
+      if (onBox) return 0;
+      model_.NodeOver(line);
+      model_.DoubleClick();
+      return 0;
+    case NM_RCLICK:
+      model_.NodeOver(line);
+      SetFocus(tree.hwnd());
+      model_.MouseDown(kRightButton);
+      UpdateInfoButton();
+      if (model_.MouseUp(kRightButton)) services_.ShowTreeMenu(ContextMenuState(services_.RestoreAvailable()));
+      return 1;
+    case TVN_SELCHANGEDA:
+    case TVN_SELCHANGEDW:
+      model_.SelectionChanged();
+      UpdateInfoButton();
+      return 0;
+    default:
+      return 0;
+  }
+}
+
+void ToolPageWindow::Command(int id) {
+  if (id == kInfoButtonId) model_.PopupMenuClick(1000);
+  if (id == kStyleButtonId) services_.ShowTreeMenu(StyleMenuState(services_.TreeViewStyle()));
+}
+
+void ToolPageWindow::Paint() {
+  PAINTSTRUCT ps;
+  HDC dc = BeginPaint(hwnd_, &ps);
+  RECT rc;
+  GetClientRect(hwnd_, &rc);
+  ui::FillSolid(dc, rc, ui::kPageBack);
+  RECT row = {0, rc.bottom - kButtonRow, rc.right, rc.bottom};
+  ui::FillSolid(dc, row, ui::kPanelBack);
+  EndPaint(hwnd_, &ps);
+}
+
+void ToolPageWindow::Unload() { DestroyWindow(hwnd_); }
+
+LRESULT CALLBACK ToolPageWindow::Proc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
+  if (msg == WM_NCCREATE) {
+    auto* self = static_cast<ToolPageWindow*>(reinterpret_cast<CREATESTRUCTA*>(lp)->lpCreateParams);
+    self->hwnd_ = hwnd;
+    SetWindowLongPtrA(hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(self));
+  }
+  auto* self = reinterpret_cast<ToolPageWindow*>(GetWindowLongPtrA(hwnd, GWLP_USERDATA));
+  if (!self) return DefWindowProcA(hwnd, msg, wp, lp);
+  switch (msg) {
+    case WM_SIZE: self->Layout(); return 0;
+    case WM_PAINT: self->Paint(); return 0;
+    case WM_ERASEBKGND: return 1;
+    case WM_NOTIFY: return self->Notify(reinterpret_cast<NMHDR*>(lp));
+    case WM_COMMAND: self->Command(LOWORD(wp)); return 0;
+    case WM_DRAWITEM: return DrawPictureButton(reinterpret_cast<DRAWITEMSTRUCT*>(lp)) ? TRUE : FALSE;
+    case WM_CTLCOLORSTATIC:
+    case WM_CTLCOLORBTN:
+      SetBkColor(reinterpret_cast<HDC>(wp), ui::kPageBack);
+      SetTextColor(reinterpret_cast<HDC>(wp), ui::kAccentDark);
+      return reinterpret_cast<LRESULT>(GetStockObject(WHITE_BRUSH));
+    case kCheckClicked: {
+      Win32TreeView& tree = *self->trees_[wp];
+      self->model_.CheckClick(static_cast<int>(lp), 1, tree.NodeColumnCheck(static_cast<int>(lp), 1));
+      self->UpdateInfoButton();
+      return 0;
+    }
+    case WM_NCDESTROY:
+      SetWindowLongPtrA(hwnd, GWLP_USERDATA, 0);
+      delete self;
+      return 0;
+    default: return DefWindowProcA(hwnd, msg, wp, lp);
+  }
+}
+
+}  // namespace kv

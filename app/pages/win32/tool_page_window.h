@@ -1,0 +1,62 @@
+// A tool page (Form2 .. Form8) as a child window hosted by the main window: tab strip, one function tree
+// per tree tab, frames of the tabs whose own controls come later, the info button (CoolBttn) and the
+// style picture button (PicBttn1). The logic lives in PageModel; this class turns messages into its calls.
+#pragma once
+
+#include <windows.h>
+
+#include <memory>
+#include <vector>
+
+#include "app/pages/core/page_model.h"
+
+namespace kv {
+
+class TabStripWindow;
+class Win32TreeView;
+
+// What the main window offers its hosted page beyond PageHost.
+class PageServices : public PageHost {
+ public:
+  virtual FunctionSource& Functions() = 0;
+  // Shows the band "TreeViewStyle" as a pop-up menu with these states; the choice comes back through
+  // the main window's command table as PopupMenuClick.
+  virtual void ShowTreeMenu(const TreeMenuState& state) = 0;
+};
+
+class ToolPageWindow {
+ public:
+  // Creates and loads the page (hidden) as a child of `parent`.
+  static ToolPageWindow* Create(HWND parent, const PageLayout& layout, PageServices& services);
+  HWND hwnd() const { return hwnd_; }
+  const std::string& FormName() const { return layout_.FormName; }
+  PageModel& Model() { return model_; }
+  void SetTab(int tab);
+  void PopupMenuClick(int toolId) { model_.PopupMenuClick(toolId); }
+  // Unloads the page (destroys its window and this object).
+  void Unload();
+
+ private:
+  ToolPageWindow(const PageLayout& layout, PageServices& services);
+  static LRESULT CALLBACK Proc(HWND, UINT, WPARAM, LPARAM);
+  void Build();
+  void Layout();
+  void ShowTab(int tab);
+  void UpdateInfoButton();
+  LRESULT Notify(NMHDR* header);
+  void Command(int id);
+  void Paint();
+
+  HWND hwnd_ = nullptr;
+  const PageLayout& layout_;
+  PageServices& services_;
+  PageModel model_;
+  TabStripWindow* tabs_ = nullptr;
+  std::vector<std::unique_ptr<Win32TreeView>> trees_;   // with the tab each belongs to in treeTabs_
+  std::vector<int> treeTabs_;
+  std::vector<std::vector<HWND>> frames_;                // per tab
+  HWND infoButton_ = nullptr;
+  HWND styleButton_ = nullptr;
+};
+
+}  // namespace kv
