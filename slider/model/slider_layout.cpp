@@ -9,11 +9,12 @@ namespace {
 
 constexpr int kMinThumbAcross = 8;
 constexpr int kMaxThumbAcross = 22;
-constexpr int kGrooveHalf = 2;
+constexpr int kGrooveHalf = 4;
 constexpr int kMarkLength = 5;
 constexpr int kRulerMajor = 8, kRulerMinor = 4;
 constexpr int kMinTickSpacing = 3, kMinMinorSpacing = 4;
-constexpr int kLabelGap = 4;
+constexpr int kLabelGap = 4;      // between neighbouring labels
+constexpr int kTickToLabel = 4;   // between the ticks and their labels
 
 // Rectangle from axis coordinates.
 Rect AxisRect(bool vertical, int along0, int along1, int across0, int across1) {
@@ -104,8 +105,8 @@ SliderLayout ComputeLayout(const SliderProperties& p, int width, int height, con
   int innerA1 = std::max(innerA0, acrossExtent - std::max(outer, static_cast<int>(acrossEndMargin)));
   out.inner = AxisRect(vertical, inner0, std::max(inner0, inner1), innerA0, innerA1);
 
-  const int content0 = innerA0 + innerEdge + 2;
-  const int content1 = std::max(content0, innerA1 - innerEdge - 2);
+  const int content0 = innerA0 + innerEdge + 3;
+  const int content1 = std::max(content0, innerA1 - innerEdge - 3);
   const int available = content1 - content0;
 
   // Scale candidates: major ticks (and their labels) first, then decide what fits across.
@@ -137,7 +138,7 @@ SliderLayout ComputeLayout(const SliderProperties& p, int width, int height, con
   bool showTicks = tickAcross > 0;
   bool showLabels = !candidates.empty();
   auto scaleAcross = [&]() {
-    return (showTicks ? tickAcross + 2 : 0) + (showLabels ? labelAcross + 1 : 0);
+    return (showTicks ? tickAcross + kTickToLabel : 0) + (showLabels ? labelAcross + 1 : 0);
   };
   if (available - scaleAcross() < kMinThumbAcross) showLabels = false;
   if (available - scaleAcross() < kMinThumbAcross) showTicks = false;
@@ -178,17 +179,19 @@ SliderLayout ComputeLayout(const SliderProperties& p, int width, int height, con
         for (int j = 1; j < sub; ++j) out.minorTicks.push_back(majors[i] + (majors[i + 1] - majors[i]) * j / sub);
       }
     }
-    across += tickAcross + 2;
+    across += tickAcross + kTickToLabel;
   }
 
-  // Labels: ends first, then the inner ones that do not crowd a label already placed.
+  // Labels: ends first, then the inner ones that do not crowd a label already placed. They stay
+  // inside the inner area, clear of its border and the focus rectangle.
   if (showLabels) {
+    const int labelMin = inner0 + innerEdge + 3, labelMax = std::max(inner0, inner1) - innerEdge - 3;
     std::vector<std::pair<int, int>> taken;
     auto place = [&](const LabelCandidate& c) {
       int w = measure.TextWidth(c.text, c.emphasised);
       int alongSize = vertical ? measure.TextHeight() : w;
       int a0 = c.along - alongSize / 2;
-      a0 = std::max(0, std::min(a0, alongExtent - alongSize));
+      a0 = std::max(labelMin, std::min(a0, labelMax - alongSize));
       int a1 = a0 + alongSize;
       for (const auto& t : taken) {
         if (a0 < t.second + kLabelGap && t.first < a1 + kLabelGap) return;

@@ -136,12 +136,16 @@ void DrawThumb(HDC dc, const SliderLayout& l, const SliderProperties& p, const P
 
 void DrawTrack(HDC dc, const SliderLayout& l, const SliderProperties& p) {
   Rect groove = l.groove;
-  if (l.vertical) { groove.top -= 1; groove.bottom += 1; }
-  else { groove.left -= 1; groove.right += 1; }
+  if (l.vertical) { groove.top -= 2; groove.bottom += 2; }
+  else { groove.left -= 2; groove.right += 2; }
   Fill(dc, groove, p.enabled ? kGrooveFill : kLight);
-  if (!l.bar.Empty()) Fill(dc, Inset(l.bar, 1), Translate(p.barColor));
   Frame(dc, groove, kShadow, kHighlight);
   Frame(dc, Inset(groove, 1), kDarkShadow, kLight);
+  // The filled part inside the groove's two-pixel frame, from the minimum end to the thumb.
+  Rect bar = l.bar;
+  if (l.vertical) { bar.left = groove.left + 2; bar.right = groove.right - 2; }
+  else { bar.top = groove.top + 2; bar.bottom = groove.bottom - 2; }
+  if (!bar.Empty()) Fill(dc, bar, p.enabled ? Translate(p.barColor) : Blend(Translate(p.barColor), kLight));
 }
 
 // A tick at `along` from the tick base across the axis for `length` pixels.
@@ -187,7 +191,9 @@ void PaintSlider(HDC dc, const SliderLayout& l, const SliderProperties& p, const
   DrawThumb(dc, l, p, state, host);
   DrawBorder(dc, l.client, p.outerBorder, Translate(p.borderColor));
   if (state.focused) {
-    RECT focus = {l.inner.left + 2, l.inner.top + 2, l.inner.right - 2, l.inner.bottom - 2};
+    // Just inside the inner area's border, clear of the labels.
+    int edge = BorderThickness(p.innerBorder);
+    RECT focus = {l.inner.left + edge, l.inner.top + edge, l.inner.right - edge, l.inner.bottom - edge};
     if (focus.right > focus.left && focus.bottom > focus.top) {
       SetTextColor(dc, RGB(0, 0, 0));
       SetBkColor(dc, RGB(255, 255, 255));
