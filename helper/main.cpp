@@ -1,6 +1,124 @@
-// Entry of the helper program korvnst.exe.
+// Entry of the helper program korvnst.exe ("KorvnStartManager"): works out its start-up values,
+// splits the command line and runs the one job that field 0 selects, then ends.
 #include <windows.h>
+#include <objbase.h>
 
-int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
+#include "app/catalogue/registry.h"
+#include "app/catalogue/win32_registry_store.h"
+#include "app/restore/profile_stamp.h"
+#include "app/restore/win32_file_store.h"
+#include "helper/core/command_line.h"
+#include "helper/core/helper_setup.h"
+#include "helper/core/helper_texts.h"
+#include "helper/core/profile_scan.h"
+#include "helper/core/session_control.h"
+#include "helper/core/startup_cleaning.h"
+#include "helper/core/uninstall_restore.h"
+#include "helper/win32/progress_window.h"
+#include "helper/win32/string_table.h"
+#include "helper/win32/win32_environment.h"
+#include "helper/win32/win32_folder_system.h"
+#include "helper/win32/win32_session.h"
+#include "helper/win32/win32_uninstall_platform.h"
+
+namespace kv::helper {
+namespace {
+
+constexpr int kRecentFolder = 8;      // CSIDL_RECENT
+constexpr int kStartMenuFolder = 11;  // CSIDL_STARTMENU
+
+struct Helper {
+  HINSTANCE instance;
+  Registry& registry;
+  StringTable texts;
+  HelperFolders folders;
+  JobOptions options;
+};
+
+void EndSessionJob(std::uint32_t kind) {
+  Win32SessionPlatform platform;
+  EndSession(platform, kind, false, false);
+}
+
+void ProfileScanJobRun(Helper& h) {
+  Win32FileStore files;
+  ProfileScanJob job;
+  job.DatabasePath = h.folders.DatabasePath();
+  job.OutputPath = h.options.ScanOutputPath;
+  job.FunctionCount = FunctionCount(h.registry);
+  job.Stamp = [] { return FormatProfileStamp(CurrentStampParts()); };
+  if (!h.options.ShowProgress) {
+    RunProfileScan(h.registry, files, job, nullptr);
+    return;
+  }
+  ProgressWindow window(h.instance, h.texts, h.options.OwnerWindow);
+  RunProfileScan(h.registry, files, job, &window);
+}
+
+void StartupCleaningJob(Helper& h) {
+  Win32FolderSystem fs;
+  CleaningFolders folders;
+  folders.Recent = SpecialFolderPath(kRecentFolder);
+  folders.Temp = h.folders.Temp;
+  folders.StartMenu = SpecialFolderPath(kStartMenuFolder);
+  folders.Protected = {h.folders.System, h.folders.Windows, h.folders.Boot};
+  const StartMenuNames names = {h.texts.Text(kTextControlPanelFolder), h.texts.Text(kTextDialUpFolder),
+                                h.texts.Text(kTextPrinterFolder)};
+  RunStartupCleaning(h.registry, fs, folders, names);
+}
+
+void UninstallRestoreJob(Helper& h) {
+  Win32FileStore files;
+  Win32UninstallPlatform platform(h.texts);
+  UninstallJob job;
+  job.UninstallerArguments = h.options.UninstallerArguments;
+  job.AskBeforeRestore = h.options.AskBeforeRestore;
+  job.UndoFilePath = h.folders.UndoFilePath();
+  job.SystemDirectory = h.folders.System;
+  job.FunctionCount = FunctionCount(h.registry);
+  RunUninstallRestore(h.registry, files, platform, job);
+}
+
+int Run(HINSTANCE instance) {
+  Registry registry(SystemRegistryStore(), RootNames::LongAndShort);
+  Helper h{instance, registry, StringTable(LanguageOffset(registry)), {}, {}};
+  h.folders = ResolveHelperFolders(registry, CurrentPlatformFolders());
+  const ArgumentTable fields = SplitArguments(ArgumentTextOf(GetCommandLineA()));
+  h.options = ReadJobOptions(fields, h.folders.UndoFilePath());
+
+  switch (SelectJob(fields[0])) {
+    case HelperJob::LogOff:
+      EndSessionJob(kLogOff);
+      break;
+    case HelperJob::Reboot:
+      EndSessionJob(kReboot);
+      break;
+    case HelperJob::Shutdown:
+      EndSessionJob(kShutdown);
+      break;
+    case HelperJob::ProfileScan:
+      ProfileScanJobRun(h);
+      break;
+    case HelperJob::StartupCleaning:
+      StartupCleaningJob(h);
+      break;
+    case HelperJob::UninstallRestore:
+      UninstallRestoreJob(h);
+      break;
+    case HelperJob::Resident:
+      // Resident mode with its tray icon is not built yet: the helper ends at once.
+      break;
+  }
   return 0;
+}
+
+}  // namespace
+}  // namespace kv::helper
+
+int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
+  // The shell's special-folder queries want COM on this thread.
+  const HRESULT com = CoInitialize(nullptr);
+  const int rc = kv::helper::Run(instance);
+  if (SUCCEEDED(com)) CoUninitialize();
+  return rc;
 }

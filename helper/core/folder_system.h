@@ -25,9 +25,9 @@ class FolderSystem {
   // as the platform reports them; empty when nothing matches.
   virtual std::vector<DirectoryEntry> List(const std::string& directory, const std::string& pattern) = 0;
   virtual bool SetNormalAttributes(const std::string& path) = 0;
-  virtual bool DeleteFile(const std::string& path) = 0;
-  virtual bool RemoveDirectory(const std::string& path) = 0;
-  virtual bool CreateDirectory(const std::string& path) = 0;
+  virtual bool RemoveFile(const std::string& path) = 0;
+  virtual bool RemoveFolder(const std::string& path) = 0;
+  virtual bool MakeFolder(const std::string& path) = 0;
   // Lets pending window messages run (the helper stays responsive during long listings).
   virtual void PumpMessages() = 0;
 };

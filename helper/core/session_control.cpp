@@ -28,7 +28,7 @@ bool EndSession(SessionPlatform& platform, std::uint32_t kindFlags, bool force, 
     platform.ShowMessage(kPrivilegeError);
     return false;
   }
-  return platform.ExitWindows(ExitWindowsFlags(kindFlags, force, powerOff, os));
+  return platform.RequestExit(ExitWindowsFlags(kindFlags, force, powerOff, os));
 }
 
 }  // namespace kv::helper

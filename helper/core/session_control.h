@@ -27,7 +27,7 @@ class SessionPlatform {
   // Opens the process token and enables "SeShutdownPrivilege"; false when a step fails.
   virtual bool EnableShutdownPrivilege() = 0;
   virtual void ShowMessage(const std::string& text) = 0;
-  virtual bool ExitWindows(std::uint32_t flags) = 0;
+  virtual bool RequestExit(std::uint32_t flags) = 0;
 };
 
 // Nothing on 9x or an unknown system (false, no message). A refused privilege shows the fixed English

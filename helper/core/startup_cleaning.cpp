@@ -72,7 +72,7 @@ bool IsSameOrBelow(const FolderPath& inner, const FolderPath& outer) {
 void DeleteAllFiles(FolderSystem& fs, const std::string& folder) {
   for (const std::string& file : ListFiles(fs, folder, true, "*.*")) {
     fs.SetNormalAttributes(file);
-    fs.DeleteFile(file);
+    fs.RemoveFile(file);
   }
 }
 
@@ -95,7 +95,7 @@ void RunStartupCleaning(Registry& registry, FolderSystem& fs, const CleaningFold
   if (ChoiceIsOn(registry, "ClearTempFiles") && !IsUnsafeToEmpty(folders.Temp, folders.Protected)) {
     DeleteAllFiles(fs, folders.Temp);
     const std::vector<std::string> directories = ListDirectories(fs, folders.Temp, true);
-    for (std::size_t i = 1; i < directories.size(); ++i) fs.RemoveDirectory(directories[i]);
+    for (std::size_t i = 1; i < directories.size(); ++i) fs.RemoveFolder(directories[i]);
   }
   for (const auto& history : kHistoryKeys) {
     if (ChoiceIsOn(registry, history[0])) registry.RegDelete(history[1], "");
@@ -104,9 +104,9 @@ void RunStartupCleaning(Registry& registry, FolderSystem& fs, const CleaningFold
     if (folders.StartMenu.empty()) continue;
     const std::string path = folders.StartMenu + startMenuNames[i];
     if (ChoiceIsOn(registry, kStartMenuChoices[i])) {
-      fs.CreateDirectory(path);
+      fs.MakeFolder(path);
     } else {
-      fs.RemoveDirectory(path);
+      fs.RemoveFolder(path);
     }
   }
 }

@@ -70,20 +70,20 @@ class FakeFolders : public FolderSystem {
     it->second = (it->second & kAttributeDirectory) ? kAttributeDirectory : 0x80;
     return true;
   }
-  bool DeleteFile(const std::string& path) override {
+  bool RemoveFile(const std::string& path) override {
     log.push_back("delete " + path);
     auto it = items.find(Strip(path));
     if (it == items.end() || (it->second & (kAttributeDirectory | kAttributeReadOnly))) return false;
     items.erase(it);
     return true;
   }
-  bool RemoveDirectory(const std::string& path) override {
+  bool RemoveFolder(const std::string& path) override {
     log.push_back("rmdir " + path);
     if (!DirectoryExists(path) || !Children(path).empty()) return false;
     items.erase(Strip(path));
     return true;
   }
-  bool CreateDirectory(const std::string& path) override {
+  bool MakeFolder(const std::string& path) override {
     log.push_back("mkdir " + path);
     if (Has(path)) return false;
     AddDirectory(path);

@@ -21,7 +21,7 @@ class RecordingSession : public SessionPlatform {
     return privilegeOk;
   }
   void ShowMessage(const std::string& text) override { calls.push_back("message " + text); }
-  bool ExitWindows(std::uint32_t flags) override {
+  bool RequestExit(std::uint32_t flags) override {
     calls.push_back("exit " + std::to_string(flags));
     return exitOk;
   }

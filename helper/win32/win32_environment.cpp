@@ -1,0 +1,61 @@
+// Folder, clock and locale queries of the helper (see win32_environment.h).
+#include "helper/win32/win32_environment.h"
+
+#include <windows.h>
+#include <shlobj.h>
+
+#include "helper/core/text_rules.h"
+
+namespace kv::helper {
+
+namespace {
+
+template <typename Query>
+std::string FolderText(Query query) {
+  char buffer[MAX_PATH + 1] = {};
+  const UINT length = query(buffer, MAX_PATH);
+  return (length > 0 && length <= MAX_PATH) ? std::string(buffer, length) : std::string();
+}
+
+std::string LocaleText(LCTYPE type) {
+  char buffer[128] = {};
+  const int length = GetLocaleInfoA(LOCALE_USER_DEFAULT, type, buffer, sizeof buffer);
+  return length > 1 ? std::string(buffer, static_cast<std::size_t>(length - 1)) : std::string();
+}
+
+}  // namespace
+
+PlatformFolders CurrentPlatformFolders() {
+  PlatformFolders f;
+  f.System = FolderText([](char* b, UINT n) { return GetSystemDirectoryA(b, n); });
+  f.Windows = FolderText([](char* b, UINT n) { return GetWindowsDirectoryA(b, n); });
+  f.Temp = FolderText([](char* b, UINT n) { return static_cast<UINT>(GetTempPathA(n, b)); });
+  std::string own = FolderText([](char* b, UINT n) { return static_cast<UINT>(GetModuleFileNameA(nullptr, b, n)); });
+  f.Own = own.substr(0, own.find_last_of('\\') + 1);
+  return f;
+}
+
+std::string SpecialFolderPath(int folderId) {
+  LPITEMIDLIST items = nullptr;
+  if (FAILED(SHGetSpecialFolderLocation(nullptr, folderId, &items)) || !items) return std::string();
+  char buffer[MAX_PATH + 1] = {};
+  const bool ok = SHGetPathFromIDListA(items, buffer) != FALSE;
+  CoTaskMemFree(items);
+  return ok && buffer[0] ? WithTrailingBackslash(buffer) : std::string();
+}
+
+StampParts CurrentStampParts() {
+  SYSTEMTIME now;
+  GetLocalTime(&now);
+  StampParts p;
+  // The locale numbers its day names from Monday (LOCALE_SDAYNAME1); the clock from Sunday (0).
+  p.WeekdayName = LocaleText(LOCALE_SDAYNAME1 + (now.wDayOfWeek + 6) % 7);
+  p.MonthAbbrev = LocaleText(LOCALE_SABBREVMONTHNAME1 + (now.wMonth - 1) % 12);
+  p.Day = now.wDay;
+  p.Year = now.wYear;
+  p.Hour = now.wHour;
+  p.Minute = now.wMinute;
+  return p;
+}
+
+}  // namespace kv::helper
