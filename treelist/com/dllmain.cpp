@@ -19,6 +19,8 @@ BOOL WINAPI DllMain(HINSTANCE instance, DWORD reason, LPVOID) {
   if (reason == DLL_PROCESS_ATTACH) {
     kv::com::SetModule(instance);
     DisableThreadLibraryCalls(instance);
+  } else if (reason == DLL_PROCESS_DETACH) {
+    UnregisterClassW(kv::tree::TreeWindow::kClassName, instance);
   }
   return TRUE;
 }

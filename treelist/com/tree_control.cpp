@@ -170,9 +170,8 @@ void TreeControl::OnHeaderClick(short column, bool doubleClick) {
 }
 
 void TreeControl::OnWindowDestroyed() {
-  // The parent destroyed the window: the object lives on windowless until its last release.
-  TreeWindow* gone = window_.release();
-  if (gone) delete gone;
+  // The parent destroyed the window. The window object stays (without a handle) until the control
+  // goes, because this can happen inside one of its own message handlers.
 }
 
 // --- plain properties ---

@@ -6,8 +6,10 @@
 #include <windows.h>
 
 #include "kvtree_h.h"
+#include "treelist/include/kvtree_messages.h"
 
 #define KVTREE_CALL __stdcall
+
 
 extern "C" {
 typedef HRESULT(KVTREE_CALL* KvTreeCreateWindowFn)(HWND parent, const RECT* rect, int controlId,

@@ -5,6 +5,8 @@
 
 #include <algorithm>
 
+#include "treelist/include/kvtree_messages.h"
+
 namespace kv::tree {
 
 namespace {
@@ -95,8 +97,29 @@ LRESULT TreeWindow::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_SETFOCUS: focused_ = true; Invalidate(); return 0;
     case WM_KILLFOCUS: focused_ = false; Invalidate(); return 0;
     case WM_ENABLE: Invalidate(); return 0;
+    case KVTM_GETITEMRECT: return ItemRect(static_cast<Index>(wParam), reinterpret_cast<RECT*>(lParam));
     default: return DefWindowProcW(hwnd_, message, wParam, lParam);
   }
+}
+
+BOOL TreeWindow::ItemRect(Index node, RECT* rect) {
+  if (!rect) return FALSE;
+  int row = layout_.RowOf(node);
+  LineGeometry g;
+  if (row < 0 || !layout_.RowGeometry(row, g)) return FALSE;
+  Rect part;
+  switch (rect->left) {
+    case KVTREE_PART_LINE: part = g.line; break;
+    case KVTREE_PART_PLUS: part = g.plus; break;
+    case KVTREE_PART_CHECK: part = g.check; break;
+    case KVTREE_PART_RADIO: part = g.radio; break;
+    case KVTREE_PART_PICTURE: part = g.picture; break;
+    case KVTREE_PART_TEXT: part = g.text; break;
+    default: return FALSE;
+  }
+  if (part.Empty()) return FALSE;
+  *rect = RECT{part.left, part.top, part.right, part.bottom};
+  return TRUE;
 }
 
 void TreeWindow::UpdateMetrics() {

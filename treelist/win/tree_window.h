@@ -52,6 +52,7 @@ class TreeWindow {
   void OnChar(WPARAM key);
   void OnKeyUp(WPARAM key);
 
+  BOOL ItemRect(Index node, RECT* rect);
   void UpdateMetrics();
   void UpdateScrollBar();
   void ScrollToLine(Index line);
