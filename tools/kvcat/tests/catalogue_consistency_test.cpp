@@ -6,6 +6,8 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cctype>
+#include <map>
 
 #include "app/catalogue/catalogue.h"
 #include "app/catalogue/number_text.h"
@@ -98,6 +100,21 @@ TEST_F(ShippedCatalogue, EveryTreePageHasFunctionsInCaptionedGroups) {
           << f.Caption << " sits in a group without caption on page " << page;
     }
     EXPECT_GT(shown, 0) << "page " << page << " is empty";
+  }
+}
+
+// Two functions on one registry value would undo each other's changes and restore it twice; only bit
+// functions share a value (one bit each).
+TEST_F(ShippedCatalogue, NoTwoFunctionsReadTheSameValue) {
+  std::map<std::string, int> owner;
+  for (int n = 0; n <= catalogue_.FktAnzahl; ++n) {
+    const kv::FunctionRecord& f = catalogue_.Functions[static_cast<std::size_t>(n)];
+    if (f.Page == 0) continue;
+    std::string where = f.StateKeyPath + "\\" + f.StateValueName;
+    std::transform(where.begin(), where.end(), where.begin(), [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
+    if (f.OnValue.rfind("%BIT%", 0) == 0) where += "|" + f.OnValue;
+    const auto [it, fresh] = owner.emplace(where, n);
+    EXPECT_TRUE(fresh) << Describe(n, f) << " reads the value of function " << it->second << ": " << where;
   }
 }
 
