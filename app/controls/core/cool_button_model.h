@@ -6,6 +6,7 @@
 #include <string>
 
 #include "app/controls/core/control_colour.h"
+#include "app/controls/core/pressable_model.h"
 
 namespace kv::controls {
 
@@ -51,7 +52,7 @@ struct CoolButtonLook {
   int pressOffset = 0;  // icon and caption move right and down by this many pixels
 };
 
-class CoolButtonModel {
+class CoolButtonModel final : public PressableModel {
  public:
   // Pixels the icon and caption move while pressed (with CaptionKlickPos).
   static constexpr int kPressOffset = 1;
@@ -64,21 +65,22 @@ class CoolButtonModel {
   void SetEnabled(bool enabled);
 
   // The pointer moved over the button. True when the hover timer must be (re)started.
-  bool PointerMoved();
+  bool PointerMoved() override;
   // One tick of the hover timer with the result of "is the window under the cursor this button".
   // True while the timer must keep running.
-  bool Poll(bool pointerOverButton);
+  bool Poll(bool pointerOverButton) override;
   // Left button pressed on the button (sunken look, marked pressed).
-  void Press();
+  void Press() override;
   // Left button released; true when Click is to be raised (still over the button, press began here).
-  bool Release(bool pointerOverButton);
+  bool Release(bool pointerOverButton) override;
   // The press ended without a release over the window (capture taken away, window disabled).
-  void CancelPress();
+  void CancelPress() override;
   // Draws the pressed (true) or raised (false) look; does not change the pressed mark.
   void ChangeStatus(bool pressed) { sunken_ = pressed; }
 
   bool Hovered() const { return hovered_; }
-  bool Pressed() const { return pressed_; }
+  bool Pressed() const override { return pressed_; }
+  int PollInterval() const override { return kCoolButtonPollMs; }
   bool Sunken() const { return sunken_; }
   CoolButtonLook Look() const;
 

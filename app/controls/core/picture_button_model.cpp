@@ -3,7 +3,7 @@
 
 namespace kv::controls {
 
-bool PictureButtonModel::PointerEntered() {
+bool PictureButtonModel::PointerMoved() {
   if (over_) return false;
   over_ = true;
   if (!pressed_) state_ = PictureState::Over;

@@ -13,8 +13,8 @@ namespace {
 TEST(PictureButtonModel, OverDownAndNormalPicturesAndClickOnlyOnReleaseOver) {
   PictureButtonModel m;
   EXPECT_EQ(m.State(), PictureState::Normal);
-  EXPECT_TRUE(m.PointerEntered());
-  EXPECT_FALSE(m.PointerEntered());
+  EXPECT_TRUE(m.PointerMoved());
+  EXPECT_FALSE(m.PointerMoved());
   EXPECT_EQ(m.State(), PictureState::Over);
   m.Press();
   EXPECT_EQ(m.State(), PictureState::Down);
@@ -24,7 +24,7 @@ TEST(PictureButtonModel, OverDownAndNormalPicturesAndClickOnlyOnReleaseOver) {
   EXPECT_FALSE(m.Poll(false));
   EXPECT_EQ(m.State(), PictureState::Normal);
 
-  m.PointerEntered();
+  m.PointerMoved();
   m.Press();
   EXPECT_TRUE(m.Poll(false)) << "a held press keeps the down picture while the pointer is away";
   EXPECT_EQ(m.State(), PictureState::Down);
@@ -36,7 +36,7 @@ TEST(PictureButtonModel, OverDownAndNormalPicturesAndClickOnlyOnReleaseOver) {
 
 TEST(PictureButtonModel, CancelledPressFallsBackToTheHoverPicture) {
   PictureButtonModel m;
-  m.PointerEntered();
+  m.PointerMoved();
   m.Press();
   m.CancelPress();
   EXPECT_EQ(m.State(), PictureState::Over);

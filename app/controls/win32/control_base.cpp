@@ -1,0 +1,128 @@
+// Registration, attachment and notification shared by the small controls (see control_base.h).
+#include "app/controls/win32/control_base.h"
+
+namespace kv::controls {
+
+namespace {
+// Marks our windows so FromHandle never misreads another window's user data.
+const char kObjectProperty[] = "Korvane2K.Control";
+}  // namespace
+
+HINSTANCE ControlsModule() {
+  HMODULE module = nullptr;
+  GetModuleHandleExA(GET_MODULE_HANDLE_EX_FLAG_FROM_ADDRESS | GET_MODULE_HANDLE_EX_FLAG_UNCHANGED_REFCOUNT,
+                     reinterpret_cast<LPCSTR>(&ControlsModule), &module);
+  return module;
+}
+
+ControlBase::~ControlBase() {
+  // Detach first: the derived part is gone, so no message may reach Handle any more.
+  if (hwnd_ && !ownedByWindow_) {
+    HWND hwnd = hwnd_;
+    RemovePropA(hwnd, kObjectProperty);
+    hwnd_ = nullptr;
+    DestroyWindow(hwnd);
+  }
+}
+
+void ControlBase::Destroy() {
+  if (hwnd_) DestroyWindow(hwnd_);
+}
+
+void ControlBase::Move(const RECT& box) {
+  if (hwnd_) MoveWindow(hwnd_, box.left, box.top, box.right - box.left, box.bottom - box.top, TRUE);
+}
+
+void ControlBase::SetVisible(bool visible) {
+  if (hwnd_) ShowWindow(hwnd_, visible ? SW_SHOW : SW_HIDE);
+}
+
+void ControlBase::SetFont(HFONT font) {
+  if (hwnd_) {
+    SendMessageA(hwnd_, WM_SETFONT, reinterpret_cast<WPARAM>(font), TRUE);
+  } else {
+    font_ = font;
+  }
+}
+
+HFONT ControlBase::Font() const {
+  return font_ ? font_ : static_cast<HFONT>(GetStockObject(DEFAULT_GUI_FONT));
+}
+
+ControlBase* ControlBase::FromHandle(HWND hwnd) {
+  return hwnd ? static_cast<ControlBase*>(GetPropA(hwnd, kObjectProperty)) : nullptr;
+}
+
+bool ControlBase::RegisterControlClass(const char* className, WNDPROC procedure) {
+  HINSTANCE module = ControlsModule();
+  WNDCLASSEXA wc = {};
+  wc.cbSize = sizeof(wc);
+  if (GetClassInfoExA(module, className, &wc)) return true;
+  wc.cbSize = sizeof(wc);
+  wc.style = CS_DBLCLKS;
+  wc.lpfnWndProc = procedure;
+  wc.hInstance = module;
+  wc.hCursor = LoadCursor(nullptr, IDC_ARROW);
+  wc.lpszClassName = className;
+  return RegisterClassExA(&wc) != 0;
+}
+
+HWND ControlBase::CreateControl(const char* className, WNDPROC procedure, HWND parent, const RECT& box, int id,
+                                DWORD style, const char* text) {
+  if (hwnd_) return hwnd_;
+  if (!RegisterControlClass(className, procedure)) return nullptr;
+  HINSTANCE module = ControlsModule();
+  CreateWindowExA(0, className, text, WS_CHILD | WS_VISIBLE | style, box.left, box.top, box.right - box.left,
+                  box.bottom - box.top, parent, reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), module, this);
+  return hwnd_;
+}
+
+void ControlBase::Attach(HWND hwnd) {
+  hwnd_ = hwnd;
+  SetPropA(hwnd, kObjectProperty, this);
+  HWND parent = GetParent(hwnd);
+  if (!font_ && parent) font_ = reinterpret_cast<HFONT>(SendMessageA(parent, WM_GETFONT, 0, 0));
+}
+
+LRESULT ControlBase::Dispatch(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
+  ControlBase* self = FromHandle(hwnd);
+  if (!self) return DefWindowProcA(hwnd, message, wParam, lParam);
+  if (message == WM_NCDESTROY) {
+    RemovePropA(hwnd, kObjectProperty);
+    self->hwnd_ = nullptr;
+    if (self->ownedByWindow_) delete self;
+    return DefWindowProcA(hwnd, message, wParam, lParam);
+  }
+  if (message == WM_CREATE) {
+    LRESULT result = self->Handle(message, wParam, lParam);
+    if (result != -1) self->Created();
+    return result;
+  }
+  return self->Handle(message, wParam, lParam);
+}
+
+LRESULT ControlBase::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
+  switch (message) {
+    case WM_SETFONT:
+      font_ = reinterpret_cast<HFONT>(wParam);
+      if (LOWORD(lParam)) InvalidateRect(hwnd_, nullptr, FALSE);
+      return 0;
+    case WM_GETFONT:
+      return reinterpret_cast<LRESULT>(font_);
+    default:
+      return DefWindowProcA(hwnd_, message, wParam, lParam);
+  }
+}
+
+void ControlBase::Notify(WORD code, const std::function<void()>& callback) {
+  HWND self = hwnd_;
+  HWND parent = self ? GetParent(self) : nullptr;
+  const int id = Id();
+  std::function<void()> run = callback;  // the callback may destroy this object and its copy
+  if (run) run();
+  if (parent && IsWindow(self)) {
+    SendMessageA(parent, WM_COMMAND, MAKEWPARAM(id, code), reinterpret_cast<LPARAM>(self));
+  }
+}
+
+}  // namespace kv::controls
