@@ -1,0 +1,163 @@
+// Shows a kvTreeView the way a function page fills it (bold groups, check boxes in their three
+// states, sub-texts, value lines without check boxes, pictures from a strip, a radio group, a
+// title bar and a selection), then copies the window from the screen into a .bmp file and ends.
+//   treelist_screenshot.exe <output.bmp>
+#include <windows.h>
+#include <ole2.h>
+
+#include <cstdio>
+#include <string>
+
+#include "treelist/include/kvtree_client.h"
+
+namespace {
+
+const int kWidth = 420, kHeight = 330;
+
+// A 4-cell picture strip (16 x 16 each): folder, gear, key, monitor in plain colours.
+HBITMAP MakeStrip() {
+  HDC screen = GetDC(nullptr);
+  HDC dc = CreateCompatibleDC(screen);
+  HBITMAP strip = CreateCompatibleBitmap(screen, 64, 16);
+  ReleaseDC(nullptr, screen);
+  HGDIOBJ old = SelectObject(dc, strip);
+  RECT all = {0, 0, 64, 16};
+  HBRUSH mask = CreateSolidBrush(RGB(0, 0, 255));  // the control's default MaskColor 0xFF0000
+  FillRect(dc, &all, mask);
+  DeleteObject(mask);
+  const COLORREF colours[4] = {RGB(230, 190, 60), RGB(120, 120, 120), RGB(200, 60, 40), RGB(40, 130, 60)};
+  for (int i = 0; i < 4; ++i) {
+    HBRUSH brush = CreateSolidBrush(colours[i]);
+    HGDIOBJ oldBrush = SelectObject(dc, brush);
+    if (i % 2 == 0) Rectangle(dc, i * 16 + 1, 3, i * 16 + 15, 14);
+    else Ellipse(dc, i * 16 + 2, 2, i * 16 + 14, 14);
+    SelectObject(dc, oldBrush);
+    DeleteObject(brush);
+  }
+  SelectObject(dc, old);
+  DeleteDC(dc);
+  return strip;
+}
+
+IPictureDisp* PictureOf(HBITMAP bitmap) {
+  PICTDESC desc = {sizeof desc, PICTYPE_BITMAP};
+  desc.bmp.hbitmap = bitmap;
+  IPictureDisp* picture = nullptr;
+  OleCreatePictureIndirect(&desc, IID_IPictureDisp, FALSE, reinterpret_cast<void**>(&picture));
+  return picture;
+}
+
+void Fill(kv::treeclient::TreeList& tree) {
+  tree.SetTitleText(L"Windows - Explorer and desktop");
+  tree->put_ShowTitle(VARIANT_TRUE);
+  struct Line {
+    const wchar_t* text;
+    short level, picture, check;
+    const wchar_t* sub;
+    bool group, checks;
+  };
+  const Line lines[] = {
+      {L"Explorer", 1, 1, 0, nullptr, true, false},
+      {L"Show hidden files", 2, 0, 1, nullptr, false, true},
+      {L"Show file extensions", 2, 0, 0, L"(log-off needed)", false, true},
+      {L"Animate windows", 2, 0, 2, nullptr, false, true},
+      {L"Menu delay", 2, 2, 0, L"= 400 ms", false, false},
+      {L"Security", 1, 3, 0, nullptr, true, false},
+      {L"Hide last user name", 2, 0, 1, L"(restart needed)", false, true},
+      {L"Clear page file at shut-down", 2, 0, 0, nullptr, false, true},
+      {L"Desktop", 1, 4, 0, nullptr, true, false},
+      {L"Wallpaper position", 2, 0, 0, nullptr, false, false},
+      {L"Centre", 3, 0, 0, nullptr, false, false},
+      {L"Tile", 3, 0, 0, nullptr, false, false},
+      {L"Stretch", 3, 0, 0, nullptr, false, false},
+  };
+  long wallpaper = -1;
+  for (const Line& line : lines) {
+    long index = tree.AddPictureNode(line.text, 0, line.level, line.picture);
+    if (line.group) {
+      tree.SetNodeFontBold(index, 2);
+      tree->put_NodeExpanded(index, VARIANT_TRUE);
+    }
+    if (!line.checks) tree->put_NodeShowChecks(index, VARIANT_FALSE);
+    if (line.check) tree.SetNodeCheck(index, line.check);
+    if (line.sub) tree.SetNodeSubText(index, line.sub);
+    if (std::wstring(line.text) == L"Wallpaper position") wallpaper = index;
+  }
+  tree->put_NodeExpanded(wallpaper, VARIANT_TRUE);
+  tree->put_NodeRadioStyle(wallpaper, 1);
+  tree->put_NodeRadioValue(wallpaper, 2);
+  tree.SetSelected(2);
+}
+
+bool SaveBitmap(const char* path, HBITMAP bitmap, int width, int height) {
+  BITMAPINFOHEADER info = {sizeof info, width, height, 1, 24, BI_RGB};
+  const int stride = ((width * 3 + 3) / 4) * 4;
+  std::string pixels(size_t(stride) * height, '\0');
+  HDC screen = GetDC(nullptr);
+  GetDIBits(screen, bitmap, 0, height, &pixels[0], reinterpret_cast<BITMAPINFO*>(&info), DIB_RGB_COLORS);
+  ReleaseDC(nullptr, screen);
+  BITMAPFILEHEADER file = {0x4D42};
+  file.bfOffBits = sizeof file + sizeof info;
+  file.bfSize = file.bfOffBits + DWORD(pixels.size());
+  FILE* out = std::fopen(path, "wb");
+  if (!out) return false;
+  std::fwrite(&file, sizeof file, 1, out);
+  std::fwrite(&info, sizeof info, 1, out);
+  std::fwrite(pixels.data(), 1, pixels.size(), out);
+  return std::fclose(out) == 0;
+}
+
+bool CaptureWindow(HWND window, const char* path) {
+  RECT r;
+  GetWindowRect(window, &r);
+  const int width = r.right - r.left, height = r.bottom - r.top;
+  HDC screen = GetDC(nullptr);
+  HDC dc = CreateCompatibleDC(screen);
+  HBITMAP shot = CreateCompatibleBitmap(screen, width, height);
+  HGDIOBJ old = SelectObject(dc, shot);
+  BitBlt(dc, 0, 0, width, height, screen, r.left, r.top, SRCCOPY);
+  SelectObject(dc, old);
+  ReleaseDC(nullptr, screen);
+  bool saved = SaveBitmap(path, shot, width, height);
+  DeleteObject(shot);
+  DeleteDC(dc);
+  return saved;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  if (argc < 2) {
+    std::fprintf(stderr, "usage: treelist_screenshot <output.bmp>\n");
+    return 2;
+  }
+  OleInitialize(nullptr);
+  HWND frame = CreateWindowExW(0, L"STATIC", L"kvTreeView", WS_POPUP | WS_VISIBLE | WS_BORDER, 10, 10, kWidth, kHeight,
+                               nullptr, nullptr, GetModuleHandleW(nullptr), nullptr);
+  int rc = 1;
+  {
+    kv::treeclient::TreeList tree;
+    HBITMAP strip = MakeStrip();
+    IPictureDisp* picture = PictureOf(strip);
+    if (frame && tree.Create(frame, RECT{0, 0, kWidth - 2, kHeight - 2}, 1)) {
+      tree->put_PicCols(4);
+      tree->put_Picture(picture);
+      Fill(tree);
+      SetFocus(tree.Window());
+      // Let the window appear and paint, then take the picture from the screen.
+      DWORD until = GetTickCount() + 1500;
+      MSG msg;
+      while (GetTickCount() < until) {
+        while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) DispatchMessageW(&msg);
+        Sleep(20);
+      }
+      rc = CaptureWindow(frame, argv[1]) ? 0 : 1;
+    }
+    tree.Destroy();
+    if (picture) picture->Release();
+    DeleteObject(strip);
+  }
+  if (frame) DestroyWindow(frame);
+  OleUninitialize();
+  return rc;
+}
