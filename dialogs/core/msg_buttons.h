@@ -17,6 +17,8 @@ constexpr int kTextCancel = 201;
 constexpr int kTextYes = 202;
 constexpr int kTextNo = 203;
 constexpr int kTextFunctionHelp = 300;
+constexpr int kTextChangeIcon = 400;
+constexpr int kTextIconsIn = 401;
 
 struct ButtonSpec {
   bool visible = false;

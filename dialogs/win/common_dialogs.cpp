@@ -8,6 +8,7 @@
 
 #include "dialogs/core/msg_buttons.h"
 #include "dialogs/core/path_rules.h"
+#include "dialogs/win/icon_picker.h"
 #include "dialogs/win/library_texts.h"
 
 namespace kvdlg {
@@ -56,6 +57,14 @@ std::string PathOfItem(LPCITEMIDLIST item, std::size_t bufferChars) {
   return CutAtNul(std::string(buffer.data(), buffer.size()));
 }
 
+constexpr UINT_PTR kReapplyOkTimer = 0x4B56;
+bool g_okAllowed = true;
+
+void CALLBACK ReapplyOkRule(HWND dialog, UINT, UINT_PTR timer, DWORD) {
+  KillTimer(dialog, timer);
+  SendMessageA(dialog, BFFM_ENABLEOK, 0, g_okAllowed ? TRUE : FALSE);
+}
+
 int CALLBACK FolderCallback(HWND dialog, UINT message, LPARAM lParam, LPARAM) {
   const FolderRequest* request = g_folderRequest;
   if (request == nullptr) return 0;
@@ -73,7 +82,11 @@ int CALLBACK FolderCallback(HWND dialog, UINT message, LPARAM lParam, LPARAM) {
     }
   } else if (message == BFFM_SELCHANGED && !request->fileFolderSpec.empty()) {
     std::string path = PathOfItem(reinterpret_cast<LPCITEMIDLIST>(lParam), MAX_PATH);
-    SendMessageA(dialog, BFFM_ENABLEOK, 0, FolderMatchesSpec(path, request->fileFolderSpec) ? TRUE : FALSE);
+    g_okAllowed = FolderMatchesSpec(path, request->fileFolderSpec);
+    SendMessageA(dialog, BFFM_ENABLEOK, 0, g_okAllowed ? TRUE : FALSE);
+    // Some shells update the OK button themselves after this notification; apply the rule once more
+    // when the notification is over.
+    SetTimer(dialog, kReapplyOkTimer, 0, &ReapplyOkRule);
   }
   return 0;
 }
@@ -83,13 +96,16 @@ int CALLBACK FolderCallback(HWND dialog, UINT message, LPARAM lParam, LPARAM) {
 std::string PickIcon(HWND owner, const std::string& iconFile, std::int32_t iconIndex) {
   IconLocation location = ParseIconLocation(iconFile, iconIndex);
   std::string file = ShortUpperPath(location.file);
-  PickIconFunction picker = IconPicker();
-  if (picker == nullptr) return {};
   std::vector<wchar_t> buffer(kIconBufferChars + 1, L'\0');
   MultiByteToWideChar(CP_ACP, 0, file.c_str(), -1, buffer.data(), kIconBufferChars);
   buffer[kIconBufferChars] = L'\0';
   int index = location.index;
-  if (picker(owner, buffer.data(), kIconBufferChars, &index) == 0) return {};
+  // The shell's picker answers 1 (chosen) or 0 (cancelled); where it is missing or cannot open
+  // (a negative answer), the library's own picker takes over.
+  PickIconFunction picker = IconPicker();
+  int answer = picker != nullptr ? picker(owner, buffer.data(), kIconBufferChars, &index) : -1;
+  if (answer < 0) answer = PickIconFromFile(owner, file, &index);
+  if (answer <= 0) return {};
   std::string chosen = ExpandSystemRoot(Narrow(buffer.data()), WindowsFolder());
   return IconLocationText(chosen, index);
 }

@@ -9,7 +9,8 @@
 
 namespace kvdlg {
 
-// "path ,index" (bare path for index 0); empty when cancelled.
+// "path ,index" (bare path for index 0); empty when cancelled. Uses the shell's picker, or the
+// library's own where the shell's is missing or cannot open.
 std::string PickIcon(HWND owner, const std::string& iconFile, std::int32_t iconIndex);
 
 struct FileRequest {

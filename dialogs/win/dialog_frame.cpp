@@ -176,7 +176,7 @@ SIZE MeasureText(HWND window, HFONT font, const std::string& text, int width) {
   return SIZE{r.right - r.left, r.bottom - r.top};
 }
 
-INT_PTR RunModalDialog(HWND owner, DLGPROC procedure, LPARAM param) {
+INT_PTR RunModalDialog(HWND owner, DLGPROC procedure, LPARAM param, const char* caption) {
   // An empty template: popup with a thin border; the children are made in WM_INITDIALOG.
   std::vector<WORD> words(sizeof(DLGTEMPLATE) / sizeof(WORD), 0);
   auto* head = reinterpret_cast<DLGTEMPLATE*>(words.data());
@@ -184,7 +184,7 @@ INT_PTR RunModalDialog(HWND owner, DLGPROC procedure, LPARAM param) {
   head->dwExtendedStyle = WS_EX_CONTROLPARENT;
   words.push_back(0);  // no menu
   words.push_back(0);  // standard dialog class
-  for (const char* c = kDialogCaption; *c != '\0'; ++c) words.push_back(static_cast<WORD>(*c));
+  for (const char* c = caption; *c != '\0'; ++c) words.push_back(static_cast<WORD>(static_cast<unsigned char>(*c)));
   words.push_back(0);
   while (words.size() % 2 != 0) words.push_back(0);
   return DialogBoxIndirectParamA(LibraryModule(), reinterpret_cast<DLGTEMPLATE*>(words.data()), owner, procedure,

@@ -83,7 +83,7 @@ void DragWindow(HWND dialog);
 SIZE MeasureText(HWND window, HFONT font, const std::string& text, int width);
 
 // Runs an empty popup dialog modally over the owner; procedure gets param in WM_INITDIALOG.
-INT_PTR RunModalDialog(HWND owner, DLGPROC procedure, LPARAM param);
+INT_PTR RunModalDialog(HWND owner, DLGPROC procedure, LPARAM param, const char* caption = kDialogCaption);
 
 // A window-owner handle from the 32-bit value the callers pass; 0 or not a window = none.
 HWND OwnerFromValue(std::intptr_t value);

@@ -6,19 +6,19 @@
 
 namespace kvdlg::test {
 
-HWND FindDialog() {
-  HWND window = FindWindowA(nullptr, "KORVNMSGWINOW");
+HWND FindDialog(const char* caption) {
+  HWND window = FindWindowA(nullptr, caption);
   DWORD process = 0;
   if (window != nullptr) GetWindowThreadProcessId(window, &process);
   return window != nullptr && process == GetCurrentProcessId() && IsWindowVisible(window) ? window : nullptr;
 }
 
-DialogDriver::DialogDriver(std::function<void(HWND)> action)
-    : thread_([this, action] {
+DialogDriver::DialogDriver(std::function<void(HWND)> action, const char* caption)
+    : thread_([this, action, caption] {
         HWND dialog = nullptr;
         for (int i = 0; i < 200 && dialog == nullptr; ++i) {
           Sleep(50);
-          dialog = FindDialog();
+          dialog = FindDialog(caption);
         }
         if (dialog == nullptr) return;
         Sleep(150);  // let it finish painting

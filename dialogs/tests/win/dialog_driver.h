@@ -12,12 +12,12 @@
 
 namespace kvdlg::test {
 
-// Starts a thread that waits (up to 10 s) for a visible dialog of this process captioned
-// "KORVNMSGWINOW" and runs `action` on it. When the dialog is still open 8 s after the action,
+// Starts a thread that waits (up to 10 s) for a visible window of this process with the caption
+// (default "KORVNMSGWINOW") and runs `action` on it. When the dialog is still open 8 s after the action,
 // it is cancelled and Forced() reports it, so a broken dialog fails instead of hanging.
 class DialogDriver {
  public:
-  explicit DialogDriver(std::function<void(HWND dialog)> action);
+  explicit DialogDriver(std::function<void(HWND dialog)> action, const char* caption = "KORVNMSGWINOW");
   ~DialogDriver();
   bool Acted() const { return acted_; }
   bool Forced() const { return forced_; }
@@ -28,7 +28,7 @@ class DialogDriver {
   std::thread thread_;
 };
 
-HWND FindDialog();
+HWND FindDialog(const char* caption = "KORVNMSGWINOW");
 void ClickControl(HWND control);          // real mouse input at the control's centre
 void PressKey(WORD virtualKey, bool alt = false);  // real keyboard input
 std::string ControlText(HWND dialog, int id);
