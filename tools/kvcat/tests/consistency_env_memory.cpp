@@ -14,6 +14,7 @@ class MemoryEnvironment : public ConsistencyEnvironment {
   OsKind os() const override { return OsKind::Any; }
   bool canCheckIcons() const override { return false; }
   bool IconExists(const std::string&, int) const override { return false; }
+  bool KnownMissingIcon(const std::string&) const override { return false; }
 
  private:
   kv::MemoryRegistryStore store_;

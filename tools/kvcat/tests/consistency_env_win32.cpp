@@ -27,6 +27,8 @@ class Win32Environment : public ConsistencyEnvironment {
     if (large) DestroyIcon(large);
     return extracted != 0 && extracted != UINT(-1) && large != nullptr;
   }
+  // Wine 8 registers Internet Explorer's icon in shdoclc.dll, which carries no icons.
+  bool KnownMissingIcon(const std::string& location) const override { return location == "shdoclc.dll,-190"; }
 
  private:
   kv::Win32RegistryStore store_;
