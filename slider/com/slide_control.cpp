@@ -5,6 +5,7 @@
 #include <string>
 
 #include "slider/com/about_box.h"
+#include "slider/com/ole_property_bag.h"
 #include "slider/win/slider_window.h"
 #include "activex/variant.h"
 
@@ -64,6 +65,8 @@ STDMETHODIMP SlideControl::QueryInterface(REFIID iid, void** object) {
     *object = static_cast<IConnectionPointContainer*>(this);
   } else if (IsEqualIID(iid, IID_IProvideClassInfo)) {
     *object = static_cast<IProvideClassInfo*>(this);
+  } else if (IsEqualIID(iid, IID_IPersistPropertyBag) || IsEqualIID(iid, IID_IPersist)) {
+    *object = static_cast<IPersistPropertyBag*>(this);
   } else {
     *object = nullptr;
     return E_NOINTERFACE;
@@ -235,6 +238,35 @@ STDMETHODIMP SlideControl::GetClassInfo(ITypeInfo** info) {
   hr = lib->GetTypeInfoOfGuid(CLSID_kvSlide, info);
   lib->Release();
   return hr;
+}
+
+STDMETHODIMP SlideControl::GetClassID(CLSID* clsid) {
+  if (!clsid) return E_POINTER;
+  *clsid = CLSID_kvSlide;
+  return S_OK;
+}
+
+void SlideControl::LoadAll(const SliderProperties& p) {
+  model_.Load(p);
+  if (hwnd_) EnableWindow(hwnd_, model_.Properties().enabled);
+}
+
+STDMETHODIMP SlideControl::InitNew() {
+  LoadAll(SliderProperties());
+  return S_OK;
+}
+
+STDMETHODIMP SlideControl::Load(IPropertyBag* bag, IErrorLog* log) {
+  if (!bag) return E_POINTER;
+  LoadAll(LoadProperties(OlePropertyBag(bag, log)));
+  return S_OK;
+}
+
+STDMETHODIMP SlideControl::Save(IPropertyBag* bag, BOOL, BOOL) {
+  if (!bag) return E_POINTER;
+  OlePropertyBag out(bag, nullptr);
+  SaveProperties(model_.Properties(), out);
+  return S_OK;
 }
 
 void SlideControl::ValueChanged() { notify_.Changed(dispid::kValue); }

@@ -27,6 +27,7 @@ namespace kvslide {
 class SlideControl final : public kv::com::DispatchImpl<_DkvSlide>,
                            public IConnectionPointContainer,
                            public IProvideClassInfo,
+                           public IPersistPropertyBag,
                            private SliderObserver,
                            private SliderHost {
  public:
@@ -99,6 +100,12 @@ class SlideControl final : public kv::com::DispatchImpl<_DkvSlide>,
   // IProvideClassInfo: lets script hosts find the event interface.
   STDMETHODIMP GetClassInfo(ITypeInfo** info) override;
 
+  // IPersistPropertyBag: the persistent properties by name; absent or refused ones keep defaults.
+  STDMETHODIMP GetClassID(CLSID* clsid) override;
+  STDMETHODIMP InitNew() override;
+  STDMETHODIMP Load(IPropertyBag* bag, IErrorLog* log) override;
+  STDMETHODIMP Save(IPropertyBag* bag, BOOL clearDirty, BOOL saveAll) override;
+
  private:
   ~SlideControl();
   IUnknown* Identity() { return static_cast<IUnknown*>(static_cast<_DkvSlide*>(this)); }
@@ -114,6 +121,7 @@ class SlideControl final : public kv::com::DispatchImpl<_DkvSlide>,
   HRESULT GetFlag(int id, VARIANT_BOOL* value);
   HRESULT PutNumber(int id, int32_t value);
   HRESULT SetPicture(IPictureDisp** slot, IPictureDisp* value);
+  void LoadAll(const SliderProperties& p);
 
   // SliderObserver
   void ValueChanged() override;

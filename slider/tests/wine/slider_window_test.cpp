@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <map>
 #include <string>
 #include <vector>
 
@@ -32,6 +33,56 @@ class NotifyLog final : public IPropertyNotifySink {
   }
   STDMETHODIMP OnRequestEdit(DISPID) override { return S_OK; }
   std::vector<DISPID> changed;
+};
+
+// A container's property bag in memory (values kept as variants, like a form file would give them).
+class MemoryBag final : public IPropertyBag {
+ public:
+  ~MemoryBag() {
+    for (auto& entry : values) VariantClear(&entry.second);
+  }
+  STDMETHODIMP QueryInterface(REFIID iid, void** object) override {
+    if (IsEqualIID(iid, IID_IUnknown) || IsEqualIID(iid, IID_IPropertyBag)) {
+      *object = static_cast<IPropertyBag*>(this);
+      return S_OK;
+    }
+    *object = nullptr;
+    return E_NOINTERFACE;
+  }
+  STDMETHODIMP_(ULONG) AddRef() override { return 2; }
+  STDMETHODIMP_(ULONG) Release() override { return 1; }
+  STDMETHODIMP Read(LPCOLESTR name, VARIANT* value, IErrorLog*) override {
+    auto it = values.find(name);
+    if (it == values.end()) return E_INVALIDARG;
+    return VariantCopy(value, &it->second);
+  }
+  STDMETHODIMP Write(LPCOLESTR name, VARIANT* value) override {
+    VARIANT copy;
+    VariantInit(&copy);
+    VariantCopy(&copy, value);
+    VariantClear(&values[name]);
+    values[name] = copy;
+    return S_OK;
+  }
+  void Put(const wchar_t* name, const wchar_t* text) {
+    VARIANT v;
+    VariantInit(&v);
+    v.vt = VT_BSTR;
+    v.bstrVal = SysAllocString(text);
+    Write(name, &v);
+    VariantClear(&v);
+  }
+  std::wstring Text(const wchar_t* name) {
+    auto it = values.find(name);
+    if (it == values.end()) return L"<absent>";
+    VARIANT v;
+    VariantInit(&v);
+    VariantChangeType(&v, &it->second, 0, VT_BSTR);
+    std::wstring out = v.bstrVal ? v.bstrVal : L"";
+    VariantClear(&v);
+    return out;
+  }
+  std::map<std::wstring, VARIANT> values;
 };
 
 LRESULT CALLBACK ParentProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
@@ -254,6 +305,53 @@ TEST_F(SliderWindowTest, ParentDestructionLeavesAWorkingWindowlessObject) {
   EXPECT_EQ(slider.Window(), nullptr);
   slider.SetValue(60);
   EXPECT_EQ(slider.Value(), 60);
+}
+
+TEST_F(SliderWindowTest, PersistedPropertiesLoadWithDefaultsAndTheRangeRule) {
+  CreateSlider(RECT{20, 20, 320, 90}, false);
+  IPersistPropertyBag* persist = nullptr;
+  ASSERT_EQ(slider->QueryInterface(IID_IPersistPropertyBag, reinterpret_cast<void**>(&persist)), S_OK);
+  MemoryBag bag;  // as text, the way a form or an HTML <param> gives them
+  bag.Put(L"MinValue", L"90");
+  bag.Put(L"MaxValue", L"10");
+  bag.Put(L"Value", L"500");
+  bag.Put(L"SliderStyle", L"1");
+  bag.Put(L"BackColor", L"&H8000000F");
+  bag.Put(L"ThumbStyle", L"7");  // not a thumb: keeps the default
+  bag.Put(L"Enabled", L"0");
+  bag.Put(L"FontName", L"Arial");
+  EXPECT_EQ(persist->Load(&bag, nullptr), S_OK);
+  EXPECT_EQ(slider.MinValue(), 10);
+  EXPECT_EQ(slider.MaxValue(), 90);
+  EXPECT_EQ(slider.Value(), 90);
+  enumSliderStyle style;
+  slider->get_SliderStyle(&style);
+  EXPECT_EQ(style, SlideVert);
+  OLE_COLOR colour = 0;
+  slider->get_BackColor(&colour);
+  EXPECT_EQ(colour, 0x8000000Fu);
+  enumThumb thumb;
+  slider->get_ThumbStyle(&thumb);
+  EXPECT_EQ(thumb, ThumbRegular);
+  EXPECT_FALSE(IsWindowEnabled(slider.Window()));
+  short pageMove = 0;
+  slider->get_PageMove(&pageMove);
+  EXPECT_EQ(pageMove, 5);  // absent: default
+
+  MemoryBag saved;
+  EXPECT_EQ(persist->Save(&saved, TRUE, TRUE), S_OK);
+  EXPECT_EQ(saved.Text(L"MinValue"), L"10");
+  EXPECT_EQ(saved.Text(L"Value"), L"90");
+  EXPECT_EQ(saved.Text(L"FontName"), L"Arial");
+  EXPECT_EQ(saved.Text(L"SlideValue"), L"<absent>");  // the alias is not persisted
+
+  EXPECT_EQ(persist->InitNew(), S_OK);
+  EXPECT_EQ(slider.MaxValue(), 100);
+  EXPECT_TRUE(IsWindowEnabled(slider.Window()));
+  CLSID clsid = {};
+  EXPECT_EQ(persist->GetClassID(&clsid), S_OK);
+  EXPECT_TRUE(IsEqualCLSID(clsid, CLSID_kvSlide));
+  persist->Release();
 }
 
 TEST(SliderClientTest, ReleasingTheControlDestroysItsWindow) {
