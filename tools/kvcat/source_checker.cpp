@@ -181,6 +181,23 @@ class Checker {
       Report(section.Find("state.on")->place, "state.on", "a %BIT% test needs a binary state value (state.kind = 2)");
     }
     for (int i = 0; i < 6; ++i) CheckAction(section, record, i);
+    CheckStateLocationUnique(section, record);
+  }
+
+  // Two functions reading one value would undo each other and be restored twice; only bit functions
+  // share a value, one bit each.
+  void CheckStateLocationUnique(const SourceSection& section, const kv::FunctionRecord& record) {
+    if (record.StateKeyPath.empty()) return;
+    std::string location = record.StateKeyPath + "\\" + record.StateValueName;
+    for (char& c : location) c = static_cast<char>(c >= 'A' && c <= 'Z' ? c + 32 : c);
+    if (record.OnValue.rfind("%BIT%", 0) == 0) location += "|" + record.OnValue;
+    const auto [it, fresh] = stateOwners_.emplace(location, &section);
+    if (fresh) return;
+    const FieldValue* value = section.Find("state.value");
+    Report(value ? value->place : section.place, "state.value",
+           "reads the same value as function " + std::to_string(it->second->number) + " (" +
+               it->second->place.file + ":" + std::to_string(it->second->place.line) +
+               "); only bit functions may share a value");
   }
 
   void CheckCaptionPresent(const SourceSection& section) {
@@ -312,6 +329,7 @@ class Checker {
   std::map<long, const SourceSection*> functions_;
   std::map<long, const SourceSection*> pages_;
   std::map<int, SourcePlace> slots_;
+  std::map<std::string, const SourceSection*> stateOwners_;
   Diagnostics out_;
 };
 

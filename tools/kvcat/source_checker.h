@@ -3,7 +3,8 @@
 //  - texts: not representable in code page 1252, longer than 65535 bytes, missing in one language;
 //  - meaning: unknown page number, group without caption, slot pointing at an empty function or at a
 //    function of the wrong page or kind, key path with an unknown root name, value kind or mode out of
-//    range, input kind not 0-2, bit operations on non-binary values.
+//    range, input kind not 0-2, bit operations on non-binary values, two functions reading one value
+//    (bit functions excepted).
 #pragma once
 
 #include "tools/kvcat/catalogue_source.h"

@@ -147,6 +147,21 @@ TEST(SourceChecker, MissingGermanOrEnglishText) {
                       "t.kvf:21: group2.de: missing German group caption (the English one is given)"}));
 }
 
+TEST(SourceChecker, TwoFunctionsOnOneValue) {
+  const std::string second = "[function 2]\npage = 2\ngroup = 1\ncaption.en = A\ncaption.de = B\n"
+                             "state.key = HKEY_CURRENT_USER\\CONTROL PANEL\\Desktop\nstate.value = x\n";
+  EXPECT_EQ(Check(Source("", second)),
+            Messages{"t.kvf:25: state.value: reads the same value as function 1 (t.kvf:4); only bit functions may "
+                     "share a value"});
+  // Bit functions share a value, one bit each; the same bit twice is a clash again.
+  const auto bitSource = [&](const std::string& secondBit) {
+    std::string text = Source("state.kind = 2\n", second + "state.kind = 2\nstate.on = " + secondBit + "\n");
+    return text.replace(text.find("state.on = 1"), 12, "state.on = %BIT%3");
+  };
+  EXPECT_EQ(Check(bitSource("%BIT%4")), Messages{});
+  EXPECT_EQ(Check(bitSource("%BIT%3")).size(), 1u);
+}
+
 TEST(SourceChecker, UnknownFieldsAndBadNumbers) {
   EXPECT_EQ(Check(Source("colour = red\ncaption.fr = x\nnumber.max = 40000\nnumber.min = 1.5\n",
                          "[page 2]\n")),
