@@ -1,7 +1,6 @@
 // Entry of the helper program korvnst.exe ("KorvnStartManager"): works out its start-up values,
 // splits the command line and runs the one job that field 0 selects, then ends.
 #include <windows.h>
-#include <objbase.h>
 
 #include "app/catalogue/registry.h"
 #include "app/catalogue/win32_registry_store.h"
@@ -11,6 +10,7 @@
 #include "helper/core/helper_setup.h"
 #include "helper/core/helper_texts.h"
 #include "helper/core/profile_scan.h"
+#include "helper/core/read_cache_store.h"
 #include "helper/core/session_control.h"
 #include "helper/core/startup_cleaning.h"
 #include "helper/core/uninstall_restore.h"
@@ -41,6 +41,9 @@ void EndSessionJob(std::uint32_t kind) {
 }
 
 void ProfileScanJobRun(Helper& h) {
+  // The scan only reads: its keys stay open for the whole scan instead of one open per value.
+  ReadCacheStore cache(h.registry.store());
+  Registry registry(cache, RootNames::LongAndShort);
   Win32FileStore files;
   ProfileScanJob job;
   job.DatabasePath = h.folders.DatabasePath();
@@ -48,11 +51,11 @@ void ProfileScanJobRun(Helper& h) {
   job.FunctionCount = FunctionCount(h.registry);
   job.Stamp = [] { return FormatProfileStamp(CurrentStampParts()); };
   if (!h.options.ShowProgress) {
-    RunProfileScan(h.registry, files, job, nullptr);
+    RunProfileScan(registry, files, job, nullptr);
     return;
   }
   ProgressWindow window(h.instance, h.texts, h.options.OwnerWindow);
-  RunProfileScan(h.registry, files, job, &window);
+  RunProfileScan(registry, files, job, &window);
 }
 
 void StartupCleaningJob(Helper& h) {
@@ -115,10 +118,4 @@ int Run(HINSTANCE instance) {
 }  // namespace
 }  // namespace kv::helper
 
-int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
-  // The shell's special-folder queries want COM on this thread.
-  const HRESULT com = CoInitialize(nullptr);
-  const int rc = kv::helper::Run(instance);
-  if (SUCCEEDED(com)) CoUninitialize();
-  return rc;
-}
+int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) { return kv::helper::Run(instance); }

@@ -5,6 +5,7 @@
 
 #include "helper/core/helper_texts.h"
 #include "helper/core/progress_placement.h"
+#include "helper/win32/dynamic_api.h"
 #include "helper/win32/message_pump.h"
 
 namespace kv::helper {
@@ -47,8 +48,9 @@ ProgressWindow::~ProgressWindow() {
 }
 
 void ProgressWindow::Show(int maximum) {
+  using InitControls = BOOL(WINAPI*)(const INITCOMMONCONTROLSEX*);
   INITCOMMONCONTROLSEX controls = {sizeof controls, ICC_PROGRESS_CLASS};
-  InitCommonControlsEx(&controls);
+  if (const auto init = SystemFunction<InitControls>("comctl32.dll", "InitCommonControlsEx")) init(&controls);
   RegisterFormClass(instance_, &ProgressWindow::WindowProc);
   RECT frame = {0, 0, kClientWidth, kClientHeight};
   AdjustWindowRectEx(&frame, kStyle, FALSE, kExStyle);

@@ -5,6 +5,7 @@
 #include <shlobj.h>
 
 #include "helper/core/text_rules.h"
+#include "helper/win32/dynamic_api.h"
 
 namespace kv::helper {
 
@@ -36,11 +37,22 @@ PlatformFolders CurrentPlatformFolders() {
 }
 
 std::string SpecialFolderPath(int folderId) {
+  using GetLocation = HRESULT(WINAPI*)(HWND, int, LPITEMIDLIST*);
+  using PathFromList = BOOL(WINAPI*)(LPCITEMIDLIST, LPSTR);
+  using GetMalloc = HRESULT(WINAPI*)(IMalloc**);
+  const auto getLocation = SystemFunction<GetLocation>("shell32.dll", "SHGetSpecialFolderLocation");
+  const auto pathFromList = SystemFunction<PathFromList>("shell32.dll", "SHGetPathFromIDListA");
+  const auto getMalloc = SystemFunction<GetMalloc>("shell32.dll", "SHGetMalloc");
+  if (!getLocation || !pathFromList || !getMalloc) return std::string();
   LPITEMIDLIST items = nullptr;
-  if (FAILED(SHGetSpecialFolderLocation(nullptr, folderId, &items)) || !items) return std::string();
+  if (FAILED(getLocation(nullptr, folderId, &items)) || !items) return std::string();
   char buffer[MAX_PATH + 1] = {};
-  const bool ok = SHGetPathFromIDListA(items, buffer) != FALSE;
-  CoTaskMemFree(items);
+  const bool ok = pathFromList(items, buffer) != FALSE;
+  IMalloc* malloc = nullptr;
+  if (SUCCEEDED(getMalloc(&malloc)) && malloc) {
+    malloc->Free(items);
+    malloc->Release();
+  }
   return ok && buffer[0] ? WithTrailingBackslash(buffer) : std::string();
 }
 

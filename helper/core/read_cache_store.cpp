@@ -1,0 +1,84 @@
+// Read-batch registry store (see read_cache_store.h).
+#include "helper/core/read_cache_store.h"
+
+#include <cctype>
+
+namespace kv::helper {
+
+namespace {
+
+std::string Lower(std::string text) {
+  for (char& c : text) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+  return text;
+}
+
+}  // namespace
+
+void ReadCacheStore::Forget() {
+  for (const auto& entry : keys_) {
+    if (entry.second.key) inner_.CloseKey(entry.second.key);
+  }
+  keys_.clear();
+  cachedHandles_.clear();
+}
+
+bool ReadCacheStore::OpenKey(std::uint32_t root, const std::string& subKey, Access access, Key* out) {
+  if (access != Access::Read) {
+    Forget();
+    return inner_.OpenKey(root, subKey, access, out);
+  }
+  const Path path{root, Lower(subKey)};
+  auto it = keys_.find(path);
+  if (it == keys_.end()) {
+    Cached cached;
+    if (!inner_.OpenKey(root, subKey, Access::Read, &cached.key)) cached.key = 0;
+    it = keys_.emplace(path, cached).first;
+    if (cached.key) cachedHandles_[cached.key] = path;
+  }
+  *out = it->second.key;
+  return it->second.key != 0;
+}
+
+bool ReadCacheStore::CreateKey(std::uint32_t root, const std::string& subKey, Key* out) {
+  Forget();
+  return inner_.CreateKey(root, subKey, out);
+}
+
+void ReadCacheStore::CloseKey(Key key) {
+  if (cachedHandles_.count(key) == 0) inner_.CloseKey(key);
+}
+
+bool ReadCacheStore::QueryValue(Key key, const std::string& name, std::size_t capacity, std::uint32_t* type,
+                                std::vector<std::uint8_t>* data) {
+  return inner_.QueryValue(key, name, capacity, type, data);
+}
+
+bool ReadCacheStore::SetValue(Key key, const std::string& name, std::uint32_t type,
+                              const std::vector<std::uint8_t>& data) {
+  return inner_.SetValue(key, name, type, data);  // only write handles can set, and opening one forgot the cache
+}
+
+bool ReadCacheStore::DeleteValue(Key key, const std::string& name) { return inner_.DeleteValue(key, name); }
+
+bool ReadCacheStore::DeleteLeafKey(std::uint32_t root, const std::string& subKey) {
+  Forget();
+  return inner_.DeleteLeafKey(root, subKey);
+}
+
+bool ReadCacheStore::EnumSubKey(Key key, std::uint32_t index, std::string* name) {
+  return inner_.EnumSubKey(key, index, name);
+}
+
+bool ReadCacheStore::QueryMaxValueDataLength(Key key, std::uint32_t* length) {
+  auto handle = cachedHandles_.find(key);
+  if (handle == cachedHandles_.end()) return inner_.QueryMaxValueDataLength(key, length);
+  Cached& cached = keys_[handle->second];
+  if (!cached.lengthKnown) {
+    cached.lengthOk = inner_.QueryMaxValueDataLength(key, &cached.length);
+    cached.lengthKnown = true;
+  }
+  *length = cached.length;
+  return cached.lengthOk;
+}
+
+}  // namespace kv::helper
