@@ -18,11 +18,11 @@ stage() {  # stage NAME command...
 
 scripts/install-deps.sh || { echo "package installation failed"; exit 1; }
 
-stage "native build" bash -c "cmake --preset native >/dev/null && cmake --build --preset native -j $jobs"
+stage "native build" bash -c "cmake --preset native >/dev/null && cmake --build --preset native -j $jobs -- -k 0"
 stage "native tests" ctest --preset native -j "$jobs"
-stage "fuzz build" bash -c "cmake --preset fuzz >/dev/null && cmake --build --preset fuzz -j $jobs"
+stage "fuzz build" bash -c "cmake --preset fuzz >/dev/null && cmake --build --preset fuzz -j $jobs -- -k 0"
 stage "fuzz runs" scripts/run-fuzzers.sh build/fuzz "${KV_FUZZ_SECONDS:-5}"
-stage "windows build" bash -c "cmake --preset win >/dev/null && cmake --build --preset win -j $jobs"
+stage "windows build" bash -c "cmake --preset win >/dev/null && cmake --build --preset win -j $jobs -- -k 0"
 stage "wine tests" ctest --preset win -j "$jobs"
 
 if [ ${#failed[@]} -ne 0 ]; then
