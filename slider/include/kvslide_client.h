@@ -14,7 +14,7 @@
 //   ...
 //   slider.Destroy();                            // or let the destructor do it
 //
-// Create loads kvslide.dll (next to the program, else the usual search), calls its exported
+// Create loads kvslide.dll (next to the program, else the usual search; it stays loaded), calls its exported
 // KvSlideCreate (see kvslide_api.h) and connects the events to the callbacks. Callbacks run on the
 // UI thread inside the control's message handling; they may call back into the control and even
 // Destroy() it. Events: slideChange (the user moved the value by mouse or key), thumbClick (left
@@ -45,10 +45,10 @@ class SliderClient {
 
   HRESULT Create(HWND parent, const RECT& box, int controlId, SliderEvents events = SliderEvents()) {
     if (control_) return E_UNEXPECTED;
-    module_ = LoadLibraryW(L"kvslide.dll");
-    if (!module_) return HRESULT_FROM_WIN32(GetLastError());
+    HMODULE module = LoadLibraryW(L"kvslide.dll");
+    if (!module) return HRESULT_FROM_WIN32(GetLastError());
     auto create = reinterpret_cast<KvSlideCreateFunction>(
-        reinterpret_cast<void*>(GetProcAddress(module_, KVSLIDE_CREATE_EXPORT)));
+        reinterpret_cast<void*>(GetProcAddress(module, KVSLIDE_CREATE_EXPORT)));
     HRESULT hr = create ? create(parent, box.left, box.top, box.right - box.left, box.bottom - box.top, controlId,
                                  &control_)
                         : HRESULT_FROM_WIN32(ERROR_PROC_NOT_FOUND);
@@ -72,10 +72,8 @@ class SliderClient {
       control_ = nullptr;
       control->Release();  // destroys the window
     }
-    if (module_) {
-      FreeLibrary(module_);
-      module_ = nullptr;
-    }
+    // kvslide.dll stays loaded for the rest of the process: Destroy may run inside an event
+    // callback, with the library's code still on the stack.
   }
 
   bool Created() const { return control_ != nullptr; }
@@ -127,7 +125,6 @@ class SliderClient {
     }
   }
 
-  HMODULE module_ = nullptr;
   _DkvSlide* control_ = nullptr;
   kv::com::EventSink* sink_ = nullptr;
   SliderEvents events_;

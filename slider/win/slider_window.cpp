@@ -107,12 +107,12 @@ LRESULT SliderWindow::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_ENABLE:
     case WM_SETFONT: InvalidateRect(hwnd_, nullptr, FALSE); return 0;
     case WM_LBUTTONDOWN:
+    case WM_LBUTTONDBLCLK:
     case WM_RBUTTONDOWN:
     case WM_MBUTTONDOWN: OnButtonDown(message, wParam, x, y); return 0;
     case WM_LBUTTONUP:
     case WM_RBUTTONUP:
     case WM_MBUTTONUP: OnButtonUp(message, wParam, x, y); return 0;
-    case WM_LBUTTONDBLCLK: host_->PlainEvent(dispid::kDblClick); return 0;
     case WM_MOUSEMOVE: OnMouseMove(wParam, x, y); return 0;
     case WM_CAPTURECHANGED: OnCaptureLost(); return 0;
     case WM_KEYDOWN:
@@ -159,10 +159,13 @@ void SliderWindow::OnSize(int width, int height) {
   InvalidateRect(hwnd_, nullptr, FALSE);
 }
 
+// The second press of a double click fires DblClick instead of MouseDown (and no Click after it),
+// but still grabs the thumb like any press.
 void SliderWindow::OnButtonDown(UINT message, WPARAM keys, int x, int y) {
-  host_->MouseEvent(dispid::kMouseDown, ButtonOf(message), ShiftMask(keys), x, y);
-  if (message != WM_LBUTTONDOWN || !IsWindowEnabled(hwnd_)) return;
-  leftPressedInside_ = true;
+  if (message == WM_LBUTTONDBLCLK) host_->PlainEvent(dispid::kDblClick);
+  else host_->MouseEvent(dispid::kMouseDown, ButtonOf(message), ShiftMask(keys), x, y);
+  if ((message != WM_LBUTTONDOWN && message != WM_LBUTTONDBLCLK) || !IsWindowEnabled(hwnd_)) return;
+  leftPressedInside_ = message == WM_LBUTTONDOWN;
   RefreshFonts();
   SliderModel& model = host_->Model();
   if (GetFocus() != hwnd_) SetFocus(hwnd_);

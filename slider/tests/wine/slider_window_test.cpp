@@ -234,6 +234,19 @@ TEST_F(SliderWindowTest, DraggingTheThumbWithTheMouseFiresThumbClickAndSlideChan
                      std::to_string(l.trackEnd - 3) + "," + std::to_string(cy) + ") click");
 }
 
+TEST_F(SliderWindowTest, DoubleClickFiresTheStockSequence) {
+  CreateSlider(RECT{20, 20, 320, 90}, false);
+  kvslide::SliderLayout l = Layout();
+  int x = l.trackEnd - 20, y = (l.thumb.top + l.thumb.bottom) / 2;
+  std::string at = "(1,0," + std::to_string(x) + "," + std::to_string(y) + ")";
+  Mouse(MOUSEEVENTF_LEFTDOWN, x, y);
+  Mouse(MOUSEEVENTF_LEFTUP, x, y);
+  Mouse(MOUSEEVENTF_LEFTDOWN, x, y);
+  Mouse(MOUSEEVENTF_LEFTUP, x, y);
+  EXPECT_EQ(log, " down" + at + " up" + at + " click dblclick up" + at);
+  EXPECT_EQ(slider.Value(), 0);  // pressing beside the thumb does not page
+}
+
 TEST_F(SliderWindowTest, DraggingAVerticalThumbToTheTopGivesTheMaximum) {
   CreateSlider(RECT{20, 20, 90, 280}, true);
   slider.SetRange(-10, 40);
@@ -280,6 +293,25 @@ TEST_F(SliderWindowTest, ProgramChangesNotifyTheBoundValueButFireNoSlideChange) 
   EXPECT_EQ(slider.MaxValue(), 150);
   EXPECT_EQ(slider.Value(), 100);
   EXPECT_EQ(notify.changed, (std::vector<DISPID>{16, 16}));
+}
+
+TEST_F(SliderWindowTest, AnEventHandlerMayDestroyTheControl) {
+  kvslide::SliderEvents events;
+  int changes = 0;
+  events.slideChange = [&] {
+    ++changes;
+    slider.Destroy();
+  };
+  ASSERT_EQ(slider.Create(parent, RECT{20, 20, 320, 90}, 9, events), S_OK);
+  HWND window = slider.Window();
+  SetFocus(window);
+  Pump(50);
+  Key(VK_END);
+  EXPECT_EQ(changes, 1);
+  EXPECT_FALSE(slider.Created());
+  EXPECT_FALSE(IsWindow(window));
+  Key(VK_HOME);  // nothing left to receive it
+  EXPECT_EQ(changes, 1);
 }
 
 TEST_F(SliderWindowTest, DisabledSliderTakesNoInput) {
