@@ -24,6 +24,19 @@ bool ParseStoredDword(const std::string& text, std::int32_t* value) {
   return true;
 }
 
+using TextWriter = bool (Registry::*)(const std::string&, const std::string&, const std::string&);
+
+// Text and binary entries: unchanged -> nothing; stored "NoKey" -> delete; else write the stored text.
+bool RestoreTextForm(Registry& registry, const RegistryAction& e, const std::string& current, TextWriter write) {
+  if (current == e.Data) return false;
+  if (e.Data == kMissingText) {
+    registry.RegDelete(e.KeyPath, e.ValueName);
+  } else {
+    (registry.*write)(e.KeyPath, e.ValueName, e.Data);
+  }
+  return true;
+}
+
 }  // namespace
 
 std::string CaptureEntry(const Registry& registry, const std::string& keyPath, const std::string& valueName,
@@ -44,13 +57,8 @@ bool RestoreEntry(Registry& registry, const RegistryAction& e) {
   if (e.KeyPath.empty()) return false;
   switch (e.ValueKind) {
     case KindText:
-      if (registry.RegReadString(e.KeyPath, e.ValueName, kMissingText) == e.Data) return false;
-      if (e.Data == kMissingText) {
-        registry.RegDelete(e.KeyPath, e.ValueName);
-      } else {
-        registry.RegWriteString(e.KeyPath, e.ValueName, e.Data);
-      }
-      return true;
+      return RestoreTextForm(registry, e, registry.RegReadString(e.KeyPath, e.ValueName, kMissingText),
+                             &Registry::RegWriteString);
     case KindDword: {
       std::int32_t stored = 0;
       if (!ParseStoredDword(e.Data, &stored)) return false;
@@ -63,13 +71,8 @@ bool RestoreEntry(Registry& registry, const RegistryAction& e) {
       return true;
     }
     case KindBinary:
-      if (registry.RegReadBinary(e.KeyPath, e.ValueName, kMissingText) == e.Data) return false;
-      if (e.Data == kMissingText) {
-        registry.RegDelete(e.KeyPath, e.ValueName);
-      } else {
-        registry.RegWriteBinary(e.KeyPath, e.ValueName, e.Data);
-      }
-      return true;
+      return RestoreTextForm(registry, e, registry.RegReadBinary(e.KeyPath, e.ValueName, kMissingText),
+                             &Registry::RegWriteBinary);
     default:
       return false;
   }
