@@ -43,7 +43,9 @@ const PropertyInfo kProperties[] = {
     {dispid::kEnabled, "Enabled", PropertyKind::Boolean, 0, 1},
 };
 
-int16_t* ShortField(SliderProperties& p, int id) {
+// The field behind a dispatch id, for reading (const) and writing alike.
+template <class Props>
+auto ShortField(Props& p, int id) -> decltype(&p.innerBorder) {
   switch (id) {
     case dispid::kInnerBorder: return &p.innerBorder;
     case dispid::kOuterBorder: return &p.outerBorder;
@@ -71,7 +73,8 @@ int16_t* ShortField(SliderProperties& p, int id) {
   }
 }
 
-uint32_t* ColourField(SliderProperties& p, int id) {
+template <class Props>
+auto ColourField(Props& p, int id) -> decltype(&p.backColor) {
   switch (id) {
     case dispid::kBackColor: return &p.backColor;
     case dispid::kForeColor: return &p.foreColor;
@@ -82,7 +85,8 @@ uint32_t* ColourField(SliderProperties& p, int id) {
   }
 }
 
-bool* FlagField(SliderProperties& p, int id) {
+template <class Props>
+auto FlagField(Props& p, int id) -> decltype(&p.fontBold) {
   switch (id) {
     case dispid::kFontBold: return &p.fontBold;
     case dispid::kFontItalic: return &p.fontItalic;
@@ -108,12 +112,11 @@ const PropertyInfo* FindProperty(int id) {
 }
 
 bool ReadProperty(const SliderProperties& p, int id, int32_t* out) {
-  SliderProperties& q = const_cast<SliderProperties&>(p);  // the field finders only read here
-  if (int16_t* s = ShortField(q, id)) {
+  if (const int16_t* s = ShortField(p, id)) {
     *out = *s;
-  } else if (uint32_t* c = ColourField(q, id)) {
+  } else if (const uint32_t* c = ColourField(p, id)) {
     *out = static_cast<int32_t>(*c);
-  } else if (bool* f = FlagField(q, id)) {
+  } else if (const bool* f = FlagField(p, id)) {
     *out = *f ? 1 : 0;
   } else {
     return false;
