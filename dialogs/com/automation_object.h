@@ -9,6 +9,7 @@
 
 #include "activex/class_factory.h"
 #include "activex/com_module.h"
+#include "activex/connection_point.h"
 #include "activex/dispatch_base.h"
 
 namespace kvdlg::com {
@@ -53,6 +54,14 @@ class AutomationObject : public kv::com::DispatchImpl<Interface>, public ISuppor
   LONG refs_ = 1;
   kv::com::ModuleLock lock_;
 };
+
+// QueryInterface answer for IID_IConnectionPointContainer of an object with events.
+inline HRESULT QueryEvents(kv::com::ConnectionPoints& events, REFIID iid, void** object) {
+  if (!IsEqualIID(iid, IID_IConnectionPointContainer)) return E_NOINTERFACE;
+  *object = events.Container();
+  events.Container()->AddRef();
+  return S_OK;
+}
 
 // Object creation functions for the class table.
 HRESULT CreateDialogObject(REFIID iid, void** object);

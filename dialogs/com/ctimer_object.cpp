@@ -27,12 +27,7 @@ class CTimer final : public AutomationObject<_CTimer> {
   STDMETHODIMP put_Interval(LONG milliseconds) override { return RaiseServiceError(timer_.SetInterval(milliseconds)); }
 
  protected:
-  HRESULT QueryOther(REFIID iid, void** object) override {
-    if (!IsEqualIID(iid, IID_IConnectionPointContainer)) return E_NOINTERFACE;
-    *object = events_.Container();
-    events_.Container()->AddRef();
-    return S_OK;
-  }
+  HRESULT QueryOther(REFIID iid, void** object) override { return QueryEvents(events_, iid, object); }
 
  private:
   void OnTick() {

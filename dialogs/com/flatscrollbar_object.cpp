@@ -67,12 +67,7 @@ class FlatScrollBarObject final : public AutomationObject<_FlatScrollBar> {
   }
 
  protected:
-  HRESULT QueryOther(REFIID iid, void** object) override {
-    if (!IsEqualIID(iid, IID_IConnectionPointContainer)) return E_NOINTERFACE;
-    *object = events_.Container();
-    events_.Container()->AddRef();
-    return S_OK;
-  }
+  HRESULT QueryOther(REFIID iid, void** object) override { return QueryEvents(events_, iid, object); }
 
  private:
   static HRESULT Bool(VARIANT_BOOL* out, bool value) {

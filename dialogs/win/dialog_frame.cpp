@@ -83,6 +83,28 @@ void FrameStyle::PaintBackground(HWND dialog, HDC dc, int footerHeight) const {
   }
 }
 
+bool FrameStyle::HandleFrameMessage(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam,
+                                    INT_PTR* result) const {
+  switch (message) {
+    case WM_CTLCOLORSTATIC:
+    case WM_CTLCOLORBTN:
+    case WM_CTLCOLORLISTBOX:
+      *result = reinterpret_cast<INT_PTR>(
+          ColorControl(dialog, reinterpret_cast<HDC>(wParam), reinterpret_cast<HWND>(lParam), kFooterHeight));
+      return true;
+    case WM_ERASEBKGND:
+      PaintBackground(dialog, reinterpret_cast<HDC>(wParam), kFooterHeight);
+      SetWindowLongPtrA(dialog, DWLP_MSGRESULT, 1);
+      *result = TRUE;
+      return true;
+    case WM_LBUTTONDOWN:
+      if (static_cast<short>(HIWORD(lParam)) < kBandHeight) DragWindow(dialog);
+      *result = TRUE;
+      return true;
+    default: return false;
+  }
+}
+
 HWND AddControl(HWND dialog, const char* cls, const std::string& text, DWORD style, int id, int x, int y, int w,
                 int h, HFONT font) {
   HWND control = CreateWindowExA(0, cls, text.c_str(), WS_CHILD | WS_VISIBLE | style, x, y, w, h, dialog,

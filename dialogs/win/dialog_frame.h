@@ -57,6 +57,10 @@ class FrameStyle {
   // Band on top, white body, footer with its separator line (footerHeight 0 = no footer).
   void PaintBackground(HWND dialog, HDC dc, int footerHeight) const;
 
+  // The messages every dialog of the library answers alike: control colours, the background,
+  // and dragging by the headline band. Returns true (and the dialog result) when it handled one.
+  bool HandleFrameMessage(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam, INT_PTR* result) const;
+
  private:
   HFONT title_, text_, bold_;
   HBRUSH band_, body_, footer_;

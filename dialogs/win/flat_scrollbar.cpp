@@ -47,18 +47,6 @@ struct FlatFunctions {
   }
 };
 
-void RegisterClassOnce() {
-  static bool done = false;
-  if (done) return;
-  WNDCLASSA cls{};
-  cls.lpfnWndProc = DefWindowProcA;
-  cls.hInstance = LibraryModule();
-  cls.hCursor = LoadCursor(nullptr, IDC_ARROW);
-  cls.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
-  cls.lpszClassName = kClassName;
-  done = RegisterClassA(&cls) != 0 || GetLastError() == ERROR_CLASS_ALREADY_EXISTS;
-}
-
 }  // namespace
 
 void FlatScrollBar::SetFlatFunctionsHiddenForTesting(bool hidden) { g_flatHidden = hidden; }
@@ -69,7 +57,7 @@ FlatScrollBar::~FlatScrollBar() { Destroy(); }
 
 bool FlatScrollBar::Create(HWND parent, int id, int x, int y, int width, int height) {
   Destroy();
-  RegisterClassOnce();
+  RegisterLibraryClass(kClassName, DefWindowProcA, reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1));
   DWORD bars = ScrollStyleBits(BarKindFor(orientation_));
   window_ = CreateWindowExA(0, kClassName, "", WS_CHILD | WS_VISIBLE | bars, x, y, width, height, parent,
                             reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), LibraryModule(), nullptr);
@@ -166,11 +154,15 @@ void FlatScrollBar::ApplyRange() {
   info.nMin = range.min;
   info.nMax = range.max;
   info.nPage = static_cast<UINT>(range.page);
+  SetInfo(&info);
+}
+
+void FlatScrollBar::SetInfo(SCROLLINFO* info) {
   const FlatFunctions& flat = FlatFunctions::Get();
   if (flatInitialised_ && flat.setInfo != nullptr) {
-    flat.setInfo(window_, ActiveBar(), &info, TRUE);
+    flat.setInfo(window_, ActiveBar(), info, TRUE);
   } else {
-    SetScrollInfo(window_, ActiveBar(), &info, TRUE);
+    SetScrollInfo(window_, ActiveBar(), info, TRUE);
   }
 }
 
@@ -180,12 +172,7 @@ void FlatScrollBar::ApplyPosition() {
   info.cbSize = sizeof(info);
   info.fMask = SIF_POS;
   info.nPos = model_.value;
-  const FlatFunctions& flat = FlatFunctions::Get();
-  if (flatInitialised_ && flat.setInfo != nullptr) {
-    flat.setInfo(window_, ActiveBar(), &info, TRUE);
-  } else {
-    SetScrollInfo(window_, ActiveBar(), &info, TRUE);
-  }
+  SetInfo(&info);
 }
 
 void FlatScrollBar::ApplyEnabled() {

@@ -55,6 +55,7 @@ class FlatScrollBar : private SubclassClient {
   LRESULT WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) override;
 
   void SetUpWindow();
+  void SetInfo(SCROLLINFO* info);  // flat or ordinary, as the window was set up
   void ApplyRange();
   void ApplyPosition();
   void ApplyEnabled();

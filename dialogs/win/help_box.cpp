@@ -1,7 +1,6 @@
 // The function help box window (see help_box.h).
 #include "dialogs/win/help_box.h"
 
-#include <windowsx.h>
 
 #include "dialogs/core/fade.h"
 #include "dialogs/core/help_scroll.h"
@@ -39,25 +38,13 @@ LRESULT CALLBACK AreaProcedure(HWND window, UINT message, WPARAM wParam, LPARAM 
   }
 }
 
-void RegisterAreaClass() {
-  static bool done = false;
-  if (done) return;
-  WNDCLASSA cls{};
-  cls.lpfnWndProc = AreaProcedure;
-  cls.hInstance = LibraryModule();
-  cls.hCursor = LoadCursor(nullptr, IDC_ARROW);
-  cls.hbrBackground = static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH));
-  cls.lpszClassName = kAreaClass;
-  done = RegisterClassA(&cls) != 0 || GetLastError() == ERROR_CLASS_ALREADY_EXISTS;
-}
-
 class HelpBox {
  public:
   explicit HelpBox(const HelpRequest& request) : request_(request) {}
 
   int Run() {
     languageOffset_ = ReadLanguageOffset();
-    RegisterAreaClass();
+    RegisterLibraryClass(kAreaClass, AreaProcedure, static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH)));
     INT_PTR result = RunModalDialog(request_.owner, &HelpBox::Procedure, reinterpret_cast<LPARAM>(this));
     return result == 1 ? 1 : 0;
   }
@@ -83,6 +70,8 @@ class HelpBox {
     }
     auto* self = reinterpret_cast<HelpBox*>(GetWindowLongPtrA(window, DWLP_USER));
     if (self == nullptr) return FALSE;
+    INT_PTR handled = FALSE;
+    if (self->style_.HandleFrameMessage(window, message, wParam, lParam, &handled)) return handled;
     switch (message) {
       case WM_INITDIALOG: return self->OnInit(window);
       case WM_COMMAND: self->OnCommand(LOWORD(wParam)); return TRUE;
@@ -90,17 +79,6 @@ class HelpBox {
       case WM_DRAWITEM: self->OnDrawItem(*reinterpret_cast<DRAWITEMSTRUCT*>(lParam)); return TRUE;
       case WM_MOUSEWHEEL: self->OnWheel(GET_WHEEL_DELTA_WPARAM(wParam)); return TRUE;
       case WM_PAINT: self->OnPaint(); return TRUE;
-      case WM_CTLCOLORSTATIC:
-      case WM_CTLCOLORBTN:
-        return reinterpret_cast<INT_PTR>(self->style_.ColorControl(window, reinterpret_cast<HDC>(wParam),
-                                                                   reinterpret_cast<HWND>(lParam), kFooterHeight));
-      case WM_ERASEBKGND:
-        self->style_.PaintBackground(window, reinterpret_cast<HDC>(wParam), kFooterHeight);
-        SetWindowLongPtrA(window, DWLP_MSGRESULT, 1);
-        return TRUE;
-      case WM_LBUTTONDOWN:
-        if (GET_Y_LPARAM(lParam) < kBandHeight) DragWindow(window);
-        return TRUE;
       case WM_DESTROY:
         KillTimer(window, kBlinkTimer);
         RemovePropA(window, kBoxProp);

@@ -57,23 +57,13 @@ class IconPicker {
     if (message == WM_INITDIALOG) SetWindowLongPtrA(window, DWLP_USER, lParam);
     auto* self = reinterpret_cast<IconPicker*>(GetWindowLongPtrA(window, DWLP_USER));
     if (self == nullptr) return FALSE;
+    INT_PTR handled = FALSE;
+    if (self->style_.HandleFrameMessage(window, message, wParam, lParam, &handled)) return handled;
     switch (message) {
       case WM_INITDIALOG: return self->OnInit(window);
       case WM_COMMAND: self->OnCommand(LOWORD(wParam), HIWORD(wParam)); return TRUE;
       case WM_MEASUREITEM: reinterpret_cast<MEASUREITEMSTRUCT*>(lParam)->itemHeight = kCell; return TRUE;
       case WM_DRAWITEM: self->OnDrawItem(*reinterpret_cast<DRAWITEMSTRUCT*>(lParam)); return TRUE;
-      case WM_CTLCOLORSTATIC:
-      case WM_CTLCOLORBTN:
-      case WM_CTLCOLORLISTBOX:
-        return reinterpret_cast<INT_PTR>(self->style_.ColorControl(window, reinterpret_cast<HDC>(wParam),
-                                                                   reinterpret_cast<HWND>(lParam), kFooterHeight));
-      case WM_ERASEBKGND:
-        self->style_.PaintBackground(window, reinterpret_cast<HDC>(wParam), kFooterHeight);
-        SetWindowLongPtrA(window, DWLP_MSGRESULT, 1);
-        return TRUE;
-      case WM_LBUTTONDOWN:
-        if (static_cast<short>(HIWORD(lParam)) < kBandHeight) DragWindow(window);
-        return TRUE;
       default: return FALSE;
     }
   }

@@ -12,6 +12,18 @@ HINSTANCE LibraryModule() {
   return module;
 }
 
+bool RegisterLibraryClass(const char* name, WNDPROC procedure, HBRUSH background) {
+  WNDCLASSA existing{};
+  if (GetClassInfoA(LibraryModule(), name, &existing)) return true;
+  WNDCLASSA cls{};
+  cls.lpfnWndProc = procedure;
+  cls.hInstance = LibraryModule();
+  cls.hCursor = LoadCursor(nullptr, IDC_ARROW);
+  cls.hbrBackground = background;
+  cls.lpszClassName = name;
+  return RegisterClassA(&cls) != 0 || GetLastError() == ERROR_CLASS_ALREADY_EXISTS;
+}
+
 int ReadLanguageOffset() {
   HKEY key = nullptr;
   DWORD language = 0;

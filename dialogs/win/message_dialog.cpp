@@ -1,7 +1,6 @@
 // The message dialog window (see message_dialog.h).
 #include "dialogs/win/message_dialog.h"
 
-#include <windowsx.h>
 
 #include "dialogs/core/fade.h"
 #include "dialogs/core/msg_buttons.h"
@@ -35,21 +34,12 @@ class MessageDialog {
     if (message == WM_INITDIALOG) SetWindowLongPtrA(window, DWLP_USER, lParam);
     auto* self = reinterpret_cast<MessageDialog*>(GetWindowLongPtrA(window, DWLP_USER));
     if (self == nullptr) return FALSE;
+    INT_PTR handled = FALSE;
+    if (self->style_.HandleFrameMessage(window, message, wParam, lParam, &handled)) return handled;
     switch (message) {
       case WM_INITDIALOG: return self->OnInit(window);
       case WM_COMMAND: self->OnCommand(LOWORD(wParam)); return TRUE;
       case WM_DRAWITEM: self->OnDrawItem(*reinterpret_cast<DRAWITEMSTRUCT*>(lParam)); return TRUE;
-      case WM_CTLCOLORSTATIC:
-      case WM_CTLCOLORBTN:
-        return reinterpret_cast<INT_PTR>(self->style_.ColorControl(window, reinterpret_cast<HDC>(wParam),
-                                                                   reinterpret_cast<HWND>(lParam), kFooterHeight));
-      case WM_ERASEBKGND:
-        self->style_.PaintBackground(window, reinterpret_cast<HDC>(wParam), kFooterHeight);
-        SetWindowLongPtrA(window, DWLP_MSGRESULT, 1);
-        return TRUE;
-      case WM_LBUTTONDOWN:
-        if (GET_Y_LPARAM(lParam) < kBandHeight) DragWindow(window);
-        return TRUE;
       default: return FALSE;
     }
   }
