@@ -2,11 +2,14 @@
 #include <algorithm>
 #include <new>
 
+#include "activex/variant.h"
 #include "treelist/com/tree_control.h"
 
 namespace kv::tree {
 
 namespace {
+const DISPID kEventBeforeSort = 19;
+
 std::wstring FromBstr(BSTR text) { return text ? std::wstring(text, SysStringLen(text)) : std::wstring(); }
 VARIANT_BOOL ToBool(bool value) { return value ? VARIANT_TRUE : VARIANT_FALSE; }
 
@@ -194,11 +197,17 @@ STDMETHODIMP TreeControl::CancelSort() {
   model_.CancelSort();
   return S_OK;
 }
-// Reordering is not offered yet: the list keeps the order in which it was filled.
-STDMETHODIMP TreeControl::Sort(LONG, VARIANT_BOOL) { return S_OK; }
-STDMETHODIMP TreeControl::MoveNode(LONG source, LONG, short, VARIANT_BOOL* result) {
-  OnCtrlError(kErrMoveNode, source);
-  return Out(result, VARIANT_FALSE);
+STDMETHODIMP TreeControl::Sort(LONG index, VARIANT_BOOL sortChildren) {
+  VARIANT column[1] = {kv::com::VariantI2(model_.SortColumn())};
+  events_.Fire(kEventBeforeSort, column, 1);
+  return Guarded([&] {
+    model_.Sort(index, sortChildren != VARIANT_FALSE, props_.Number(kPropSortDirection) == 1,
+                props_.Flag(kPropSortOnCase));
+    return S_OK;
+  });
+}
+STDMETHODIMP TreeControl::MoveNode(LONG source, LONG target, short type, VARIANT_BOOL* result) {
+  return Guarded([&] { return Out(result, ToBool(model_.MoveNode(source, target, type))); });
 }
 
 // --- drag and drop and directory loading are not offered: neutral answers ---

@@ -226,7 +226,9 @@ class TreeList {
   // the caller's). Returns the image number from 1, 0 when refused.
   short AddBitmap(HBITMAP bitmap) {
     if (!control_ || !bitmap) return 0;
-    PICTDESC desc = {sizeof desc, PICTYPE_BITMAP};
+    PICTDESC desc = {};
+    desc.cbSizeofstruct = sizeof desc;
+    desc.picType = PICTYPE_BITMAP;
     desc.bmp.hbitmap = bitmap;
     IPictureDisp* picture = nullptr;
     if (FAILED(OleCreatePictureIndirect(&desc, IID_IPictureDisp, FALSE, reinterpret_cast<void**>(&picture))))

@@ -25,29 +25,48 @@ void NodeStore::Relink(Index from) {
 
 void NodeStore::Insert(Index position, Node&& node) {
   const bool append = position >= Count();
-  const Index at = append ? Count() : position;
-  // Nodes on the path above the insertion point may lose their children to the new node.
-  std::vector<Index> hadChildren;
-  if (!append) {
-    for (Index p = at - 1; p >= 0; p = At(p).parent) {
-      if (HasChildren(p)) hadChildren.push_back(p);
-    }
-  }
-  if (append) {
+  if (append && visibleValid_) {
     nodes_.push_back(std::move(node));
-  } else {
-    nodes_.insert(nodes_.begin() + at, std::move(node));
+    Relink(Count() - 1);
+    // Appending is the common case (filling a list): keep the visible-line cache.
+    const Node& added = At(Count() - 1);
+    if (added.parent < 0 || (At(added.parent).Has(kExpanded) && LineOf(added.parent) >= 0)) visible_.push_back(Count() - 1);
+    return;
   }
+  std::vector<Node> run;
+  run.push_back(std::move(node));
+  InsertRange(position, std::move(run));
+}
+
+void NodeStore::InsertRange(Index position, std::vector<Node>&& run) {
+  if (run.empty()) return;
+  const Index at = std::clamp<Index>(position, 0, Count());
+  // Nodes on the path above the insertion point may lose their children to the new nodes.
+  std::vector<Index> hadChildren;
+  for (Index p = at - 1; p >= 0; p = At(p).parent) {
+    if (HasChildren(p)) hadChildren.push_back(p);
+  }
+  nodes_.insert(nodes_.begin() + at, std::make_move_iterator(run.begin()), std::make_move_iterator(run.end()));
   Relink(at);
   for (Index p : hadChildren) {
     if (!HasChildren(p)) At(p).Set(kIsParent, false);
   }
-  if (append && visibleValid_) {
-    const Node& added = At(at);
-    if (added.parent < 0 || (At(added.parent).Has(kExpanded) && LineOf(added.parent) >= 0)) visible_.push_back(at);
-  } else {
-    visibleValid_ = false;
-  }
+  visibleValid_ = false;
+}
+
+std::vector<Node> NodeStore::Extract(Index first, Index count) {
+  std::vector<Node> taken;
+  if (count <= 0 || !Valid(first)) return taken;
+  Index last = std::min<Index>(first + count, Count());
+  taken.assign(std::make_move_iterator(nodes_.begin() + first), std::make_move_iterator(nodes_.begin() + last));
+  Remove(first, last - first);
+  return taken;
+}
+
+void NodeStore::Replace(Index first, std::vector<Node>&& run) {
+  for (size_t k = 0; k < run.size() && Valid(first + Index(k)); ++k) At(first + Index(k)) = std::move(run[k]);
+  Relink(first);
+  visibleValid_ = false;
 }
 
 void NodeStore::Remove(Index first, Index count) {

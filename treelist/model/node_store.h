@@ -19,6 +19,12 @@ class NodeStore {
   // Inserts `node` (its level already checked) at `position` (0 .. Count) and relinks the parents of
   // it and every later node. May throw std::bad_alloc, leaving the store unchanged.
   void Insert(Index position, Node&& node);
+  // Inserts a run of nodes (levels already set) at `position`, relinking once.
+  void InsertRange(Index position, std::vector<Node>&& run);
+  // Takes nodes [first, first + count) out of the list (relinked as Remove does).
+  std::vector<Node> Extract(Index first, Index count);
+  // Replaces nodes [first, first + run.size()) by `run` (same count, e.g. reordered) and relinks.
+  void Replace(Index first, std::vector<Node>&& run);
   // Removes nodes [first, first + count) and relinks; a parent left without children stops being one.
   void Remove(Index first, Index count);
   void Clear();

@@ -71,6 +71,14 @@ class TreeModel {
   Index ItemsOpen() const { return nodes_.VisibleCount(); }
   std::wstring Path(Index index, const std::wstring& separator);
 
+  // --- reordering ---
+  // Moves `source` with its branch: type 0 before `target`, 1 after target's branch (as its
+  // sibling), 2 as the last child of `target`. Refused (32011) into its own branch or for bad input.
+  bool MoveNode(Index source, Index target, int type);
+  // Sorts the children of `index` (-1: the root nodes) by the sort column's text, in the given
+  // direction; with `deep` the children's children too. Branches move with their nodes.
+  void Sort(Index index, bool deep, bool ascending, bool caseSensitive);
+
   // --- search by user number ---
   Index FindData(int32_t value);
   Index FindNext(int32_t value);
@@ -137,6 +145,7 @@ class TreeModel {
   void StoreAttr(Index index, ColumnAttrKind kind, int column, int16_t value, const std::wstring* text);
   void ShiftColumnAttrs(int from, int delta);
   Index RemoveRange(Index first, Index count);
+  void SortChildren(Index parent, bool deep, bool ascending, bool caseSensitive);
 
   TreeObserver* observer_;
   bool runTime_ = true;

@@ -17,9 +17,9 @@ TEST(RandomSequences, KeepEveryInvariant) {
     auto pick = [&](int low, int high) { return std::uniform_int_distribution<int>(low, high)(rng); };
     auto anyIndex = [&] { return pick(-2, model.ListCount() + 1); };
     for (int step = 0; step < 400; ++step) {
-      int op = pick(0, 15);
+      int op = pick(0, 17);
       switch (op) {
-        case 0: case 1: case 2: model.AddNode(L"n", pick(-1, 3), pick(-1, 6)); break;
+        case 0: case 1: case 2: model.AddNode(std::wstring(1, wchar_t(L'a' + pick(0, 5))), pick(-1, 3), pick(-1, 6)); break;
         case 3: model.InsertNode(L"i", pick(0, 5), anyIndex()); break;
         case 4: model.RemoveNode(anyIndex()); break;
         case 5: model.RemoveChildren(anyIndex()); break;
@@ -35,6 +35,8 @@ TEST(RandomSequences, KeepEveryInvariant) {
           break;
         case 14: model.SetNode(NodeField::IsParent, anyIndex(), pick(0, 1)); break;
         case 15: model.SetNodeColumnText(anyIndex(), pick(1, 3), L"t"); break;
+        case 16: model.MoveNode(anyIndex(), anyIndex(), pick(-1, 3)); break;
+        case 17: model.Sort(pick(-2, model.ListCount()), pick(0, 1), pick(0, 1), pick(0, 1)); break;
       }
       std::string broken = model.CheckInvariants();
       ASSERT_EQ(broken, "") << "seed " << seed << " step " << step << " op " << op;

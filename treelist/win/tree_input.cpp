@@ -40,7 +40,7 @@ void TreeWindow::MoveSelection(Index node) {
   if (layout_.EnsureVisible(node)) Invalidate();
 }
 
-void TreeWindow::OnMouseButton(UINT message, WPARAM wParam, int x, int y) {
+void TreeWindow::OnMouseButton(UINT message, int x, int y) {
   const bool down = message == WM_LBUTTONDOWN || message == WM_RBUTTONDOWN || message == WM_MBUTTONDOWN ||
                     message == WM_LBUTTONDBLCLK;
   short button = 1;

@@ -18,9 +18,11 @@ HINSTANCE ModuleOf(const void* address) {
 }
 
 bool RegisterOnce(HINSTANCE module, WNDPROC proc) {
-  WNDCLASSEXW existing = {sizeof existing};
+  WNDCLASSEXW existing = {};
+  existing.cbSize = sizeof existing;
   if (GetClassInfoExW(module, TreeWindow::kClassName, &existing)) return true;
-  WNDCLASSEXW wc = {sizeof wc};
+  WNDCLASSEXW wc = {};
+  wc.cbSize = sizeof wc;
   wc.style = CS_DBLCLKS;
   wc.lpfnWndProc = proc;
   wc.hInstance = module;
@@ -87,7 +89,7 @@ LRESULT TreeWindow::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_MOUSEWHEEL: OnWheel(GET_WHEEL_DELTA_WPARAM(wParam)); return 0;
     case WM_LBUTTONDOWN: case WM_LBUTTONUP: case WM_LBUTTONDBLCLK:
     case WM_RBUTTONDOWN: case WM_RBUTTONUP: case WM_MBUTTONDOWN: case WM_MBUTTONUP:
-      OnMouseButton(message, wParam, GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam));
+      OnMouseButton(message, GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam));
       return 0;
     case WM_MOUSEMOVE: OnMouseMove(wParam, GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)); return 0;
     case WM_KEYDOWN: OnKeyDown(wParam); return 0;
@@ -150,7 +152,8 @@ void TreeWindow::UpdateMetrics() {
 
 void TreeWindow::UpdateScrollBar() {
   if (!hwnd_) return;
-  SCROLLINFO si = {sizeof si};
+  SCROLLINFO si = {};
+  si.cbSize = sizeof si;
   si.fMask = SIF_RANGE | SIF_PAGE | SIF_POS | SIF_DISABLENOSCROLL;
   si.nMin = 0;
   si.nMax = std::max<Index>(0, model_.ItemsOpen() - 1);
@@ -200,7 +203,8 @@ void TreeWindow::OnVScroll(int code) {
     case SB_THUMBTRACK:
     case SB_THUMBPOSITION: {
       if (code == SB_THUMBTRACK && !props_.Flag(kPropScrollOnVThumb)) break;
-      SCROLLINFO si = {sizeof si};
+      SCROLLINFO si = {};
+      si.cbSize = sizeof si;
       si.fMask = SIF_TRACKPOS;
       GetScrollInfo(hwnd_, SB_VERT, &si);
       ScrollToLine(si.nTrackPos);

@@ -46,7 +46,7 @@ class TreeWindow {
   void OnSize();
   void OnVScroll(int code);
   void OnWheel(int delta);
-  void OnMouseButton(UINT message, WPARAM wParam, int x, int y);
+  void OnMouseButton(UINT message, int x, int y);
   void OnMouseMove(WPARAM wParam, int x, int y);
   void OnKeyDown(WPARAM key);
   void OnChar(WPARAM key);

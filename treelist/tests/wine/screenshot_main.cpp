@@ -40,7 +40,9 @@ HBITMAP MakeStrip() {
 }
 
 IPictureDisp* PictureOf(HBITMAP bitmap) {
-  PICTDESC desc = {sizeof desc, PICTYPE_BITMAP};
+  PICTDESC desc = {};
+  desc.cbSizeofstruct = sizeof desc;
+  desc.picType = PICTYPE_BITMAP;
   desc.bmp.hbitmap = bitmap;
   IPictureDisp* picture = nullptr;
   OleCreatePictureIndirect(&desc, IID_IPictureDisp, FALSE, reinterpret_cast<void**>(&picture));
@@ -90,13 +92,20 @@ void Fill(kv::treeclient::TreeList& tree) {
 }
 
 bool SaveBitmap(const char* path, HBITMAP bitmap, int width, int height) {
-  BITMAPINFOHEADER info = {sizeof info, width, height, 1, 24, BI_RGB};
+  BITMAPINFOHEADER info = {};
+  info.biSize = sizeof info;
+  info.biWidth = width;
+  info.biHeight = height;
+  info.biPlanes = 1;
+  info.biBitCount = 24;
+  info.biCompression = BI_RGB;
   const int stride = ((width * 3 + 3) / 4) * 4;
   std::string pixels(size_t(stride) * height, '\0');
   HDC screen = GetDC(nullptr);
   GetDIBits(screen, bitmap, 0, height, &pixels[0], reinterpret_cast<BITMAPINFO*>(&info), DIB_RGB_COLORS);
   ReleaseDC(nullptr, screen);
-  BITMAPFILEHEADER file = {0x4D42};
+  BITMAPFILEHEADER file = {};
+  file.bfType = 0x4D42;
   file.bfOffBits = sizeof file + sizeof info;
   file.bfSize = file.bfOffBits + DWORD(pixels.size());
   FILE* out = std::fopen(path, "wb");

@@ -279,7 +279,9 @@ TEST_F(TreeWindowTest, WheelScrollsAndEnsureVisibleBringsANodeIntoView) {
   tree_->EnsureVisible(99);
   tree_->TopIndex(&top);
   EXPECT_EQ(top, 100 - lines);
-  SCROLLINFO si = {sizeof si, SIF_ALL};
+  SCROLLINFO si = {};
+  si.cbSize = sizeof si;
+  si.fMask = SIF_ALL;
   UpdateWindow(hwnd_);
   GetScrollInfo(hwnd_, SB_VERT, &si);
   EXPECT_EQ(si.nMax, 99);
