@@ -41,24 +41,39 @@ RECT WindowRectOf(HWND window) {
   return r;
 }
 
+namespace {
+
+void SendMouse(int x, int y, DWORD flags) {
+  INPUT in{};
+  in.type = INPUT_MOUSE;
+  in.mi.dx = x * 65535 / (GetSystemMetrics(SM_CXSCREEN) - 1);
+  in.mi.dy = y * 65535 / (GetSystemMetrics(SM_CYSCREEN) - 1);
+  in.mi.dwFlags = flags | MOUSEEVENTF_ABSOLUTE;
+  SendInput(1, &in, sizeof(INPUT));
+}
+
+}  // namespace
+
 void ClickControl(HWND control) {
   RECT r = WindowRectOf(control);
   int x = (r.left + r.right) / 2;
   int y = (r.top + r.bottom) / 2;
-  int width = GetSystemMetrics(SM_CXSCREEN) - 1;
-  int height = GetSystemMetrics(SM_CYSCREEN) - 1;
-  INPUT inputs[3] = {};
-  for (INPUT& in : inputs) {
-    in.type = INPUT_MOUSE;
-    in.mi.dx = x * 65535 / width;
-    in.mi.dy = y * 65535 / height;
-  }
-  inputs[0].mi.dwFlags = MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE;
-  inputs[1].mi.dwFlags = MOUSEEVENTF_LEFTDOWN | MOUSEEVENTF_ABSOLUTE;
-  inputs[2].mi.dwFlags = MOUSEEVENTF_LEFTUP | MOUSEEVENTF_ABSOLUTE;
-  SendInput(1, &inputs[0], sizeof(INPUT));
+  SendMouse(x, y, MOUSEEVENTF_MOVE);
   Sleep(60);
-  SendInput(2, &inputs[1], sizeof(INPUT));
+  SendMouse(x, y, MOUSEEVENTF_LEFTDOWN);
+  SendMouse(x, y, MOUSEEVENTF_LEFTUP);
+}
+
+void DragMouse(int fromX, int fromY, int toX, int toY) {
+  SendMouse(fromX, fromY, MOUSEEVENTF_MOVE);
+  Sleep(60);
+  SendMouse(fromX, fromY, MOUSEEVENTF_LEFTDOWN);
+  Sleep(60);
+  for (int step = 1; step <= 10; ++step) {
+    SendMouse(fromX + (toX - fromX) * step / 10, fromY + (toY - fromY) * step / 10, MOUSEEVENTF_MOVE);
+    Sleep(30);
+  }
+  SendMouse(toX, toY, MOUSEEVENTF_LEFTUP);
 }
 
 void PressKey(WORD virtualKey, bool alt) {

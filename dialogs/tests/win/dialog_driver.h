@@ -30,6 +30,8 @@ class DialogDriver {
 
 HWND FindDialog(const char* caption = "KORVNMSGWINOW");
 void ClickControl(HWND control);          // real mouse input at the control's centre
+// Presses the left button at one screen point, moves in steps to another and releases it there.
+void DragMouse(int fromX, int fromY, int toX, int toY);
 void PressKey(WORD virtualKey, bool alt = false);  // real keyboard input
 std::string ControlText(HWND dialog, int id);
 RECT WindowRectOf(HWND window);

@@ -105,6 +105,29 @@ TEST_F(MessageDialogTest, CloseImageEscapeAndAltF4ReturnCancel) {
   }
 }
 
+TEST_F(MessageDialogTest, AltF4OnTheKeyboardReturnsCancel) {
+  DialogDriver driver([](HWND dialog) {
+    SetForegroundWindow(dialog);
+    test::PressKey(VK_F4, true);
+  });
+  EXPECT_EQ(Show("x", "alt f4 keys", 2), 2);
+  EXPECT_FALSE(driver.Forced());
+}
+
+TEST_F(MessageDialogTest, DraggingTheHeadlineMovesTheDialog) {
+  RECT before{}, after{};
+  DialogDriver driver([&](HWND dialog) {
+    before = test::WindowRectOf(dialog);
+    test::DragMouse(before.left + 60, before.top + 18, before.left + 140, before.top + 68);
+    Sleep(300);
+    after = test::WindowRectOf(dialog);
+    ClickControl(GetDlgItem(dialog, kIdSecondButton));
+  });
+  EXPECT_EQ(Show("Zieh mich", "drag", 0), 1);
+  EXPECT_NEAR(after.left - before.left, 80, 2);
+  EXPECT_NEAR(after.top - before.top, 50, 2);
+}
+
 TEST_F(MessageDialogTest, EmptyHeadlineAndUnknownButtonKind) {
   std::string headline;
   bool firstVisible = true;
