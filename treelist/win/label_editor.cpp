@@ -1,7 +1,6 @@
 // In-place edit box for node labels, subclassed for Enter, Escape and focus loss.
 #include "treelist/win/label_editor.h"
 
-#include <commctrl.h>
 
 namespace kv::tree {
 
@@ -15,7 +14,10 @@ bool LabelEditor::Open(HWND parent, const RECT& rect, HFONT font, Index node, co
   node_ = node;
   done_ = std::move(done);
   SendMessageW(edit_, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
-  SetWindowSubclass(edit_, EditProc, 1, reinterpret_cast<DWORD_PTR>(this));
+  // Classic subclassing (SetWindowSubclass needs a newer comctl32 than NT 4 has).
+  SetWindowLongPtrW(edit_, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
+  editDefault_ = reinterpret_cast<WNDPROC>(
+      SetWindowLongPtrW(edit_, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&LabelEditor::EditProc)));
   SendMessageW(edit_, EM_SETSEL, 0, -1);
   SetFocus(edit_);
   return true;
@@ -44,17 +46,19 @@ void LabelEditor::Close() {
   edit_ = nullptr;
   node_ = -1;
   if (edit) {
-    RemoveWindowSubclass(edit, EditProc, 1);
+    SetWindowLongPtrW(edit, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(editDefault_));
+    SetWindowLongPtrW(edit, GWLP_USERDATA, 0);
     DestroyWindow(edit);
   }
 }
 
-LRESULT CALLBACK LabelEditor::EditProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR,
-                                       DWORD_PTR self) {
-  LabelEditor* editor = reinterpret_cast<LabelEditor*>(self);
+LRESULT CALLBACK LabelEditor::EditProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
+  LabelEditor* editor = reinterpret_cast<LabelEditor*>(GetWindowLongPtrW(hwnd, GWLP_USERDATA));
+  if (!editor) return DefWindowProcW(hwnd, message, wParam, lParam);
+  auto standard = [&] { return CallWindowProcW(editor->editDefault_, hwnd, message, wParam, lParam); };
   switch (message) {
     case WM_GETDLGCODE:
-      return DLGC_WANTALLKEYS | DefSubclassProc(hwnd, message, wParam, lParam);
+      return DLGC_WANTALLKEYS | standard();
     case WM_KEYDOWN:
       if (wParam == VK_RETURN) {
         editor->End(true);
@@ -74,7 +78,7 @@ LRESULT CALLBACK LabelEditor::EditProc(HWND hwnd, UINT message, WPARAM wParam, L
     default:
       break;
   }
-  return DefSubclassProc(hwnd, message, wParam, lParam);
+  return standard();
 }
 
 }  // namespace kv::tree

@@ -24,10 +24,11 @@ class LabelEditor {
   std::wstring Text() const;
 
  private:
-  static LRESULT CALLBACK EditProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR, DWORD_PTR self);
+  static LRESULT CALLBACK EditProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
   void Close();
 
   HWND edit_ = nullptr;
+  WNDPROC editDefault_ = nullptr;
   Index node_ = -1;
   Finished done_;
 };

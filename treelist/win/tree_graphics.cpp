@@ -133,10 +133,36 @@ void TreeGraphics::DrawPicture(HDC dc, int number, const RECT& cell, bool useIma
     sy = ((number - 1) / cols) * sh;
   }
   if (!bitmap || sw <= 0 || sh <= 0) return;
+  DrawMasked(dc, cell, bitmap, sx, sy, sw, sh, mask);
+}
+
+void TreeGraphics::DrawMasked(HDC dc, const RECT& cell, HBITMAP bitmap, int sx, int sy, int sw, int sh,
+                              COLORREF mask) {
+  const int width = cell.right - cell.left, height = cell.bottom - cell.top;
+  if (!bitmap || width <= 0 || height <= 0 || sw <= 0 || sh <= 0) return;
   HDC source = CreateCompatibleDC(dc);
-  HGDIOBJ old = SelectObject(source, bitmap);
-  TransparentBlt(dc, cell.left, cell.top, width, height, source, sx, sy, sw, sh, mask);
-  SelectObject(source, old);
+  HGDIOBJ oldSource = SelectObject(source, bitmap);
+  // Mask: 1 where the picture has the mask colour.
+  HDC maskDc = CreateCompatibleDC(dc);
+  HBITMAP maskBitmap = CreateBitmap(sw, sh, 1, 1, nullptr);
+  HGDIOBJ oldMask = SelectObject(maskDc, maskBitmap);
+  COLORREF oldSourceBack = SetBkColor(source, mask);
+  BitBlt(maskDc, 0, 0, sw, sh, source, sx, sy, SRCCOPY);
+  SetBkColor(source, oldSourceBack);
+  // dest ^= src; dest &= mask (mask bits 0 become black); dest ^= src: masked pixels keep the
+  // background, the others become the picture.
+  COLORREF oldText = SetTextColor(dc, RGB(0, 0, 0));
+  COLORREF oldBack = SetBkColor(dc, RGB(255, 255, 255));
+  SetStretchBltMode(dc, COLORONCOLOR);
+  StretchBlt(dc, cell.left, cell.top, width, height, source, sx, sy, sw, sh, SRCINVERT);
+  StretchBlt(dc, cell.left, cell.top, width, height, maskDc, 0, 0, sw, sh, SRCAND);
+  StretchBlt(dc, cell.left, cell.top, width, height, source, sx, sy, sw, sh, SRCINVERT);
+  SetTextColor(dc, oldText);
+  SetBkColor(dc, oldBack);
+  SelectObject(maskDc, oldMask);
+  DeleteObject(maskBitmap);
+  DeleteDC(maskDc);
+  SelectObject(source, oldSource);
   DeleteDC(source);
 }
 

@@ -55,6 +55,9 @@ class TreeGraphics {
   // Draws a whole bitmap stretched or tiled into `area`.
   static void TileBitmap(HDC dc, HBITMAP bitmap, const RECT& area);
   static SIZE BitmapSize(HBITMAP bitmap);
+  // Copies `bitmap` (whole, or the source cell) stretched into `cell`, leaving `mask` pixels out.
+  // Done with a monochrome mask and raster operations, which NT 4 has (it has no TransparentBlt).
+  static void DrawMasked(HDC dc, const RECT& cell, HBITMAP bitmap, int sx, int sy, int sw, int sh, COLORREF mask);
 
  private:
   static void ReplaceCopy(HFONT& slot, HFONT source);

@@ -195,12 +195,7 @@ class Painter {
 
   void DrawBitmap(HBITMAP bitmap, const RECT& r) {
     SIZE size = TreeGraphics::BitmapSize(bitmap);
-    HDC source = CreateCompatibleDC(dc_);
-    HGDIOBJ old = SelectObject(source, bitmap);
-    TransparentBlt(dc_, r.left, r.top, r.right - r.left, r.bottom - r.top, source, 0, 0, size.cx, size.cy,
-                   Colour(kPropMaskColor));
-    SelectObject(source, old);
-    DeleteDC(source);
+    TreeGraphics::DrawMasked(dc_, r, bitmap, 0, 0, size.cx, size.cy, Colour(kPropMaskColor));
   }
 
   void Check(RECT r, int value) {

@@ -10,11 +10,11 @@
 namespace kv::tree {
 
 namespace {
+// The module that holds this code (GetModuleHandleEx is not on NT 4 and Windows 2000).
 HINSTANCE ModuleOf(const void* address) {
-  HMODULE module = nullptr;
-  GetModuleHandleExW(GET_MODULE_HANDLE_EX_FLAG_FROM_ADDRESS | GET_MODULE_HANDLE_EX_FLAG_UNCHANGED_REFCOUNT,
-                     static_cast<LPCWSTR>(address), &module);
-  return module;
+  MEMORY_BASIC_INFORMATION info = {};
+  if (!VirtualQuery(address, &info, sizeof info)) return nullptr;
+  return static_cast<HINSTANCE>(info.AllocationBase);
 }
 
 bool RegisterOnce(HINSTANCE module, WNDPROC proc) {
