@@ -9,6 +9,15 @@ namespace {
 
 OpacityObserver g_observer = nullptr;
 
+// Layered windows came with Windows 2000; on NT 4 the entry point is missing and the fade is skipped.
+using SetOpacityFunction = BOOL(WINAPI*)(HWND, COLORREF, BYTE, DWORD);
+
+SetOpacityFunction OpacityFunction() {
+  static SetOpacityFunction function = reinterpret_cast<SetOpacityFunction>(
+      reinterpret_cast<void*>(GetProcAddress(GetModuleHandleA("user32.dll"), "SetLayeredWindowAttributes")));
+  return function;
+}
+
 // Runs what is queued without leaving the modal loop: a quit request is put back.
 void RunPendingMessages() {
   MSG msg;
@@ -27,11 +36,12 @@ void RunPendingMessages() {
 void SetFadeObserver(OpacityObserver observer) { g_observer = observer; }
 
 void FadeOutWindow(HWND window, int step) {
+  SetOpacityFunction setOpacity = OpacityFunction();
   LONG_PTR exStyle = GetWindowLongPtrA(window, GWL_EXSTYLE);
   SetWindowLongPtrA(window, GWL_EXSTYLE, exStyle | WS_EX_LAYERED);
   for (int alpha : FadeSequence(step)) {
     if (g_observer != nullptr) g_observer(window, alpha);
-    SetLayeredWindowAttributes(window, 0, static_cast<BYTE>(alpha), LWA_ALPHA);
+    if (setOpacity != nullptr) setOpacity(window, 0, static_cast<BYTE>(alpha), LWA_ALPHA);
     RunPendingMessages();
     Sleep(12);  // lets the eye follow; the steps themselves are what matters
   }

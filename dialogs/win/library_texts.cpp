@@ -6,10 +6,12 @@
 namespace kvdlg {
 
 HINSTANCE LibraryModule() {
-  HMODULE module = nullptr;
-  GetModuleHandleExA(GET_MODULE_HANDLE_EX_FLAG_FROM_ADDRESS | GET_MODULE_HANDLE_EX_FLAG_UNCHANGED_REFCOUNT,
-                     reinterpret_cast<LPCSTR>(&LibraryModule), &module);
-  return module;
+  // The allocation base of this code is its module (works on NT 4, which lacks GetModuleHandleEx).
+  MEMORY_BASIC_INFORMATION memory{};
+  if (VirtualQuery(reinterpret_cast<const void*>(&LibraryModule), &memory, sizeof(memory)) == 0) {
+    return GetModuleHandleA(nullptr);
+  }
+  return static_cast<HINSTANCE>(memory.AllocationBase);
 }
 
 bool RegisterLibraryClass(const char* name, WNDPROC procedure, HBRUSH background) {
