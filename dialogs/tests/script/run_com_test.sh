@@ -44,4 +44,9 @@ check '^drives=\[\]$'
 check '^scroll=95/100/10/0$'
 check '^error=8004331B\|korvndlg.WindowProc\|Invalid window$'
 check '^answer=6$'
+
+# Unregistration removes the ProgIDs again.
+wine reg query 'HKCR\KorvnDialoge.Dialog' >/dev/null 2>&1 || { echo "MISSING: ProgID after regsvr32"; fail=1; }
+wine regsvr32 /u /s "$(winepath -w "$bin/korvndlg.dll")"
+if wine reg query 'HKCR\KorvnDialoge.Dialog' >/dev/null 2>&1; then echo "ProgID left after regsvr32 /u"; fail=1; fi
 exit $fail
