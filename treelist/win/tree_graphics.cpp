@@ -78,6 +78,11 @@ HFONT TreeGraphics::NodeFont(int number) const {
   return (number >= 1 && number <= static_cast<int>(nodeFonts_.size())) ? nodeFonts_[size_t(number - 1)] : nullptr;
 }
 
+HFONT TreeGraphics::FontFor(int fontNumber, bool bold) {
+  if (HFONT own = NodeFont(fontNumber)) return own;
+  return bold ? BoldFont() : MainFont();
+}
+
 void TreeGraphics::ReplaceCopy(HFONT& slot, HFONT source) {
   if (slot) DeleteObject(slot);
   slot = CopyFont(source);

@@ -33,6 +33,8 @@ class TreeGraphics {
   // Copies of fonts handed in by the caller; the number is stored in nodes (0 = control font).
   int AddFont(HFONT source);
   HFONT NodeFont(int number) const;
+  // The font a node's text is drawn in: its own font, else bold for bold and header-style lines.
+  HFONT FontFor(int fontNumber, bool bold);
   void SetSubTextFont(HFONT source) { ReplaceCopy(subTextFont_, source); }
   void SetTitleFont(HFONT source) { ReplaceCopy(titleFont_, source); }
   void SetHeaderFont(HFONT source) { ReplaceCopy(headerFont_, source); }

@@ -56,9 +56,8 @@ void TreeWindow::OnMouseButton(UINT message, int x, int y) {
   if (!hwnd_) return;
 
   const HitResult hit = layout_.HitTest(x, y);
-  if (hit.part == HitPart::Header) {
-    if (message == WM_LBUTTONDOWN || message == WM_LBUTTONDBLCLK)
-      host_.OnHeaderClick(static_cast<short>(hit.column), message == WM_LBUTTONDBLCLK);
+  if (hit.part == HitPart::Header && (message == WM_LBUTTONDOWN || message == WM_LBUTTONDBLCLK)) {
+    host_.OnHeaderClick(static_cast<short>(hit.column), message == WM_LBUTTONDBLCLK);
     return;
   }
   switch (message) {
@@ -73,6 +72,7 @@ void TreeWindow::OnMouseButton(UINT message, int x, int y) {
         return;
       }
       MoveSelection(hit.node);
+      if (hit.part == HitPart::Text && TextClipped(hit.node)) host_.OnNode(NodeEvent::ClickClip, hit.node);
       if (hit.part == HitPart::Check) {
         int value = model_.FlipCheck(hit.node, hit.column);
         if (value >= 0) host_.OnCheckClick(hit.node, static_cast<short>(hit.column), value != 0);
@@ -96,6 +96,21 @@ void TreeWindow::OnMouseButton(UINT message, int x, int y) {
     default:
       return;
   }
+}
+
+bool TreeWindow::TextClipped(Index node) {
+  int row = layout_.RowOf(node);
+  LineGeometry g;
+  if (!hwnd_ || row < 0 || !layout_.RowGeometry(row, g)) return false;
+  const Node& n = model_.Nodes().At(node);
+  const std::wstring text = model_.Cols().Count() > 0 ? model_.DisplayColumnText(node, 1) : n.text;
+  HDC dc = GetDC(hwnd_);
+  HGDIOBJ old = SelectObject(dc, graphics_.FontFor(n.extras ? n.extras->font : 0, n.fontBold != 0 || n.Has(kHeaderStyle)));
+  SIZE size = {0, 0};
+  GetTextExtentPoint32W(dc, text.c_str(), static_cast<int>(text.size()), &size);
+  SelectObject(dc, old);
+  ReleaseDC(hwnd_, dc);
+  return g.text.left + props_.Number(kPropTextXOffset) + size.cx > g.column1Right;
 }
 
 void TreeWindow::OnMouseMove(WPARAM wParam, int x, int y) {

@@ -232,17 +232,11 @@ class Painter {
                           props_.Number(kPropPicRows), Colour(kPropMaskColor));
   }
 
-  HFONT FontOf(const Node& node) {
-    if (node.extras && node.extras->font > 0) {
-      if (HFONT font = graphics_.NodeFont(node.extras->font)) return font;
-    }
-    return (node.fontBold != 0 || node.Has(kHeaderStyle)) ? graphics_.BoldFont() : graphics_.MainFont();
-  }
-
   void Label(const LineGeometry& g, const Node& node, bool selected) {
     const bool columns = model_.Cols().Count() > 0;
     const std::wstring text = columns ? model_.DisplayColumnText(g.node, 1) : node.text;
-    SelectObject(dc_, FontOf(node));
+    SelectObject(dc_, graphics_.FontFor(node.extras ? node.extras->font : 0,
+                                        node.fontBold != 0 || node.Has(kHeaderStyle)));
     const int x = g.text.left + props_.Number(kPropTextXOffset);
     const int width = TextWidth(dc_, text);
     RECT textRect = {x, g.text.top + props_.Number(kPropTextYOffset), g.column1Right,

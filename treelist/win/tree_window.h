@@ -57,6 +57,7 @@ class TreeWindow {
   void UpdateScrollBar();
   void ScrollToLine(Index line);
   void Toggle(Index node);
+  bool TextClipped(Index node);
   void MoveSelection(Index node);
 
   TreeModel& model_;

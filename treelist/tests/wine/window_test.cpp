@@ -29,6 +29,7 @@ const char* EventName(DISPID id) {
     case 2: return "Collapse";
     case 3: return "Expand";
     case 5: return "RightClick";
+    case 7: return "ClickClip";
     case 8: return "NodeOver";
     case 9: return "CtrlError";
     case 14: return "AfterLabelEdit";
@@ -48,7 +49,8 @@ class TreeWindowTest : public testing::Test {
  protected:
   void SetUp() override {
     OleInitialize(nullptr);
-    parent_ = CreateWindowExW(0, L"STATIC", L"tree test", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 0, 0, 420, 320, nullptr,
+    // Hidden: messages are sent straight to the control (showing a window costs Wine seconds).
+    parent_ = CreateWindowExW(0, L"STATIC", L"tree test", WS_POPUP, 0, 0, 420, 320, nullptr,
                               nullptr, GetModuleHandleW(nullptr), nullptr);
     ASSERT_NE(parent_, nullptr);
     tree_.events.any = [this](DISPID id, const kv::com::EventArgs& args) {
@@ -282,6 +284,7 @@ TEST_F(TreeWindowTest, WheelScrollsAndEnsureVisibleBringsANodeIntoView) {
   SCROLLINFO si = {};
   si.cbSize = sizeof si;
   si.fMask = SIF_ALL;
+  ShowWindow(parent_, SW_SHOWNA);  // the scroll bar follows the content when the window paints
   UpdateWindow(hwnd_);
   GetScrollInfo(hwnd_, SB_VERT, &si);
   EXPECT_EQ(si.nMax, 99);
@@ -289,6 +292,30 @@ TEST_F(TreeWindowTest, WheelScrollsAndEnsureVisibleBringsANodeIntoView) {
   tree_->ClearNodes();
   tree_->TopIndex(&top);
   EXPECT_EQ(top, -1);
+}
+
+TEST_F(TreeWindowTest, ClickOnACutOffTextFiresClickClip) {
+  FillSmallTree();
+  tree_.SetNodeText(3, std::wstring(200, L'W'));
+  Click(3, KVTREE_PART_TEXT);
+  EXPECT_EVENTS("MouseDown 1 0", "Change 3", "ClickClip 3", "MouseUp 1 0", "Click");
+  Click(1, KVTREE_PART_TEXT);
+  EXPECT_EVENTS("MouseDown 1 0", "Change 1", "MouseUp 1 0", "Click");
+}
+
+TEST_F(TreeWindowTest, HeaderClicksNameTheColumn) {
+  FillSmallTree();
+  tree_->put_ShowHeader(VARIANT_TRUE);
+  short column = 0;
+  tree_->AddColumn(kv::treeclient::detail::Bstr(L"Name"), 150, &column);
+  tree_->AddColumn(kv::treeclient::detail::Bstr(L"Value"), 100, &column);
+  RECT line;
+  ASSERT_TRUE(PartRect(0, KVTREE_PART_LINE, line));
+  ASSERT_GT(line.top, 8) << "the header sits above the first line";
+  ClickAt(WM_LBUTTONDOWN, WM_LBUTTONUP, 20, 3);
+  ClickAt(WM_LBUTTONDBLCLK, WM_LBUTTONUP, 200, 3);
+  EXPECT_EVENTS("MouseDown 1 0", "HeaderClick 1", "MouseUp 1 0", "Click", "MouseDown 1 0", "HeaderDblClick 2",
+                "MouseUp 1 0", "Click");
 }
 
 TEST_F(TreeWindowTest, DestroyingTheControlInsideItsOwnEventIsSafe) {
