@@ -114,6 +114,21 @@ TEST_F(MessageDialogTest, AltF4OnTheKeyboardReturnsCancel) {
   EXPECT_FALSE(driver.Forced());
 }
 
+TEST_F(MessageDialogTest, EnterPressesTheFirstButton) {
+  DialogDriver yes([](HWND dialog) {
+    SetForegroundWindow(dialog);
+    test::PressKey(VK_RETURN);
+  });
+  EXPECT_EQ(Show("x", "enter", 2), 6);
+  EXPECT_FALSE(yes.Forced());
+  DialogDriver ok([](HWND dialog) {
+    SetForegroundWindow(dialog);
+    test::PressKey(VK_RETURN);
+  });
+  EXPECT_EQ(Show("x", "enter", 0), 1);
+  EXPECT_FALSE(ok.Forced());
+}
+
 TEST_F(MessageDialogTest, DraggingTheHeadlineMovesTheDialog) {
   RECT before{}, after{};
   DialogDriver driver([&](HWND dialog) {
@@ -148,20 +163,24 @@ HWND MakeOwner(int x, int y, int w, int h) {
   return CreateWindowExA(0, "STATIC", "owner", WS_POPUP | WS_VISIBLE, x, y, w, h, nullptr, nullptr, nullptr, nullptr);
 }
 
-TEST_F(MessageDialogTest, CentresOnOwnerAndStaysOnScreen) {
+TEST_F(MessageDialogTest, ModalCentredOnOwnerAndKeptOnScreen) {
   RECT work{};
   SystemParametersInfoA(SPI_GETWORKAREA, 0, &work, 0);
   HWND middle = MakeOwner(200, 150, 600, 400);
   RECT placed{};
+  bool ownerEnabled = true;
   {
     DialogDriver driver([&](HWND dialog) {
       placed = test::WindowRectOf(dialog);
+      ownerEnabled = IsWindowEnabled(middle) != FALSE;
       ClickControl(GetDlgItem(dialog, kIdSecondButton));
     });
     Show("x", "centred", 0, middle);
   }
   EXPECT_NEAR((placed.left + placed.right) / 2, 500, 1);
   EXPECT_NEAR((placed.top + placed.bottom) / 2, 350, 1);
+  EXPECT_FALSE(ownerEnabled);  // modal: the owner takes no input meanwhile
+  EXPECT_TRUE(IsWindowEnabled(middle));
   DestroyWindow(middle);
 
   HWND corner = MakeOwner(work.right - 80, work.bottom - 60, 200, 150);
