@@ -2,7 +2,9 @@
 #include <algorithm>
 #include <new>
 
+#include "activex/about_box.h"
 #include "activex/variant.h"
+#include "resources/kvtree/kvtree_strings.h"
 #include "treelist/com/tree_control.h"
 
 namespace kv::tree {
@@ -143,8 +145,7 @@ STDMETHODIMP TreeControl::StartLabelEdit(VARIANT_BOOL* result) {
   return Out(result, ToBool(window_ && window_->StartLabelEdit()));
 }
 STDMETHODIMP TreeControl::AboutBox() {
-  MessageBoxW(window_ ? window_->Handle() : nullptr, L"kvTreeView Control\nKorvane 2000", L"kvTreeView",
-              MB_OK | MB_ICONINFORMATION);
+  kv::com::ShowAboutBox(window_ ? window_->Handle() : nullptr, IDS_KVTREE_ABOUT_CAPTION, IDS_KVTREE_ABOUT_TEXT);
   return S_OK;
 }
 

@@ -326,6 +326,18 @@ TEST_F(TreeWindowTest, DestroyingTheControlInsideItsOwnEventIsSafe) {
   EXPECT_FALSE(IsWindow(hwnd_));
 }
 
+TEST(Resources, AboutTextsExistInBothEditions) {
+  HMODULE module = LoadLibraryW(L"kvtree.dll");
+  ASSERT_NE(module, nullptr);
+  for (UINT id : {100u, 101u, 1100u, 1101u}) {
+    char text[256] = {};
+    EXPECT_GT(LoadStringA(module, id, text, sizeof text), 0) << "string " << id;
+  }
+  char english[256] = {};
+  LoadStringA(module, 1100, english, sizeof english);
+  EXPECT_STREQ(english, "About kvTreeView Control");
+}
+
 // The dispatch ids are the interface: check them through the type information a script sees.
 TEST(TypeLibrary, DispatchIdsAreTheFixedOnes) {
   OleInitialize(nullptr);
