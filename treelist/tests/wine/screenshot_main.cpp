@@ -1,7 +1,7 @@
 // Shows a kvTreeView the way a function page fills it (bold groups, check boxes in their three
 // states, sub-texts, value lines without check boxes, pictures from a strip, a radio group, a
 // title bar and a selection), then copies the window from the screen into a .bmp file and ends.
-//   treelist_screenshot.exe <output.bmp>
+//   treelist_screenshot.exe <output.bmp> [columns]     (columns: a drive list with a header instead)
 #include <windows.h>
 #include <ole2.h>
 
@@ -91,6 +91,38 @@ void Fill(kv::treeclient::TreeList& tree) {
   tree.SetSelected(2);
 }
 
+// A drive list the way the drive page fills it: a header, ";"-separated column texts and a
+// check-box column.
+void FillColumns(kv::treeclient::TreeList& tree) {
+  using kv::treeclient::detail::Bstr;
+  tree->put_ShowHeader(VARIANT_TRUE);
+  short column = 0;
+  tree->AddColumn(Bstr(L"Drive"), 150, &column);
+  tree->AddColumn(Bstr(L"File system"), 90, &column);
+  tree->AddColumn(Bstr(L"Free"), 90, &column);
+  tree->AddColumn(Bstr(L"Index"), 70, &column);
+  tree->put_ColumnCheckBox(4, VARIANT_TRUE);
+  tree->put_ColumnTextAlign(3, 1);
+  long group = tree.AddPictureNode(L"Fixed drives", 0, 1, 4);
+  tree.SetNodeFontBold(group, 2);
+  tree->put_NodeShowChecks(group, VARIANT_FALSE);
+  tree->put_NodeExpanded(group, VARIANT_TRUE);
+  const wchar_t* drives[] = {L"C:  System;NTFS;2.1 GB", L"D:  Data;FAT32;830 MB", L"E:  Backup;NTFS;12.4 GB"};
+  for (int i = 0; i < 3; ++i) {
+    long index = tree.AddPictureNode(drives[i], 0, 2, 2);
+    tree->put_NodeUseColumns(index, VARIANT_TRUE);
+    tree.SetNodeCheck(index, i == 1 ? 0 : 1, 4);
+    tree->put_NodeShowChecks(index, VARIANT_TRUE);
+  }
+  long removable = tree.AddPictureNode(L"Removable drives", 0, 1, 1);
+  tree.SetNodeFontBold(removable, 2);
+  tree->put_NodeShowChecks(removable, VARIANT_FALSE);
+  tree->put_NodeExpanded(removable, VARIANT_TRUE);
+  long floppy = tree.AddNode(L"A:;FAT;1.4 MB", 0, 2);
+  tree->put_NodeUseColumns(floppy, VARIANT_TRUE);
+  tree.SetSelected(2);
+}
+
 bool SaveBitmap(const char* path, HBITMAP bitmap, int width, int height) {
   BITMAPINFOHEADER info = {};
   info.biSize = sizeof info;
@@ -137,7 +169,7 @@ bool CaptureWindow(HWND window, const char* path) {
 
 int main(int argc, char** argv) {
   if (argc < 2) {
-    std::fprintf(stderr, "usage: treelist_screenshot <output.bmp>\n");
+    std::fprintf(stderr, "usage: treelist_screenshot <output.bmp> [columns]\n");
     return 2;
   }
   OleInitialize(nullptr);
@@ -151,7 +183,8 @@ int main(int argc, char** argv) {
     if (frame && tree.Create(frame, RECT{0, 0, kWidth - 2, kHeight - 2}, 1)) {
       tree->put_PicCols(4);
       tree->put_Picture(picture);
-      Fill(tree);
+      if (argc > 2 && std::string(argv[2]) == "columns") FillColumns(tree);
+      else Fill(tree);
       SetFocus(tree.Window());
       // Let the window appear and paint, then take the picture from the screen.
       DWORD until = GetTickCount() + 1500;
