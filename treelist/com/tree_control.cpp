@@ -229,6 +229,10 @@ void TreeControl::SyncPictures() {
   graphics_.SetPicture(PictureSlot::TitleBackImage, BitmapOf(objects_[kPropTitleBackImage]));
   graphics_.SetPicture(PictureSlot::PicturePlus, BitmapOf(objects_[kPropPicturePlus]));
   graphics_.SetPicture(PictureSlot::PictureMinus, BitmapOf(objects_[kPropPictureMinus]));
+  graphics_.SetPicture(PictureSlot::PictureOpen, BitmapOf(objects_[kPropPictureOpen]));
+  graphics_.SetPicture(PictureSlot::PictureClose, BitmapOf(objects_[kPropPictureClose]));
+  graphics_.SetPicture(PictureSlot::PictureLeaf, BitmapOf(objects_[kPropPictureLeaf]));
+  graphics_.SetPicture(PictureSlot::CheckDisabled, BitmapOf(objects_[kPropCheckPicDisabled]));
   graphics_.SetPicture(PictureSlot::CheckUp, BitmapOf(objects_[kPropCheckPicUp]));
   graphics_.SetPicture(PictureSlot::CheckDown, BitmapOf(objects_[kPropCheckPicDown]));
   graphics_.SetPicture(PictureSlot::RadioUp, BitmapOf(objects_[kPropRadioPicUp]));

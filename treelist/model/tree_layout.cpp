@@ -93,7 +93,7 @@ bool TreeLayout::RowGeometry(int row, LineGeometry& out) const {
     x += m.checkSize + m.gap;
   }
   const bool hasPicture = n.picture > 0 || n.picExpand > 0 || n.picSelect > 0;
-  if (picturesShown && hasPicture) {
+  if (picturesShown && (hasPicture || m.defaultPictures)) {
     out.picture = centred(x, m.pictureWidth, std::min(m.pictureHeight, m.lineHeight));
     x += m.pictureWidth + m.gap;
   }

@@ -32,6 +32,7 @@ struct LayoutMetrics {
   int titleHeight = 0;    // 0 without a title bar
   int headerHeight = 0;   // 0 without a column header
   PictureType pictureType = kPicsAll;
+  bool defaultPictures = false;  // every line has a picture cell (open/closed/leaf pictures are set)
 };
 
 enum class HitPart { Nowhere, Title, Header, Plus, Radio, Check, Picture, Text, Line };

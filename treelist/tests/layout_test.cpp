@@ -72,6 +72,18 @@ TEST_F(Layout, NodesWithoutChecksOrPicturesMoveTheTextLeft) {
   EXPECT_TRUE(group.picture.Empty());
 }
 
+TEST_F(Layout, ControlPicturesGiveEveryLineAPictureCell) {
+  LineGeometry plain;
+  ASSERT_TRUE(layout.RowGeometry(1, plain));
+  EXPECT_TRUE(plain.picture.Empty());
+  metrics.defaultPictures = true;
+  layout.SetMetrics(metrics);
+  LineGeometry with;
+  ASSERT_TRUE(layout.RowGeometry(1, with));
+  EXPECT_FALSE(with.picture.Empty());
+  EXPECT_EQ(with.text.left - plain.text.left, metrics.pictureWidth + metrics.gap);
+}
+
 TEST_F(Layout, ScrollingKeepsTheTopLineInRange) {
   for (int i = 0; i < 20; ++i) model.AddNode(L"more", kAppend, 1);
   EXPECT_EQ(model.ItemsOpen(), 24);

@@ -199,7 +199,9 @@ class Painter {
   }
 
   void Check(RECT r, int value) {
-    HBITMAP picture = graphics_.Picture(value ? PictureSlot::CheckDown : PictureSlot::CheckUp);
+    HBITMAP picture = graphics_.Picture(!enabled_ && graphics_.Picture(PictureSlot::CheckDisabled)
+                                            ? PictureSlot::CheckDisabled
+                                            : value ? PictureSlot::CheckDown : PictureSlot::CheckUp);
     if (picture) {
       DrawBitmap(picture, r);
       return;
@@ -228,6 +230,14 @@ class Painter {
     if (selected && node.picSelect > 0) number = node.picSelect;
     RECT r = ToRect(g.picture);
     OffsetRect(&r, props_.Number(kPropPicXOffset), props_.Number(kPropPicYOffset));
+    if (number == 0) {
+      // No picture of its own: the control's folder-open, folder-closed or leaf picture.
+      PictureSlot slot = !node.Has(kIsParent) ? PictureSlot::PictureLeaf
+                         : node.Has(kExpanded) ? PictureSlot::PictureOpen
+                                               : PictureSlot::PictureClose;
+      if (HBITMAP picture = graphics_.Picture(slot)) DrawBitmap(picture, r);
+      return;
+    }
     graphics_.DrawPicture(dc_, number, r, props_.Flag(kPropUseImageList), props_.Number(kPropPicCols),
                           props_.Number(kPropPicRows), Colour(kPropMaskColor));
   }

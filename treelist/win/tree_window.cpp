@@ -146,6 +146,8 @@ void TreeWindow::UpdateMetrics() {
     if (m.headerHeight < 0) m.headerHeight = 0;
   }
   m.pictureType = static_cast<PictureType>(props_.Number(kPropPictureType));
+  m.defaultPictures = graphics_.Picture(PictureSlot::PictureOpen) || graphics_.Picture(PictureSlot::PictureClose) ||
+                      graphics_.Picture(PictureSlot::PictureLeaf);
   m.pictureWidth = m.pictureHeight = std::min(16, std::max(8, m.lineHeight - 2));
   layout_.SetMetrics(m);
 }
