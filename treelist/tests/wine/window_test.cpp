@@ -318,6 +318,49 @@ TEST_F(TreeWindowTest, HeaderClicksNameTheColumn) {
                 "MouseUp 1 0", "Click");
 }
 
+TEST_F(TreeWindowTest, ImageListTakesBitmapsAndRefusesNothing) {
+  HDC screen = GetDC(nullptr);
+  HBITMAP first = CreateCompatibleBitmap(screen, 16, 16);
+  HBITMAP second = CreateCompatibleBitmap(screen, 16, 16);
+  ReleaseDC(nullptr, screen);
+  EXPECT_EQ(tree_.AddBitmap(first), 1);
+  EXPECT_EQ(tree_.AddBitmap(second), 2);
+  short count = 0;
+  tree_->get_ImageListCount(&count);
+  EXPECT_EQ(count, 2);
+  short refused = -1;
+  tree_->AddImage(nullptr, &refused);
+  EXPECT_EQ(refused, 0);
+  EXPECT_EVENTS("CtrlError 32020 -1");
+  VARIANT_BOOL removed = VARIANT_FALSE;
+  tree_->RemoveImage(1, &removed);
+  EXPECT_EQ(removed, VARIANT_TRUE);
+  tree_->RemoveImage(5, &removed);
+  EXPECT_EQ(removed, VARIANT_FALSE);
+  IPictureDisp* picture = nullptr;
+  tree_->get_ListImage(1, &picture);
+  ASSERT_NE(picture, nullptr) << "the second image moved to number 1";
+  picture->Release();
+  tree_->get_ListImage(2, &picture);
+  EXPECT_EQ(picture, nullptr);
+  tree_.Destroy();
+  DeleteObject(first);
+  DeleteObject(second);
+}
+
+TEST_F(TreeWindowTest, NodeOverFiresOncePerNodeUnderTheMouse) {
+  FillSmallTree();
+  std::vector<long> over;
+  tree_.events.nodeOver = [&](long index) { over.push_back(index); };
+  RECT a, b;
+  ASSERT_TRUE(PartRect(1, KVTREE_PART_TEXT, a));
+  ASSERT_TRUE(PartRect(2, KVTREE_PART_TEXT, b));
+  for (int x : {a.left + 1, a.left + 5, a.left + 9}) SendMessageW(hwnd_, WM_MOUSEMOVE, 0, MAKELPARAM(x, a.top + 2));
+  SendMessageW(hwnd_, WM_MOUSEMOVE, 0, MAKELPARAM(b.left + 1, b.top + 2));
+  SendMessageW(hwnd_, WM_MOUSEMOVE, 0, MAKELPARAM(a.left + 1, a.top + 2));
+  EXPECT_EQ(over, (std::vector<long>{1, 2, 1}));
+}
+
 TEST_F(TreeWindowTest, DestroyingTheControlInsideItsOwnEventIsSafe) {
   FillSmallTree();
   tree_.events.change = [this](long) { tree_.Destroy(); };
