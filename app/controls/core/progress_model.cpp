@@ -29,12 +29,6 @@ bool ProgressModel::SetBorderStyle(int style) {
   return changed;
 }
 
-int ProgressModel::Clamp(int v) const {
-  if (v < Low()) return Low();
-  if (v > High()) return High();
-  return v;
-}
-
 void ProgressModel::SetRange(int min, int max) {
   props_.min = min;
   props_.max = max;

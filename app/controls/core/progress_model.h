@@ -3,6 +3,8 @@
 // BorderStyle needs a new system bar; the window recreates it and passes the model's state again.
 #pragma once
 
+#include "app/controls/core/value_range.h"
+
 #include "app/controls/core/control_colour.h"
 
 namespace kv::controls {
@@ -26,8 +28,8 @@ class ProgressModel {
 
   const ProgressProperties& Properties() const { return props_; }
   int Position() const { return position_; }
-  int Low() const { return props_.min < props_.max ? props_.min : props_.max; }
-  int High() const { return props_.min < props_.max ? props_.max : props_.min; }
+  int Low() const { return RangeLow(props_.min, props_.max); }
+  int High() const { return RangeHigh(props_.min, props_.max); }
 
   // These return true when the system bar must be recreated (its window style changes).
   bool SetOrientation(ProgressOrientation o);
@@ -46,7 +48,7 @@ class ProgressModel {
   void StepIt();
 
  private:
-  int Clamp(int v) const;
+  int Clamp(int v) const { return ClampToRange(v, props_.min, props_.max); }
   ProgressProperties props_;
   int position_ = 0;
 };

@@ -36,12 +36,6 @@ UpDownModel::UpDownModel(const UpDownProperties& p) : props_(p) {
 
 std::string UpDownModel::Text() const { return std::to_string(props_.value); }
 
-int UpDownModel::Clamp(int v) const {
-  if (v < Low()) return Low();
-  if (v > High()) return High();
-  return v;
-}
-
 void UpDownModel::SetRange(int min, int max) {
   props_.min = min;
   props_.max = max;

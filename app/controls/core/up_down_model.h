@@ -4,6 +4,8 @@
 // The window passes it every text change and the loss of focus, and applies what it answers.
 #pragma once
 
+#include "app/controls/core/value_range.h"
+
 #include <optional>
 #include <string>
 
@@ -68,11 +70,11 @@ class UpDownModel {
 
   // The two acceleration entries the system arrows get: Step at once, five Steps after two seconds.
   void AccelerationTable(UpDownAccel out[2]) const;
-  int Low() const { return props_.min < props_.max ? props_.min : props_.max; }
-  int High() const { return props_.min < props_.max ? props_.max : props_.min; }
+  int Low() const { return RangeLow(props_.min, props_.max); }
+  int High() const { return RangeHigh(props_.min, props_.max); }
 
  private:
-  int Clamp(int v) const;
+  int Clamp(int v) const { return ClampToRange(v, props_.min, props_.max); }
   UpDownProperties props_;
 };
 

@@ -20,6 +20,8 @@ class Picture {
   void Draw(HDC dc, int x, int y, bool greyed) const;
 
  private:
+  void DrawPlain(HDC dc, int x, int y) const;
+
   HICON icon_ = nullptr;
   HBITMAP bitmap_ = nullptr;
   SIZE size_ = {0, 0};
