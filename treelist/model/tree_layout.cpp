@@ -113,6 +113,16 @@ Rect TreeLayout::ColumnCheckRect(int row, int column) const {
   return Rect{x, top, x + metrics_.checkSize, top + metrics_.checkSize};
 }
 
+int TreeLayout::HeaderDividerAt(int x, int y, int slack) const {
+  if (!HeaderArea().Contains(x, y)) return 0;
+  const Columns& columns = model_.Cols();
+  for (int c = 1; c <= columns.Count(); ++c) {
+    int edge = ColumnLeft(c) + columns.At(c).width;
+    if (x >= edge - slack && x <= edge + slack && !columns.At(c).lock) return c;
+  }
+  return 0;
+}
+
 HitResult TreeLayout::HitTest(int x, int y) const {
   HitResult hit;
   if (TitleArea().Contains(x, y)) {

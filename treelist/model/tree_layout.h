@@ -83,6 +83,9 @@ class TreeLayout {
   int RowOf(Index node) const;
 
   HitResult HitTest(int x, int y) const;
+  // The column whose right edge in the header lies within `slack` pixels of (x, y), 0 when none
+  // (a locked column cannot be resized and is not reported).
+  int HeaderDividerAt(int x, int y, int slack = 3) const;
 
  private:
   const TreeModel& model_;

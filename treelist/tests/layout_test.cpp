@@ -108,6 +108,12 @@ TEST_F(Layout, HeaderColumnsAndColumnCheckBoxes) {
   model.AddColumn(L"Name", 200);
   model.AddColumn(L"On", 60);
   model.SetColumn(ColumnField::CheckBox, 2, 1);
+  EXPECT_EQ(layout.HeaderDividerAt(201, 25), 1);
+  EXPECT_EQ(layout.HeaderDividerAt(259, 25), 2);
+  EXPECT_EQ(layout.HeaderDividerAt(230, 25), 0);
+  EXPECT_EQ(layout.HeaderDividerAt(200, 50), 0) << "below the header";
+  model.SetColumn(ColumnField::Lock, 1, 1);
+  EXPECT_EQ(layout.HeaderDividerAt(200, 25), 0) << "a locked column keeps its width";
   HitResult header = layout.HitTest(230, 25);
   EXPECT_EQ(header.part, HitPart::Header);
   EXPECT_EQ(header.column, 2);

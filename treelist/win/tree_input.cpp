@@ -55,6 +55,23 @@ void TreeWindow::OnMouseButton(UINT message, int x, int y) {
   host_.OnMouse(down ? MouseEvent::Down : MouseEvent::Up, button, ShiftState(), x, y);
   if (!hwnd_) return;
 
+  if (message == WM_LBUTTONDOWN) {
+    int divider = layout_.HeaderDividerAt(x, y);
+    if (divider > 0) {
+      resizingColumn_ = divider;
+      resizeStartX_ = x;
+      resizeStartWidth_ = model_.Cols().At(divider).width;
+      return;
+    }
+  }
+  if (message == WM_LBUTTONUP && resizingColumn_ > 0) {
+    int column = resizingColumn_;
+    resizingColumn_ = 0;
+    if (model_.Cols().Valid(column))
+      host_.OnColumnResize(static_cast<short>(column), model_.Cols().At(column).width);
+    host_.OnClick(false);
+    return;
+  }
   const HitResult hit = layout_.HitTest(x, y);
   if (hit.part == HitPart::Header && (message == WM_LBUTTONDOWN || message == WM_LBUTTONDBLCLK)) {
     host_.OnHeaderClick(static_cast<short>(hit.column), message == WM_LBUTTONDBLCLK);
@@ -113,9 +130,22 @@ bool TreeWindow::TextClipped(Index node) {
   return g.text.left + props_.Number(kPropTextXOffset) + size.cx > g.column1Right;
 }
 
+bool TreeWindow::OnSetCursor() {
+  POINT p;
+  GetCursorPos(&p);
+  ScreenToClient(hwnd_, &p);
+  if (resizingColumn_ == 0 && layout_.HeaderDividerAt(p.x, p.y) == 0) return false;
+  SetCursor(LoadCursor(nullptr, IDC_SIZEWE));
+  return true;
+}
+
 void TreeWindow::OnMouseMove(WPARAM wParam, int x, int y) {
   host_.OnMouse(MouseEvent::Move, Buttons(wParam), ShiftState(), x, y);
   if (!hwnd_) return;
+  if (resizingColumn_ > 0 && model_.Cols().Valid(resizingColumn_)) {
+    model_.SetColumn(ColumnField::Width, resizingColumn_, std::max(8, resizeStartWidth_ + x - resizeStartX_));
+    return;
+  }
   Index node = layout_.HitTest(x, y).node;
   if (node != hoverNode_) {
     hoverNode_ = node;

@@ -96,6 +96,9 @@ LRESULT TreeWindow::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_KEYUP: OnKeyUp(wParam); return 0;
     case WM_CHAR: OnChar(wParam); return 0;
     case WM_GETDLGCODE: return DLGC_WANTARROWS | DLGC_WANTCHARS;
+    case WM_SETCURSOR:
+      if (LOWORD(lParam) == HTCLIENT && OnSetCursor()) return TRUE;
+      return DefWindowProcW(hwnd_, message, wParam, lParam);
     case WM_SETFOCUS: focused_ = true; Invalidate(); return 0;
     case WM_KILLFOCUS: focused_ = false; Invalidate(); return 0;
     case WM_ENABLE: Invalidate(); return 0;

@@ -48,6 +48,7 @@ class TreeWindow {
   void OnWheel(int delta);
   void OnMouseButton(UINT message, int x, int y);
   void OnMouseMove(WPARAM wParam, int x, int y);
+  bool OnSetCursor();
   void OnKeyDown(WPARAM key);
   void OnChar(WPARAM key);
   void OnKeyUp(WPARAM key);
@@ -70,6 +71,9 @@ class TreeWindow {
   bool redraw_ = true;
   bool focused_ = false;
   Index hoverNode_ = -1;
+  int resizingColumn_ = 0;  // header column being widened by the mouse, 0 = none
+  int resizeStartX_ = 0;
+  int resizeStartWidth_ = 0;
   int wheelRest_ = 0;
   HDC bufferDc_ = nullptr;
   HBITMAP buffer_ = nullptr;

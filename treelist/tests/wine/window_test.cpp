@@ -32,6 +32,7 @@ const char* EventName(DISPID id) {
     case 7: return "ClickClip";
     case 8: return "NodeOver";
     case 9: return "CtrlError";
+    case 10: return "ColumnResize";
     case 14: return "AfterLabelEdit";
     case 15: return "SetLabelEdit";
     case 16: return "CheckClick";
@@ -316,6 +317,15 @@ TEST_F(TreeWindowTest, HeaderClicksNameTheColumn) {
   ClickAt(WM_LBUTTONDBLCLK, WM_LBUTTONUP, 200, 3);
   EXPECT_EVENTS("MouseDown 1 0", "HeaderClick 1", "MouseUp 1 0", "Click", "MouseDown 1 0", "HeaderDblClick 2",
                 "MouseUp 1 0", "Click");
+  // Dragging the divider after "Name" widens the column and reports the new width once.
+  SendMessageW(hwnd_, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(150, 3));
+  SendMessageW(hwnd_, WM_MOUSEMOVE, MK_LBUTTON, MAKELPARAM(170, 3));
+  SendMessageW(hwnd_, WM_MOUSEMOVE, MK_LBUTTON, MAKELPARAM(190, 3));
+  SendMessageW(hwnd_, WM_LBUTTONUP, 0, MAKELPARAM(190, 3));
+  EXPECT_EVENTS("MouseDown 1 0", "MouseUp 1 0", "ColumnResize 1 190", "Click");
+  short width = 0;
+  tree_->get_ColumnWidth(1, &width);
+  EXPECT_EQ(width, 190);
 }
 
 TEST_F(TreeWindowTest, ImageListTakesBitmapsAndRefusesNothing) {
