@@ -27,10 +27,21 @@ short Buttons(WPARAM wParam) {
 }  // namespace
 
 void TreeWindow::Toggle(Index node) {
-  if (!model_.Nodes().Valid(node) || !model_.Nodes().At(node).Has(kIsParent)) return;
-  const bool expand = !model_.Nodes().At(node).Has(kExpanded);
+  const NodeStore& nodes = model_.Nodes();
+  if (!nodes.Valid(node) || !nodes.At(node).Has(kIsParent)) return;
+  const bool expand = !nodes.At(node).Has(kExpanded);
   editor_.End(true);
   model_.SetNode(NodeField::Expanded, node, expand ? 1 : 0);
+  if (!expand) {
+    const Index end = nodes.SubtreeEnd(node);
+    if (props_.Flag(kPropCloseOnCollapse)) {
+      for (Index i = node + 1; i < end; ++i) {
+        if (nodes.At(i).Has(kExpanded)) model_.SetNode(NodeField::Expanded, i, 0);
+      }
+    }
+    // A selection that disappears into the collapsed branch moves to the collapsed node.
+    if (model_.Selected() > node && model_.Selected() < end) MoveSelection(node);
+  }
   host_.OnNode(expand ? NodeEvent::Expand : NodeEvent::Collapse, node);
 }
 
@@ -87,6 +98,10 @@ void TreeWindow::OnMouseButton(UINT message, int x, int y) {
       if (hit.part == HitPart::Text && props_.Flag(kPropLabelEdit) && hit.node == model_.Selected()) {
         StartLabelEdit();
         return;
+      }
+      if (props_.Flag(kPropMultiSelect) && (ShiftState() & 2)) {
+        // Ctrl+click in a multi-select list marks or unmarks the line.
+        model_.SetNode(NodeField::Select, hit.node, model_.Nodes().At(hit.node).Has(kSelect) ? 0 : 1);
       }
       MoveSelection(hit.node);
       if (hit.part == HitPart::Text && TextClipped(hit.node)) host_.OnNode(NodeEvent::ClickClip, hit.node);

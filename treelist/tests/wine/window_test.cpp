@@ -207,6 +207,22 @@ TEST_F(TreeWindowTest, CollapseHidesChildren) {
   EXPECT_EVENTS("KeyDown 32 0", "Collapse 0");
 }
 
+TEST_F(TreeWindowTest, CollapsingMovesAHiddenSelectionToTheGroup) {
+  FillSmallTree();
+  tree_->put_CloseOnCollapse(VARIANT_TRUE);
+  LONG inner = -1;
+  tree_->InsertNode(kv::treeclient::detail::Bstr(L"B1"), 3, 3, &inner);  // child of B (2), before Other
+  ASSERT_EQ(inner, 3);
+  tree_->put_NodeExpanded(2, VARIANT_TRUE);
+  tree_.SetSelected(3);
+  log_.clear();
+  Click(0, KVTREE_PART_PLUS);
+  EXPECT_EVENTS("MouseDown 1 0", "Change 0", "Collapse 0", "MouseUp 1 0", "Click");
+  VARIANT_BOOL expanded = VARIANT_TRUE;
+  tree_->get_NodeExpanded(2, &expanded);
+  EXPECT_EQ(expanded, VARIANT_FALSE) << "CloseOnCollapse closes the inner groups too";
+}
+
 TEST_F(TreeWindowTest, DoubleClickOnAGroupTogglesIt) {
   FillSmallTree();
   RECT r;
