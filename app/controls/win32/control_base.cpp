@@ -68,11 +68,11 @@ bool ControlBase::RegisterControlClass(const char* className, WNDPROC procedure)
 }
 
 HWND ControlBase::CreateControl(const char* className, WNDPROC procedure, HWND parent, const RECT& box, int id,
-                                DWORD style, const char* text) {
+                                DWORD style, const char* text, DWORD exStyle) {
   if (hwnd_) return hwnd_;
   if (!RegisterControlClass(className, procedure)) return nullptr;
   HINSTANCE module = ControlsModule();
-  CreateWindowExA(0, className, text, WS_CHILD | WS_VISIBLE | style, box.left, box.top, box.right - box.left,
+  CreateWindowExA(exStyle, className, text, WS_CHILD | WS_VISIBLE | style, box.left, box.top, box.right - box.left,
                   box.bottom - box.top, parent, reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), module, this);
   return hwnd_;
 }

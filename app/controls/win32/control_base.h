@@ -38,7 +38,7 @@ class ControlBase {
 
   // Creates the window of class `className` (registered on first use with `procedure`).
   HWND CreateControl(const char* className, WNDPROC procedure, HWND parent, const RECT& box, int id,
-                     DWORD style, const char* text = "");
+                     DWORD style, const char* text = "", DWORD exStyle = 0);
   // Messages after attachment; the default handles fonts and passes the rest to the system.
   virtual LRESULT Handle(UINT message, WPARAM wParam, LPARAM lParam);
   // Called once the window exists (WM_CREATE), to make child windows and apply the properties.

@@ -20,7 +20,7 @@ UpDownField::~UpDownField() = default;
 
 HWND UpDownField::Create(HWND parent, const RECT& box, int id, DWORD extraStyle) {
   return CreateControl(kClassName, &ControlBase::Procedure<UpDownField>, parent, box, id,
-                       WS_CLIPCHILDREN | WS_CLIPSIBLINGS | extraStyle);
+                       WS_CLIPCHILDREN | WS_CLIPSIBLINGS | extraStyle, "", WS_EX_CONTROLPARENT);
 }
 
 bool UpDownField::Register() { return RegisterControlClass(kClassName, &ControlBase::Procedure<UpDownField>); }
@@ -31,8 +31,10 @@ void UpDownField::Created() {
   INITCOMMONCONTROLSEX icc = {sizeof(icc), ICC_UPDOWN_CLASS};
   InitCommonControlsEx(&icc);
   HINSTANCE module = ControlsModule();
+  // Also for fields made by class name: dialog navigation walks into the text box.
+  SetWindowLongA(hwnd_, GWL_EXSTYLE, GetWindowLongA(hwnd_, GWL_EXSTYLE) | WS_EX_CONTROLPARENT);
   lastText_ = model_.Text();
-  edit_ = CreateWindowExA(0, "EDIT", lastText_.c_str(), WS_CHILD | WS_VISIBLE | ES_AUTOHSCROLL, 0, 0, 10, 10,
+  edit_ = CreateWindowExA(0, "EDIT", lastText_.c_str(), WS_CHILD | WS_VISIBLE | WS_TABSTOP | ES_AUTOHSCROLL, 0, 0, 10, 10,
                           hwnd_, reinterpret_cast<HMENU>(kEditId), module, nullptr);
   SendMessageA(edit_, WM_SETFONT, reinterpret_cast<WPARAM>(Font()), FALSE);
   SendMessageA(edit_, EM_LIMITTEXT, UpDownModel::kMaxTextLength, 0);

@@ -31,7 +31,8 @@ class UpDownField final : public ControlBase {
   explicit UpDownField(const UpDownProperties& p = {});
   ~UpDownField() override;
 
-  HWND Create(HWND parent, const RECT& box, int id, DWORD extraStyle = WS_TABSTOP);
+  // The text box inside is the tab stop (the field is a control parent for dialog navigation).
+  HWND Create(HWND parent, const RECT& box, int id, DWORD extraStyle = 0);
   static UpDownField* FromWindow(HWND hwnd);
   // Registers the window class, for windows made by class name (dialog templates).
   static bool Register();

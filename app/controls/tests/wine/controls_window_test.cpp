@@ -215,6 +215,21 @@ TEST_F(ControlsWindowTest, ClickHandlerMayDestroyTheButtonAndKeyboardClicks) {
   EXPECT_EQ(Commands(14, BN_CLICKED), 3);
 }
 
+TEST_F(ControlsWindowTest, AccessKeyOfTheCaptionClicksTheButton) {
+  int clicks = 0;
+  auto b = MakeCoolButton(parent, 16, &clicks);  // "&Save"
+  SetFocus(other);
+  INPUT input[4] = {};
+  for (INPUT& i : input) i.type = INPUT_KEYBOARD;
+  input[0].ki.wVk = input[3].ki.wVk = VK_MENU;
+  input[1].ki.wVk = input[2].ki.wVk = 'S';
+  input[2].ki.dwFlags = input[3].ki.dwFlags = KEYEVENTF_KEYUP;
+  SendInput(4, input, sizeof(INPUT));
+  Pump(80);
+  EXPECT_EQ(clicks, 1);
+  EXPECT_EQ(Commands(16, BN_CLICKED), 1);
+}
+
 TEST_F(ControlsWindowTest, WindowsMadeByClassNameOwnTheirObject) {
   ASSERT_TRUE(RegisterControlClasses());
   HWND w = CreateWindowExA(0, CoolButton::kClassName, "By name", WS_CHILD | WS_VISIBLE, 20, 60, 100, 24, parent,
@@ -330,6 +345,19 @@ TEST_F(UpDownFieldTest, TypingALetterShowsMinAndLeavingWithFiveHundredShowsMax) 
   EXPECT_EQ(updates, (std::vector<std::string>{"1"})) << "one Update for the letter replaced by Min";
   Type("7");
   EXPECT_EQ(field->Text(), "7") << "Min is selected, so the next digit replaces it";
+}
+
+TEST_F(UpDownFieldTest, TabLeavesTheFieldAndCorrectsTheNumber) {
+  MakeField(UpDownProperties{});
+  SetFocus(other);
+  Key(VK_TAB);
+  ASSERT_EQ(GetFocus(), field->EditWindow()) << "Tab walks into the text box";
+  SendMessageA(field->EditWindow(), EM_SETSEL, 0, -1);
+  Type("500");
+  Key(VK_TAB);
+  EXPECT_EQ(GetFocus(), other);
+  EXPECT_EQ(field->Text(), "100");
+  EXPECT_EQ(updates, (std::vector<std::string>{"5", "50", "500", "100"}));
 }
 
 TEST_F(UpDownFieldTest, ArrowsStepInsideTheRangeWithMouseAndKeys) {
