@@ -28,6 +28,8 @@ class ClientAdapter final : public SubclassClient {
 
   int attachments = 0;
 
+  void WindowGone(HWND, UINT) override;
+
   std::int32_t MsgResponse(UINT) override {
     LONG response = 0;
     if (typed_ != nullptr) {
@@ -78,6 +80,23 @@ std::map<IUnknown*, ClientAdapter*>& Adapters() {
   return adapters;
 }
 
+// Drops the adapter (and its reference on the client) once nothing is attached any more.
+void ForgetIfUnused(ClientAdapter* adapter) {
+  if (adapter->attachments > 0) return;
+  for (auto it = Adapters().begin(); it != Adapters().end(); ++it) {
+    if (it->second == adapter) {
+      Adapters().erase(it);
+      break;
+    }
+  }
+  delete adapter;
+}
+
+void ClientAdapter::WindowGone(HWND, UINT) {
+  --attachments;
+  ForgetIfUnused(this);
+}
+
 IUnknown* Identity(IDispatch* client) {
   IUnknown* identity = nullptr;
   if (FAILED(client->QueryInterface(IID_IUnknown, reinterpret_cast<void**>(&identity)))) return client;
@@ -98,7 +117,7 @@ class GSubclass final : public AutomationObject<_GSubclass> {
     if (error == ServiceError::None) {
       ++adapter->attachments;
     } else {
-      Forget(identity);
+      ForgetIfUnused(adapter);
     }
     return RaiseServiceError(error);
   }
@@ -108,10 +127,9 @@ class GSubclass final : public AutomationObject<_GSubclass> {
     IUnknown* identity = Identity(iwp);
     auto found = Adapters().find(identity);
     if (found == Adapters().end()) return S_OK;
-    if (kvdlg::DetachMessage(found->second, WindowFromLong(hwnd), static_cast<UINT>(iMsg))) {
-      --found->second->attachments;
-    }
-    Forget(identity);
+    ClientAdapter* adapter = found->second;
+    if (kvdlg::DetachMessage(adapter, WindowFromLong(hwnd), static_cast<UINT>(iMsg))) --adapter->attachments;
+    ForgetIfUnused(adapter);
     return S_OK;
   }
 
@@ -126,15 +144,6 @@ class GSubclass final : public AutomationObject<_GSubclass> {
     *result = static_cast<LONG>(kvdlg::CallOldWindowProc(WindowFromLong(hwnd), static_cast<UINT>(iMsg),
                                                          static_cast<WPARAM>(wParam), static_cast<LPARAM>(lParam)));
     return S_OK;
-  }
-
- private:
-  static void Forget(IUnknown* identity) {
-    auto found = Adapters().find(identity);
-    if (found != Adapters().end() && found->second->attachments <= 0) {
-      delete found->second;
-      Adapters().erase(found);
-    }
   }
 };
 

@@ -1,6 +1,9 @@
 // Win32 side of the subclassing service: window properties and the library's window procedure.
 #include "dialogs/win/subclass_service.h"
 
+#include <string>
+#include <vector>
+
 #include "dialogs/core/subclass_book.h"
 
 namespace kvdlg {
@@ -64,11 +67,39 @@ class MessageDispatch : public DispatchOps {
   LPARAM lParam_;
 };
 
+// Messages with clients on a window, read from the "<hwnd>#<msg>C" property names.
+BOOL CALLBACK CollectMessage(HWND window, LPSTR name, HANDLE, ULONG_PTR found) {
+  if (reinterpret_cast<ULONG_PTR>(name) <= 0xFFFF) return TRUE;  // an atom, not one of ours
+  std::string text(name);
+  std::string prefix = std::to_string(ToId(window)) + "#";
+  if (text.size() > prefix.size() + 1 && text.compare(0, prefix.size(), prefix) == 0 && text.back() == 'C') {
+    std::string number = text.substr(prefix.size(), text.size() - prefix.size() - 1);
+    if (number.find_first_not_of("0123456789") == std::string::npos) {
+      reinterpret_cast<std::vector<UINT>*>(found)->push_back(static_cast<UINT>(std::stoul(number)));
+    }
+  }
+  return TRUE;
+}
+
+// A window destroyed with clients still attached: detach them all so nothing outlives the window.
+void ForgetDestroyedWindow(HWND window) {
+  std::vector<UINT> messages;
+  EnumPropsExA(window, &CollectMessage, reinterpret_cast<LPARAM>(&messages));
+  for (UINT message : messages) {
+    for (PropValue client : g_book.Clients(ToId(window), message)) {
+      if (g_book.Detach(ToId(window), message, client)) {
+        reinterpret_cast<SubclassClient*>(client)->WindowGone(window, message);
+      }
+    }
+  }
+}
+
 LRESULT CALLBACK LibraryWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
   MessageDispatch dispatch(window, message, wParam, lParam);
   UINT outer = g_currentMessage;
   LRESULT result = g_book.Dispatch(ToId(window), message, dispatch);
   g_currentMessage = outer;
+  if (message == WM_NCDESTROY) ForgetDestroyedWindow(window);
   return result;
 }
 

@@ -17,6 +17,8 @@ class SubclassClient {
   // 2 = previous procedure before the clients, 1 = after them, other = not at all.
   virtual std::int32_t MsgResponse(UINT message) = 0;
   virtual LRESULT WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) = 0;
+  // The window was destroyed while the client was still attached to message; it is detached now.
+  virtual void WindowGone(HWND, UINT) {}
 };
 
 ServiceError AttachMessage(SubclassClient* client, HWND window, UINT message);

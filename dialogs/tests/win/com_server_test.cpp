@@ -125,7 +125,12 @@ TEST_F(ComServerTest, GSubclassRaisesNumberedErrorsAndRestoresTheWindow) {
   EXPECT_EQ(subclass->DetachMessage(&client, hwnd, WM_APP + 1), S_OK);
   EXPECT_EQ(GetWindowLongPtrA(window, GWLP_WNDPROC), original);
   EXPECT_EQ(client.refs, 1u);  // the library let go of the client
+
+  // A window destroyed while attached lets go of its clients too.
+  ASSERT_EQ(subclass->AttachMessage(&client, hwnd, WM_APP + 2), S_OK);
+  EXPECT_GT(client.refs, 1u);
   DestroyWindow(window);
+  EXPECT_EQ(client.refs, 1u);
   subclass->Release();
 }
 

@@ -1,6 +1,7 @@
 // Subclassing, timers and the flat scroll bar on real windows.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <string>
 #include <vector>
 
@@ -43,8 +44,10 @@ class Recorder : public SubclassClient {
     if (callOld) return CallOldWindowProc(window, message, wParam, lParam) + 1;
     return 7;
   }
+  void WindowGone(HWND, UINT message) override { gone.push_back(message); }
   UINT seenCurrent = 0;
   bool callOld = false;
+  std::vector<UINT> gone;
 
  private:
   std::int32_t response_;
@@ -79,6 +82,20 @@ TEST(Subclassing, AttachDetachAndErrors) {
   DestroyWindow(window);
 
   EXPECT_EQ(AttachMessage(&first, window, kProbe), ServiceError::InvalidWindow);
+}
+
+TEST(Subclassing, DestroyingTheWindowDetachesItsClients) {
+  HWND window = MakeWindow();
+  std::vector<std::string> log;
+  Recorder first(0, &log, "first");
+  Recorder second(0, &log, "second");
+  ASSERT_EQ(AttachMessage(&first, window, kProbe), ServiceError::None);
+  ASSERT_EQ(AttachMessage(&second, window, kProbe), ServiceError::None);
+  ASSERT_EQ(AttachMessage(&first, window, kProbe + 1), ServiceError::None);
+  DestroyWindow(window);
+  std::sort(first.gone.begin(), first.gone.end());
+  EXPECT_EQ(first.gone, (std::vector<UINT>{kProbe, kProbe + 1}));
+  EXPECT_EQ(second.gone, std::vector<UINT>{kProbe});
 }
 
 TEST(Subclassing, WindowOfAnotherProcessIsRefused) {
