@@ -34,12 +34,14 @@ SettingDialogLayout LayoutSettingDialog(bool narrowText, int twipsPerPixel) {
   t.frame = {t.tab.left + 150, t.tab.top + 420, t.tab.right - 150, t.tab.bottom - 150};
 
   const int left = t.frame.left + kFrameInset, right = t.frame.right - kFrameInset;
-  const int row = t.frame.top + 390;
+  // Each panel sits in the middle of the frame's room below its caption.
+  const int roomTop = t.frame.top + 270, room = t.frame.bottom - 120 - roomTop;
+  const int row = roomTop + (room - kSliderHeight) / 2, fieldRow = roomTop + (room - kFieldHeight) / 2;
   const int fieldWidth = narrowText ? kNarrowTextFieldTwips : right - left;
-  t.text = Box(left, row, fieldWidth, kFieldHeight);
-  t.textUnit = {t.text.right + kGap, row + 45, right, row + 45 + kLineHeight};
-  t.upDown = Box(left, row, kUpDownWidth, kFieldHeight);
-  t.upDownUnit = {t.upDown.right + kGap, row + 45, right, row + 45 + kLineHeight};
+  t.text = Box(left, fieldRow, fieldWidth, kFieldHeight);
+  t.textUnit = {t.text.right + kGap, fieldRow + 45, right, fieldRow + 45 + kLineHeight};
+  t.upDown = Box(left, fieldRow, kUpDownWidth, kFieldHeight);
+  t.upDownUnit = {t.upDown.right + kGap, fieldRow + 45, right, fieldRow + 45 + kLineHeight};
   t.slider = {left, row, right - kUnitWidth - kGap, row + kSliderHeight};
   t.sliderLabel = {t.slider.right + kGap, row + (kSliderHeight - kLineHeight) / 2, right,
                    row + (kSliderHeight + kLineHeight) / 2};
