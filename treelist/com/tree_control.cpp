@@ -14,7 +14,7 @@ enum EventId : DISPID {
   kEvClick = -600, kEvDblClick = -601, kEvKeyDown = -602, kEvKeyPress = -603, kEvKeyUp = -604,
   kEvMouseDown = -605, kEvMouseMove = -606, kEvMouseUp = -607,
   kEvChange = 1, kEvCollapse = 2, kEvExpand = 3, kEvRightClick = 5, kEvClickClip = 7, kEvNodeOver = 8,
-  kEvCtrlError = 9, kEvColumnResize = 10, kEvAfterLabelEdit = 14, kEvSetLabelEdit = 15, kEvCheckClick = 16, kEvRadioClick = 17,
+  kEvCtrlError = 9, kEvColumnResize = 10, kEvSetTips = 13, kEvAfterLabelEdit = 14, kEvSetLabelEdit = 15, kEvCheckClick = 16, kEvRadioClick = 17,
   kEvBeforeLabelEdit = 18, kEvHeaderClick = 20, kEvHeaderDblClick = 21,
 };
 
@@ -172,6 +172,11 @@ void TreeControl::OnHeaderClick(short column, bool doubleClick) {
 void TreeControl::OnColumnResize(short column, short width) {
   VARIANT args[2] = {kv::com::VariantI2(column), kv::com::VariantI2(width)};
   events_.Fire(kEvColumnResize, args, 2);
+}
+
+void TreeControl::OnSetTips(Index index, short kind) {
+  VARIANT args[2] = {kv::com::VariantI4(index), kv::com::VariantI2(kind)};
+  events_.Fire(kEvSetTips, args, 2);
 }
 
 void TreeControl::OnWindowDestroyed() {

@@ -353,6 +353,7 @@ class TreeControl final : public kv::com::DispatchImpl<IkvTreeView>, private Tre
   void OnAfterLabelEdit(Index index, const std::wstring& text) override;
   void OnHeaderClick(short column, bool doubleClick) override;
   void OnColumnResize(short column, short width) override;
+  void OnSetTips(Index index, short kind) override;
   void OnWindowDestroyed() override;
 
   LONG refs_ = 1;

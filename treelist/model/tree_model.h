@@ -99,6 +99,8 @@ class TreeModel {
   void SetNodeColumnText(Index index, int column, const std::wstring& text);
   int16_t NodeColumnPicture(Index index, int column);
   void SetNodeColumnPicture(Index index, int column, int picture);
+  // Tool tip text of a node for the tip kind (1 the line, 2 its parent, 3 both; 0 none).
+  std::wstring TipText(Index index, int kind) const;
   // Text shown in a column: the column's own text, else the ";"-separated part of the node text.
   std::wstring DisplayColumnText(Index index, int column) const;
 

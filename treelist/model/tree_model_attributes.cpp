@@ -216,6 +216,20 @@ std::wstring TreeModel::DisplayColumnText(Index index, int column) const {
   return node.text.substr(start, end == std::wstring::npos ? std::wstring::npos : end - start);
 }
 
+std::wstring TreeModel::TipText(Index index, int kind) const {
+  if (!nodes_.Valid(index)) return {};
+  const Node& node = nodes_.At(index);
+  std::wstring line = node.text;
+  if (node.extras && !node.extras->subText.empty()) line += L" " + node.extras->subText;
+  const std::wstring parent = node.parent >= 0 ? nodes_.At(node.parent).text : std::wstring();
+  switch (kind) {
+    case 1: return line;
+    case 2: return parent;
+    case 3: return parent.empty() ? line : parent + L": " + line;
+    default: return {};
+  }
+}
+
 // --- user actions ---
 
 int TreeModel::FlipCheck(Index index, int column) {

@@ -165,6 +165,17 @@ TEST_F(Attributes, SemicolonTextFillsColumnsWhenTheNodeUsesThem) {
   EXPECT_EQ(model.DisplayColumnText(0, 2), L"FAT") << "a column text of its own wins";
 }
 
+TEST_F(Attributes, TipTextsByKind) {
+  model.AddNode(L"child", kAppend, 2);  // under c (2)
+  model.SetNodeText(NodeTextField::SubText, 3, L"(on)");
+  EXPECT_EQ(model.TipText(3, 0), L"");
+  EXPECT_EQ(model.TipText(3, 1), L"child (on)");
+  EXPECT_EQ(model.TipText(3, 2), L"c");
+  EXPECT_EQ(model.TipText(3, 3), L"c: child (on)");
+  EXPECT_EQ(model.TipText(0, 3), L"a") << "a root has no parent part";
+  EXPECT_EQ(model.TipText(9, 1), L"");
+}
+
 TEST_F(Attributes, SortColumnMustBeSortable) {
   model.AddColumn(L"A", 10);
   EXPECT_FALSE(model.SortNewColumn(1));

@@ -3,6 +3,7 @@
 
 #include <algorithm>
 
+#include "treelist/win/colours.h"
 #include "treelist/win/tree_window.h"
 
 namespace kv::tree {
@@ -57,6 +58,7 @@ void TreeWindow::OnMouseButton(UINT message, int x, int y) {
   short button = 1;
   if (message == WM_RBUTTONDOWN || message == WM_RBUTTONUP) button = 2;
   if (message == WM_MBUTTONDOWN || message == WM_MBUTTONUP) button = 4;
+  HideTip();
   if (down && !editor_.Active() && GetFocus() != hwnd_) SetFocus(hwnd_);
   if (down) {
     SetCapture(hwnd_);
@@ -164,11 +166,73 @@ void TreeWindow::OnMouseMove(WPARAM wParam, int x, int y) {
   Index node = layout_.HitTest(x, y).node;
   if (node != hoverNode_) {
     hoverNode_ = node;
+    ArmTip(node);
     if (node >= 0) host_.OnNode(NodeEvent::NodeOver, node);
   }
 }
 
+// --- tool tips: shown after TipsDelay tenths of a second over one node ---
+
+namespace {
+const UINT_PTR kTipTimer = 1;
+const UINT_PTR kTipWatchTimer = 2;  // hides the tip once the mouse has left the control
+}  // namespace
+
+void TreeWindow::ArmTip(Index node) {
+  HideTip();
+  tipNode_ = node;
+  if (node < 0 || !props_.Flag(kPropTipsDisplay) || props_.Number(kPropTipsType) == 0) return;
+  SetTimer(hwnd_, kTipTimer, static_cast<UINT>(std::max(1, props_.Number(kPropTipsDelay)) * 100), nullptr);
+}
+
+void TreeWindow::OnTimer(UINT_PTR id) {
+  if (id == kTipTimer) {
+    KillTimer(hwnd_, kTipTimer);
+    ShowTip();
+    return;
+  }
+  if (id == kTipWatchTimer) {
+    POINT p;
+    GetCursorPos(&p);
+    if (WindowFromPoint(p) != hwnd_) HideTip();
+  }
+}
+
+void TreeWindow::ShowTip() {
+  if (!model_.Nodes().Valid(tipNode_)) return;
+  const Index node = tipNode_;
+  const short kind = static_cast<short>(props_.Number(kPropTipsType));
+  const std::wstring before = props_.Text(kPropTipsText);
+  host_.OnSetTips(node, kind);  // the handler may set TipsText for this tip
+  if (!hwnd_ || node != tipNode_) return;
+  std::wstring text = props_.Text(kPropTipsText);
+  if (text != before) props_.SetText(kPropTipsText, before);
+  else text = model_.TipText(node, kind);
+  int row = layout_.RowOf(node);
+  LineGeometry g;
+  if (text.empty() || row < 0 || !layout_.RowGeometry(row, g)) return;
+  POINT at = {g.text.left, g.line.bottom + 1};
+  if (props_.Number(kPropTipsPosition) == 1) {
+    GetCursorPos(&at);
+    ScreenToClient(hwnd_, &at);
+    at.x += props_.Number(kPropTipsDistance);
+    at.y = g.line.bottom + 1;
+  }
+  ClientToScreen(hwnd_, &at);
+  tip_.Show(hwnd_, at, text, ToColorRef(uint32_t(props_.Number(kPropTipsBackColor))),
+            ToColorRef(uint32_t(props_.Number(kPropTipsForeColor))), graphics_.MainFont());
+  SetTimer(hwnd_, kTipWatchTimer, 200, nullptr);
+}
+
+void TreeWindow::HideTip() {
+  if (!hwnd_) return;
+  KillTimer(hwnd_, kTipTimer);
+  KillTimer(hwnd_, kTipWatchTimer);
+  tip_.Hide();
+}
+
 void TreeWindow::OnKeyDown(WPARAM key) {
+  HideTip();
   short code = host_.OnKey(KeyEvent::Down, static_cast<short>(key), ShiftState());
   if (code == 0 || !hwnd_) return;
   const NodeStore& nodes = model_.Nodes();

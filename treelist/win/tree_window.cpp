@@ -100,7 +100,8 @@ LRESULT TreeWindow::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
       if (LOWORD(lParam) == HTCLIENT && OnSetCursor()) return TRUE;
       return DefWindowProcW(hwnd_, message, wParam, lParam);
     case WM_SETFOCUS: focused_ = true; Invalidate(); return 0;
-    case WM_KILLFOCUS: focused_ = false; Invalidate(); return 0;
+    case WM_KILLFOCUS: focused_ = false; HideTip(); Invalidate(); return 0;
+    case WM_TIMER: OnTimer(wParam); return 0;
     case WM_ENABLE: Invalidate(); return 0;
     case KVTM_GETITEMRECT: return ItemRect(static_cast<Index>(wParam), reinterpret_cast<RECT*>(lParam));
     default: return DefWindowProcW(hwnd_, message, wParam, lParam);
@@ -187,6 +188,7 @@ void TreeWindow::OnSize() {
 }
 
 void TreeWindow::ScrollToLine(Index line) {
+  HideTip();
   Index before = layout_.TopLine();
   layout_.SetTopLine(std::clamp<Index>(line, 0, layout_.MaxTopLine()));
   if (layout_.TopLine() != before) {

@@ -8,6 +8,7 @@
 #include "treelist/model/tree_layout.h"
 #include "treelist/model/tree_model.h"
 #include "treelist/win/label_editor.h"
+#include "treelist/win/tip_window.h"
 #include "treelist/win/tree_graphics.h"
 #include "treelist/win/tree_window_host.h"
 
@@ -49,6 +50,10 @@ class TreeWindow {
   void OnMouseButton(UINT message, int x, int y);
   void OnMouseMove(WPARAM wParam, int x, int y);
   bool OnSetCursor();
+  void OnTimer(UINT_PTR id);
+  void ArmTip(Index node);
+  void ShowTip();
+  void HideTip();
   void OnKeyDown(WPARAM key);
   void OnChar(WPARAM key);
   void OnKeyUp(WPARAM key);
@@ -67,6 +72,8 @@ class TreeWindow {
   TreeWindowHost& host_;
   TreeLayout layout_;
   LabelEditor editor_;
+  TipWindow tip_;
+  Index tipNode_ = -1;
   HWND hwnd_ = nullptr;
   bool redraw_ = true;
   bool focused_ = false;

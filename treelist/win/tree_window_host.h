@@ -28,6 +28,7 @@ class TreeWindowHost {
   virtual void OnAfterLabelEdit(Index index, const std::wstring& text) = 0;
   virtual void OnHeaderClick(short column, bool doubleClick) = 0;
   virtual void OnColumnResize(short column, short width) = 0;
+  virtual void OnSetTips(Index index, short kind) = 0;
   virtual void OnWindowDestroyed() = 0;
 
  protected:

@@ -33,6 +33,7 @@ const char* EventName(DISPID id) {
     case 8: return "NodeOver";
     case 9: return "CtrlError";
     case 10: return "ColumnResize";
+    case 13: return "SetTips";
     case 14: return "AfterLabelEdit";
     case 15: return "SetLabelEdit";
     case 16: return "CheckClick";
@@ -385,6 +386,49 @@ TEST_F(TreeWindowTest, NodeOverFiresOncePerNodeUnderTheMouse) {
   SendMessageW(hwnd_, WM_MOUSEMOVE, 0, MAKELPARAM(b.left + 1, b.top + 2));
   SendMessageW(hwnd_, WM_MOUSEMOVE, 0, MAKELPARAM(a.left + 1, a.top + 2));
   EXPECT_EQ(over, (std::vector<long>{1, 2, 1}));
+}
+
+// Pumps messages until a tool tip shows (or two seconds pass) and returns its text.
+std::wstring WaitForTip() {
+  DWORD until = GetTickCount() + 2000;
+  while (GetTickCount() < until) {
+    MSG msg;
+    while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) DispatchMessageW(&msg);
+    HWND tip = FindWindowW(L"kvTreeViewTip", nullptr);
+    if (tip && IsWindowVisible(tip)) {
+      wchar_t text[256] = {};
+      GetWindowTextW(tip, text, 256);
+      return text;
+    }
+    Sleep(10);
+  }
+  return L"(no tip)";
+}
+
+TEST_F(TreeWindowTest, ToolTipShowsTheLineOrTheTextSetInSetTips) {
+  FillSmallTree();
+  tree_->put_TipsDisplay(VARIANT_TRUE);
+  tree_->put_TipsType(TipsBoth);
+  tree_->put_TipsDelay(1);
+  tree_.SetNodeSubText(1, L"(on)");
+  RECT r;
+  ASSERT_TRUE(PartRect(1, KVTREE_PART_TEXT, r));
+  SendMessageW(hwnd_, WM_MOUSEMOVE, 0, MAKELPARAM(r.left + 2, r.top + 2));
+  EXPECT_EQ(WaitForTip(), L"Group: A (on)");
+  EXPECT_EVENTS("SetTips 1 3");
+  tree_.events.any = nullptr;
+  tree_.events.nodeOver = nullptr;
+  IkvTreeView* control = tree_.Get();
+  tree_.events.any = [control](DISPID id, const kv::com::EventArgs&) {
+    if (id == 13) control->put_TipsText(kv::treeclient::detail::Bstr(L"Help for B"));
+  };
+  ASSERT_TRUE(PartRect(2, KVTREE_PART_TEXT, r));
+  SendMessageW(hwnd_, WM_MOUSEMOVE, 0, MAKELPARAM(r.left + 2, r.top + 2));
+  EXPECT_EQ(WaitForTip(), L"Help for B");
+  BSTR left = nullptr;
+  tree_->get_TipsText(&left);
+  EXPECT_EQ(SysStringLen(left), 0u) << "a text set for one tip does not stay";
+  SysFreeString(left);
 }
 
 TEST_F(TreeWindowTest, DestroyingTheControlInsideItsOwnEventIsSafe) {
