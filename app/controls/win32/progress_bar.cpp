@@ -31,8 +31,8 @@ void ProgressBar::Rebuild() {
   DWORD style = WS_CHILD | WS_VISIBLE;
   if (p.orientation == ProgressOrientation::Vertical) style |= PBS_VERTICAL;
   if (p.smooth) style |= PBS_SMOOTH;
-  bar_ = CreateWindowExA(0, PROGRESS_CLASSA, "", style, 0, 0, 0, 0, hwnd_, reinterpret_cast<HMENU>(kBarId),
-                         ControlsModule(), nullptr);
+  bar_ = CreateWindowExA(0, PROGRESS_CLASSA, "", style, 0, 0, 0, 0, hwnd_,
+                         reinterpret_cast<HMENU>(static_cast<INT_PTR>(kBarId)), ControlsModule(), nullptr);
   Layout();
   PassRange();
   SendMessageA(bar_, PBM_SETSTEP, static_cast<WPARAM>(p.step), 0);
@@ -126,11 +126,19 @@ void ProgressBar::PaintFrame() {
 
 LRESULT ProgressBar::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
   switch (message) {
-    case WM_PAINT: PaintFrame(); return 0;
-    case WM_ERASEBKGND: return 1;
-    case WM_SIZE: Layout(); return 0;
-    case WM_SYSCOLORCHANGE: PassColours(); return 0;
-    default: return ControlBase::Handle(message, wParam, lParam);
+    case WM_PAINT:
+      PaintFrame();
+      return 0;
+    case WM_ERASEBKGND:
+      return 1;
+    case WM_SIZE:
+      Layout();
+      return 0;
+    case WM_SYSCOLORCHANGE:
+      PassColours();
+      return 0;
+    default:
+      return ControlBase::Handle(message, wParam, lParam);
   }
 }
 

@@ -34,15 +34,15 @@ void UpDownField::Created() {
   // Also for fields made by class name: dialog navigation walks into the text box.
   SetWindowLongA(hwnd_, GWL_EXSTYLE, GetWindowLongA(hwnd_, GWL_EXSTYLE) | WS_EX_CONTROLPARENT);
   lastText_ = model_.Text();
-  edit_ = CreateWindowExA(0, "EDIT", lastText_.c_str(), WS_CHILD | WS_VISIBLE | WS_TABSTOP | ES_AUTOHSCROLL, 0, 0, 10, 10,
-                          hwnd_, reinterpret_cast<HMENU>(kEditId), module, nullptr);
+  edit_ = CreateWindowExA(0, "EDIT", lastText_.c_str(), WS_CHILD | WS_VISIBLE | WS_TABSTOP | ES_AUTOHSCROLL, 0, 0, 10,
+                          10, hwnd_, reinterpret_cast<HMENU>(static_cast<INT_PTR>(kEditId)), module, nullptr);
   SendMessageA(edit_, WM_SETFONT, reinterpret_cast<WPARAM>(Font()), FALSE);
   SendMessageA(edit_, EM_LIMITTEXT, UpDownModel::kMaxTextLength, 0);
   // Made right after the text box, so auto-buddy takes the text box as its buddy.
-  arrows_ = CreateWindowExA(0, UPDOWN_CLASSA, "",
-                            WS_CHILD | WS_VISIBLE | UDS_SETBUDDYINT | UDS_ALIGNRIGHT | UDS_AUTOBUDDY |
-                                UDS_NOTHOUSANDS | UDS_ARROWKEYS,
-                            0, 0, 0, 0, hwnd_, reinterpret_cast<HMENU>(kArrowsId), module, nullptr);
+  arrows_ = CreateWindowExA(
+      0, UPDOWN_CLASSA, "",
+      WS_CHILD | WS_VISIBLE | UDS_SETBUDDYINT | UDS_ALIGNRIGHT | UDS_AUTOBUDDY | UDS_NOTHOUSANDS | UDS_ARROWKEYS, 0, 0,
+      0, 0, hwnd_, reinterpret_cast<HMENU>(static_cast<INT_PTR>(kArrowsId)), module, nullptr);
   Layout();
   Refresh();
   if (!model_.Enabled()) SetEnabled(false);
@@ -161,9 +161,14 @@ void UpDownField::OnEditCommand(WORD code) {
 
 LRESULT UpDownField::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
   switch (message) {
-    case WM_PAINT: PaintFrame(); return 0;
-    case WM_ERASEBKGND: return 1;
-    case WM_SIZE: Layout(); return 0;
+    case WM_PAINT:
+      PaintFrame();
+      return 0;
+    case WM_ERASEBKGND:
+      return 1;
+    case WM_SIZE:
+      Layout();
+      return 0;
     case WM_SETFOCUS:
       if (edit_) SetFocus(edit_);
       return 0;
@@ -176,12 +181,15 @@ LRESULT UpDownField::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
       Layout();
       return 0;
     case WM_CTLCOLOREDIT:
-    case WM_CTLCOLORSTATIC: return EditColours(reinterpret_cast<HDC>(wParam));
+    case WM_CTLCOLORSTATIC:
+      return EditColours(reinterpret_cast<HDC>(wParam));
     case WM_COMMAND:
       if (LOWORD(wParam) == kEditId) OnEditCommand(HIWORD(wParam));
       return 0;
-    case WM_NOTIFY: return 0;
-    default: return ControlBase::Handle(message, wParam, lParam);
+    case WM_NOTIFY:
+      return 0;
+    default:
+      return ControlBase::Handle(message, wParam, lParam);
   }
 }
 

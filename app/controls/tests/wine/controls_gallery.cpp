@@ -85,8 +85,8 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR commandLine, int) {
   wc.hCursor = LoadCursor(nullptr, IDC_ARROW);
   wc.lpszClassName = "ControlsGallery";
   RegisterClassA(&wc);
-  HWND main = CreateWindowExA(0, "ControlsGallery", "Korvane controls", WS_POPUP | WS_VISIBLE, 0, 0, 620, 400,
-                              nullptr, nullptr, instance, nullptr);
+  HWND main = CreateWindowExA(0, "ControlsGallery", "Korvane controls", WS_POPUP | WS_VISIBLE, 0, 0, 620, 400, nullptr,
+                              nullptr, instance, nullptr);
   SetTimer(main, 1, static_cast<UINT>(seconds > 0 ? seconds : 1) * 1000u, nullptr);
 
   const char* columns[] = {"normal", "hover", "pressed", "disabled"};
@@ -98,7 +98,8 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR commandLine, int) {
   std::vector<std::unique_ptr<CoolButton>> cool;
   for (int row = 0; row < 2; ++row) {
     for (int c = 0; c < 4; ++c) {
-      auto b = std::make_unique<CoolButton>(row == 0 ? CoolButtonProperties::Stored() : CoolButtonProperties::NewInstance());
+      auto b =
+          std::make_unique<CoolButton>(row == 0 ? CoolButtonProperties::Stored() : CoolButtonProperties::NewInstance());
       if (row == 1) {
         b->SetCaption("&Speichern");
         b->SetColours(kPanel, kAccentLight, 0x281C1C, kAccentDark);
