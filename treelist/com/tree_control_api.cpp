@@ -134,7 +134,9 @@ STDMETHODIMP TreeControl::EnsureVisible(LONG index) {
   return S_OK;
 }
 STDMETHODIMP TreeControl::ReDraw(VARIANT_BOOL update) {
-  if (window_) window_->SetRedraw(update != VARIANT_FALSE);
+  // The pages call ReDraw(False) to have the tree repainted after a change, so no value of the
+  // argument may stop painting: True paints at once, False at the next chance.
+  if (window_) window_->Redraw(update != VARIANT_FALSE);
   return S_OK;
 }
 STDMETHODIMP TreeControl::CancelEdit() {

@@ -78,8 +78,8 @@ bool TreeLayout::RowGeometry(int row, LineGeometry& out) const {
     return Rect{left, y, left + width, y + height};
   };
   int x = m.leftMargin + (n.level - 1) * m.indent;
-  const bool plusShown = m.pictureType == kPicsPlus || m.pictureType == kPicsAll;
-  const bool picturesShown = m.pictureType == kPicsText || m.pictureType == kPicsAll;
+  const bool plusShown = m.pictureType != kPicsNone;
+  const bool defaultPictures = m.pictureType == kPicsAll && m.defaultPictures;
   if (plusShown) {
     if (n.Has(kIsParent)) out.plus = centred(x + (m.indent - m.plusSize) / 2, m.plusSize, m.plusSize);
     x += m.indent;
@@ -93,7 +93,7 @@ bool TreeLayout::RowGeometry(int row, LineGeometry& out) const {
     x += m.checkSize + m.gap;
   }
   const bool hasPicture = n.picture > 0 || n.picExpand > 0 || n.picSelect > 0;
-  if (picturesShown && (hasPicture || m.defaultPictures)) {
+  if (hasPicture || defaultPictures) {
     out.picture = centred(x, m.pictureWidth, std::min(m.pictureHeight, m.lineHeight));
     x += m.pictureWidth + m.gap;
   }

@@ -15,7 +15,9 @@ struct Rect {
   int Height() const { return bottom - top; }
 };
 
-// Which parts a line shows, from the PictureType property.
+// How a parent line shows that it can be opened, from the PictureType property: no mark, a
+// plus/minus box, a "+"/"-" sign, or the box plus the control's open/closed/leaf pictures for lines
+// without a picture of their own. A node's own picture number is always shown.
 enum PictureType : int16_t { kPicsNone = 0, kPicsPlus = 1, kPicsText = 2, kPicsAll = 3 };
 
 struct LayoutMetrics {
@@ -32,7 +34,7 @@ struct LayoutMetrics {
   int titleHeight = 0;    // 0 without a title bar
   int headerHeight = 0;   // 0 without a column header
   PictureType pictureType = kPicsAll;
-  bool defaultPictures = false;  // every line has a picture cell (open/closed/leaf pictures are set)
+  bool defaultPictures = false;  // with kPicsAll: every line has a picture cell (control pictures are set)
 };
 
 enum class HitPart { Nowhere, Title, Header, Plus, Radio, Check, Picture, Text, Line };

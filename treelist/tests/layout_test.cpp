@@ -68,8 +68,10 @@ TEST_F(Layout, NodesWithoutChecksOrPicturesMoveTheTextLeft) {
   metrics.pictureType = kPicsNone;
   layout.SetMetrics(metrics);
   ASSERT_TRUE(layout.RowGeometry(0, group));
-  EXPECT_TRUE(group.plus.Empty());
-  EXPECT_TRUE(group.picture.Empty());
+  EXPECT_TRUE(group.plus.Empty()) << "no open/close mark";
+  EXPECT_FALSE(group.picture.Empty()) << "the node's own picture stays";
+  EXPECT_EQ(group.check.left, metrics.leftMargin) << "no cell kept for the mark";
+  EXPECT_EQ(group.picture.left, group.check.right + metrics.gap);
 }
 
 TEST_F(Layout, ControlPicturesGiveEveryLineAPictureCell) {
@@ -77,8 +79,13 @@ TEST_F(Layout, ControlPicturesGiveEveryLineAPictureCell) {
   ASSERT_TRUE(layout.RowGeometry(1, plain));
   EXPECT_TRUE(plain.picture.Empty());
   metrics.defaultPictures = true;
+  metrics.pictureType = kPicsPlus;
   layout.SetMetrics(metrics);
   LineGeometry with;
+  ASSERT_TRUE(layout.RowGeometry(1, with));
+  EXPECT_TRUE(with.picture.Empty()) << "control pictures belong to PicsAll only";
+  metrics.pictureType = kPicsAll;
+  layout.SetMetrics(metrics);
   ASSERT_TRUE(layout.RowGeometry(1, with));
   EXPECT_FALSE(with.picture.Empty());
   EXPECT_EQ(with.text.left - plain.text.left, metrics.pictureWidth + metrics.gap);

@@ -176,6 +176,13 @@ class Painter {
       DrawBitmap(picture, r);
       return;
     }
+    if (m_.pictureType == kPicsText) {
+      SelectObject(dc_, graphics_.BoldFont());
+      SetTextColor(dc_, Colour(kPropForeColor));
+      RECT sign = {r.left - 2, g.line.top, r.right + 2, g.line.bottom};
+      Text(dc_, expanded ? L"-" : L"+", sign, DT_CENTER);
+      return;
+    }
     Fill(dc_, r, Colour(kPropBackColor));
     HBRUSH frame = CreateSolidBrush(GetSysColor(COLOR_GRAYTEXT));
     FrameRect(dc_, &r, frame);

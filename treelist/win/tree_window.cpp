@@ -174,12 +174,12 @@ void TreeWindow::Refresh() {
 }
 
 void TreeWindow::Invalidate() {
-  if (hwnd_ && redraw_) InvalidateRect(hwnd_, nullptr, FALSE);
+  if (hwnd_) InvalidateRect(hwnd_, nullptr, FALSE);
 }
 
-void TreeWindow::SetRedraw(bool redraw) {
-  redraw_ = redraw;
-  if (redraw) Refresh();
+void TreeWindow::Redraw(bool now) {
+  Refresh();
+  if (now && hwnd_) UpdateWindow(hwnd_);
 }
 
 void TreeWindow::OnSize() {

@@ -30,9 +30,10 @@ class TreeWindow {
   TreeLayout& Layout() { return layout_; }
   // Recomputes metrics (fonts, title, header) and repaints; call after any property change.
   void Refresh();
-  // Repaints unless ReDraw(false) holds painting back.
+  // Asks for a repaint (painting happens when the message queue is next served).
   void Invalidate();
-  void SetRedraw(bool redraw);
+  // ReDraw: metrics recomputed and repainted; `now` paints before returning.
+  void Redraw(bool now);
   void EnsureVisible(Index node);
   bool StartLabelEdit();
   void EndLabelEdit(bool store);
@@ -75,7 +76,6 @@ class TreeWindow {
   TipWindow tip_;
   Index tipNode_ = -1;
   HWND hwnd_ = nullptr;
-  bool redraw_ = true;
   bool focused_ = false;
   Index hoverNode_ = -1;
   int resizingColumn_ = 0;  // header column being widened by the mouse, 0 = none
