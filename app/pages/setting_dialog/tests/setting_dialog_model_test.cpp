@@ -6,6 +6,7 @@
 #include "app/catalogue/memory_registry_store.h"
 #include "app/pages/setting_dialog/core/setting_dialog_layout.h"
 #include "app/pages/setting_dialog/core/setting_dialog_model.h"
+#include "app/pages/setting_dialog/tests/value_functions.h"
 
 namespace kv {
 namespace {
@@ -20,44 +21,17 @@ class SettingDialogTest : public ::testing::Test {
     catalogue_.Functions.resize(8);
     engine_.InitPathVariables({"C:\\WINNT\\system32", "C:\\WINNT\\", "C:\\TEMP", "C:\\Korvane"});
 
-    FunctionRecord& text = Fn(kText, InputText, "Owner name", "Registered owner:", "");
-    text.StateKeyPath = kKey;
-    text.StateValueName = "Owner";
-    text.StateValueKind = KindText;
+    FunctionRecord& text = test::ValueFunction(catalogue_, kText, InputText, kKey, "Owner", "Owner name", "");
+    text.InputPrompt = "Registered owner:";
     text.DefaultText = "nobody";
-    text.OnActions[0] = {kKey, "Owner", "%INPUT%", KindText, 0};
-
-    FunctionRecord& slider = NumberFn(kSlider, "Menu delay", "MenuDelay", kNumberStyleSlider, 0, 100, " ms");
+    FunctionRecord& slider =
+        test::NumberFunction(catalogue_, kSlider, kKey, "MenuDelay", "Menu delay", kNumberStyleSlider, 0, 100, " ms");
     slider.Increment = 5;
-    FunctionRecord& upDown = NumberFn(kUpDown, "History length", "History", kNumberStyleUpDown, 10, 100, " entries");
-    upDown.Increment = 0;
-
-    FunctionRecord& broken = Fn(kBroken, InputText, "Unwritable", "", "");
-    broken.OnActions[0] = {"HKEY_NOWHERE\\Software", "Value", "%INPUT%", KindText, 0};
-  }
-
-  FunctionRecord& Fn(int n, std::int16_t kind, const std::string& caption, const std::string& prompt,
-                     const std::string& unit) {
-    FunctionRecord& f = catalogue_.Functions[static_cast<std::size_t>(n)];
-    f.InputKind = kind;
-    f.Caption = caption;
-    f.InputPrompt = prompt;
-    f.Unit = unit;
-    return f;
-  }
-
-  FunctionRecord& NumberFn(int n, const std::string& caption, const std::string& value, std::int16_t style,
-                           std::int16_t minimum, std::int16_t maximum, const std::string& unit) {
-    FunctionRecord& f = Fn(n, InputNumber, caption, "Value:", unit);
-    f.NumberStyle = style;
-    f.Minimum = minimum;
-    f.Maximum = maximum;
-    f.DefaultNumber = minimum;
-    f.StateKeyPath = kKey;
-    f.StateValueName = value;
-    f.StateValueKind = KindDword;
-    f.OnActions[0] = {kKey, value, "%INPUT%", KindDword, 0};
-    return f;
+    slider.InputPrompt = "Value:";
+    test::NumberFunction(catalogue_, kUpDown, kKey, "History", "History length", kNumberStyleUpDown, 10, 100,
+                         " entries");
+    FunctionRecord& broken = test::ValueFunction(catalogue_, kBroken, InputText, kKey, "Value", "Unwritable", "");
+    broken.OnActions[0].KeyPath = "HKEY_NOWHERE\\Software";
   }
 
   // Opens the dialog the way the window does: fill under the loading flag, then hand it to the user.
@@ -247,9 +221,9 @@ TEST_F(SettingDialogTest, EngineFailureReturnsTheErrorText) {
 
 TEST_F(SettingDialogTest, FunctionsWithoutAnInputOfOursShowNoPanelAndOnlyCancelWorks) {
   for (auto [kind, style] : {std::pair<int, int>{InputNumber, 2}, {InputNumber, -1}, {InputOnOff, 0}, {7, 0}}) {
-    FunctionRecord& f = Fn(kOdd, static_cast<std::int16_t>(kind), "Odd", "Prompt", " s");
+    FunctionRecord& f = test::ValueFunction(catalogue_, kOdd, InputText, kKey, "Odd", "Odd", " s");
+    f.InputKind = static_cast<std::int16_t>(kind);
     f.NumberStyle = static_cast<std::int16_t>(style);
-    f.OnActions[0] = {kKey, "Odd", "%INPUT%", KindText, 0};
     Open(kOdd);
     EXPECT_EQ(model_.Panel(), SettingPanel::None) << kind << "/" << style;
     EXPECT_EQ(model_.Caption(), "Odd");

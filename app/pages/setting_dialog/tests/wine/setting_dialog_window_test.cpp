@@ -19,6 +19,7 @@
 #include "app/engine/tests/reg_exe.h"
 #include "app/engine/win32_platform_folders.h"
 #include "app/pages/setting_dialog/fkt_set_settings.h"
+#include "app/pages/setting_dialog/tests/value_functions.h"
 #include "app/pages/setting_dialog/win32/setting_dialog_window.h"
 
 namespace kv {
@@ -128,11 +129,13 @@ class SettingDialogOnWine : public ::testing::Test {
     catalogue_.FktAnzahl = 6;
     catalogue_.Functions.resize(8);
     engine_.InitPathVariables(ReadPlatformFolders());
-    TextFn(kOwnerText, "Registered owner", "Owner", "");
-    TextFn(kCacheText, "Disk cache size", "CacheSize", " KB");
-    NumberFn(kDelaySlider, "Menu show delay", "MenuDelay", 1, 0, 100, 0, " ms");
-    NumberFn(kHistoryUpDown, "History list length", "History", 0, 10, 100, 0, " entries");
-    TextFn(kBrokenText, "Unwritable value", "Broken", "");
+    test::ValueFunction(catalogue_, kOwnerText, InputText, kKey, "Owner", "Registered owner", "");
+    test::ValueFunction(catalogue_, kCacheText, InputText, kKey, "CacheSize", "Disk cache size", " KB");
+    test::NumberFunction(catalogue_, kDelaySlider, kKey, "MenuDelay", "Menu show delay", kNumberStyleSlider, 0, 100,
+                         " ms");
+    test::NumberFunction(catalogue_, kHistoryUpDown, kKey, "History", "History list length", kNumberStyleUpDown, 10,
+                         100, " entries");
+    test::ValueFunction(catalogue_, kBrokenText, InputText, kKey, "Broken", "Unwritable value", "");
     catalogue_.Functions[kBrokenText].OnActions[0].KeyPath = "HKEY_NOWHERE\\Software";
 
     WNDCLASSA wc = {};
@@ -148,35 +151,6 @@ class SettingDialogOnWine : public ::testing::Test {
   void TearDown() override {
     DestroyWindow(owner_);
     registry_.RegDelete(kKey, "");
-  }
-
-  void TextFn(int n, const std::string& caption, const std::string& value, const std::string& unit) {
-    FunctionRecord& f = catalogue_.Functions[static_cast<std::size_t>(n)];
-    f.InputKind = InputText;
-    f.Caption = caption;
-    f.InputPrompt = "Enter the new value.|It is written at once when you press OK.";
-    f.Unit = unit;
-    f.StateKeyPath = kKey;
-    f.StateValueName = value;
-    f.StateValueKind = KindText;
-    f.OnActions[0] = {kKey, value, "%INPUT%", KindText, 0};
-  }
-  void NumberFn(int n, const std::string& caption, const std::string& value, std::int16_t style,
-                std::int16_t minimum, std::int16_t maximum, std::int16_t increment, const std::string& unit) {
-    FunctionRecord& f = catalogue_.Functions[static_cast<std::size_t>(n)];
-    f.InputKind = InputNumber;
-    f.NumberStyle = style;
-    f.Caption = caption;
-    f.InputPrompt = "Choose the new value.";
-    f.Minimum = minimum;
-    f.Maximum = maximum;
-    f.Increment = increment;
-    f.DefaultNumber = minimum;
-    f.Unit = unit;
-    f.StateKeyPath = kKey;
-    f.StateValueName = value;
-    f.StateValueKind = KindDword;
-    f.OnActions[0] = {kKey, value, "%INPUT%", KindDword, 0};
   }
 
   // Opens the dialog for function n on this thread; `script` works it from a second thread once it is
@@ -283,11 +257,12 @@ TEST_F(SettingDialogOnWine, EscapeAndAltF4ReturnTheErrorTextAndWriteNothing) {
 TEST_F(SettingDialogOnWine, CancelAfterTypingWritesNothing) {
   registry_.RegWriteString(kKey, "Owner", "Alice");
   std::string shown;
-  bool okAfterTyping = false;
+  bool okBefore = true, okAfterTyping = false;
   int width = 0;
   std::string result = Open(kOwnerText, [&](HWND dialog) {
     HWND edit = GetDlgItem(dialog, kIdText);
     shown = Text(edit);
+    okBefore = IsWindowEnabled(GetDlgItem(dialog, kIdOk));
     RECT r;
     GetWindowRect(edit, &r);
     width = r.right - r.left;
@@ -298,6 +273,7 @@ TEST_F(SettingDialogOnWine, CancelAfterTypingWritesNothing) {
   });
   EXPECT_FALSE(leftOpen_);
   EXPECT_EQ(shown, "Alice");
+  EXPECT_FALSE(okBefore);  // filling the field is no change of the user's
   EXPECT_GT(width, 300);  // no unit: the field takes the frame's width
   EXPECT_TRUE(okAfterTyping);
   EXPECT_EQ(result, kSettingNotApplied);
@@ -335,10 +311,12 @@ TEST_F(SettingDialogOnWine, TextFunctionsReturnTheBareTextWithAndWithoutUnit) {
 TEST_F(SettingDialogOnWine, UpDownOpensAtMaximumForALargerStoredValueAndStepsByOne) {
   registry_.RegWriteDword(kKey, "History", 5000);
   std::string shown, afterDown, unit;
+  bool okBefore = true;
   std::string result = Open(kHistoryUpDown, [&](HWND dialog) {
     auto* field = controls::UpDownField::FromWindow(GetDlgItem(dialog, kIdUpDown));
     HWND edit = field ? field->EditWindow() : nullptr;
     shown = Text(edit);
+    okBefore = IsWindowEnabled(GetDlgItem(dialog, kIdOk));
     unit = Text(GetDlgItem(dialog, kIdUpDownUnit));
     Key(VK_DOWN);
     afterDown = Text(edit);
@@ -347,6 +325,7 @@ TEST_F(SettingDialogOnWine, UpDownOpensAtMaximumForALargerStoredValueAndStepsByO
   });
   EXPECT_FALSE(leftOpen_);
   EXPECT_EQ(shown, "100");
+  EXPECT_FALSE(okBefore);
   EXPECT_EQ(unit, " entries");
   EXPECT_EQ(afterDown, "99");  // Increment 0 steps by 1
   EXPECT_EQ(result, "#99 entries");
