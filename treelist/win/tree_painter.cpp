@@ -122,7 +122,8 @@ class Painter {
 
   void Line(const LineGeometry& g) {
     const Node& node = model_.Nodes().At(g.node);
-    const bool selected = g.node == model_.Selected() || (props_.Flag(kPropMultiSelect) && node.Has(kSelect));
+    // NodeSelect marks lines as selected as well (the drive page marks the boot drive this way).
+    const bool selected = g.node == model_.Selected() || node.Has(kSelect);
     RECT line = ToRect(g.line);
     if (node.Has(kHeaderStyle)) {
       RECT band = line;
@@ -312,6 +313,7 @@ class Painter {
 void TreeWindow::OnPaint() {
   PAINTSTRUCT ps;
   HDC dc = BeginPaint(hwnd_, &ps);
+  paintPending_ = false;
   UpdateScrollBar();
   const LayoutMetrics& m = layout_.Metrics();
   if (m.width > 0 && m.height > 0) {

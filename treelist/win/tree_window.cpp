@@ -174,7 +174,11 @@ void TreeWindow::Refresh() {
 }
 
 void TreeWindow::Invalidate() {
-  if (hwnd_) InvalidateRect(hwnd_, nullptr, FALSE);
+  // One request per paint: filling a list calls this for every node, and each InvalidateRect is a
+  // round trip to the window system.
+  if (!hwnd_ || paintPending_) return;
+  paintPending_ = true;
+  InvalidateRect(hwnd_, nullptr, FALSE);
 }
 
 void TreeWindow::Redraw(bool now) {
@@ -249,15 +253,25 @@ bool TreeWindow::StartLabelEdit() {
   if (model_.Selected() != node || !model_.Nodes().Valid(node)) return false;  // a handler moved on
   RECT r = {g.text.left, g.text.top, g.column1Right, g.text.bottom};
   return editor_.Open(hwnd_, r, graphics_.MainFont(), node, model_.Nodes().At(node).text,
-                      [this](Index edited, bool store, const std::wstring& text) {
-                        if (store && model_.Nodes().Valid(edited)) {
-                          model_.SetNodeText(NodeTextField::Text, edited, text);
-                          host_.OnAfterLabelEdit(edited, text);
-                        }
-                        if (hwnd_) SetFocus(hwnd_);
-                      });
+                      [this](Index edited, bool store, const std::wstring& text) { FinishEdit(edited, store, text); });
 }
 
-void TreeWindow::EndLabelEdit(bool store) { editor_.End(store); }
+// AfterLabelEdit comes before the text is stored, so that its handler can still refuse the text
+// with CancelEdit (the old text stays).
+void TreeWindow::FinishEdit(Index node, bool store, const std::wstring& text) {
+  if (store && model_.Nodes().Valid(node)) {
+    inAfterEdit_ = true;
+    editRefused_ = false;
+    host_.OnAfterLabelEdit(node, text);
+    inAfterEdit_ = false;
+    if (!editRefused_ && model_.Nodes().Valid(node)) model_.SetNodeText(NodeTextField::Text, node, text);
+  }
+  if (hwnd_) SetFocus(hwnd_);
+}
+
+void TreeWindow::EndLabelEdit(bool store) {
+  if (inAfterEdit_ && !store) editRefused_ = true;
+  editor_.End(store);
+}
 
 }  // namespace kv::tree

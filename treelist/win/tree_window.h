@@ -64,6 +64,7 @@ class TreeWindow {
   void UpdateScrollBar();
   void ScrollToLine(Index line);
   void Toggle(Index node);
+  void FinishEdit(Index node, bool store, const std::wstring& text);
   bool TextClipped(Index node);
   void MoveSelection(Index node);
 
@@ -74,9 +75,12 @@ class TreeWindow {
   TreeLayout layout_;
   LabelEditor editor_;
   TipWindow tip_;
+  bool inAfterEdit_ = false;   // AfterLabelEdit is being handled
+  bool editRefused_ = false;   // ... and its handler called CancelEdit
   Index tipNode_ = -1;
   HWND hwnd_ = nullptr;
   bool focused_ = false;
+  bool paintPending_ = false;  // an InvalidateRect is waiting for its WM_PAINT
   Index hoverNode_ = -1;
   int resizingColumn_ = 0;  // header column being widened by the mouse, 0 = none
   int resizeStartX_ = 0;

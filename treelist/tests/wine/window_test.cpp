@@ -285,6 +285,18 @@ TEST_F(TreeWindowTest, LabelEditStoresOnEnterAndCancelEditDrops) {
   tree_->CancelEdit();
   EXPECT_EVENTS("BeforeLabelEdit 1", "SetLabelEdit 1");
   EXPECT_EQ(tree_.NodeText(1), L"Renamed");
+
+  // The boot page refuses a text with a double quote by calling CancelEdit in AfterLabelEdit.
+  tree_.events.afterLabelEdit = [this](long, const std::wstring& text) {
+    if (text.find(L'"') != std::wstring::npos) tree_->CancelEdit();
+  };
+  tree_->StartLabelEdit(&started);
+  edit = FindWindowExW(hwnd_, nullptr, L"EDIT", nullptr);
+  ASSERT_NE(edit, nullptr);
+  SetWindowTextW(edit, L"Bad \"name\"");
+  SendMessageW(edit, WM_KEYDOWN, VK_RETURN, 0);
+  EXPECT_EQ(tree_.NodeText(1), L"Renamed") << "refused in the handler: the old text stays";
+  log_.clear();
 }
 
 TEST_F(TreeWindowTest, WheelScrollsAndEnsureVisibleBringsANodeIntoView) {
