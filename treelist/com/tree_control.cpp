@@ -267,6 +267,11 @@ void TreeControl::PropertyChanged(int id) {
       graphics_.SetMainFont(spec);
       break;
     }
+    case kPropBreakChar: {
+      const std::wstring& breakChar = props_.Text(kPropBreakChar);
+      model_.SetColumnSeparator(breakChar.empty() ? L';' : breakChar[0]);
+      break;
+    }
     case kPropSubTextFont: graphics_.SetSubTextFont(FontOf(objects_[id])); break;
     case kPropTitleFont: graphics_.SetTitleFont(FontOf(objects_[id])); break;
     case kPropHeaderFont: graphics_.SetHeaderFont(FontOf(objects_[id])); break;

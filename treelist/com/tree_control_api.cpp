@@ -249,7 +249,7 @@ STDMETHODIMP TreeControl::AddImage(IPictureDisp* picture, short* result) {
     picture->AddRef();
     images_.push_back(picture);
     *result = static_cast<short>(images_.size());
-    if (window_) window_->Invalidate();
+    if (window_) window_->Refresh();
     return S_OK;
   });
 }

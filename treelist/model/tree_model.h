@@ -101,8 +101,12 @@ class TreeModel {
   void SetNodeColumnPicture(Index index, int column, int picture);
   // Tool tip text of a node for the tip kind (1 the line, 2 its parent, 3 both; 0 none).
   std::wstring TipText(Index index, int kind) const;
-  // Text shown in a column: the column's own text, else the ";"-separated part of the node text.
+  // Text shown in a column: the column's own text, else the separated part of the node text.
+  // A node's text is split into columns when it uses columns or the list has two or more columns.
   std::wstring DisplayColumnText(Index index, int column) const;
+  bool SplitsIntoColumns(Index index) const;
+  // The column separator in node texts (BreakChar; ";" when none is set).
+  void SetColumnSeparator(wchar_t separator) { columnSeparator_ = separator ? separator : L';'; }
 
   // --- user actions (no CtrlError; the caller fires the matching event) ---
   // Flips the check of a check-box column; returns the new value (0 or 1), -1 when refused.
@@ -156,6 +160,7 @@ class TreeModel {
   Index selected_ = -1;
   Index searchPosition_ = 0;
   int16_t sortColumn_ = 0;
+  wchar_t columnSeparator_ = L';';
   Colour defaultBack_ = 0xFFFFFF;
   Colour defaultFore_ = 0x80000012;
 };

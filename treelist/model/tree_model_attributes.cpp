@@ -205,15 +205,19 @@ std::wstring TreeModel::DisplayColumnText(Index index, int column) const {
   const ColumnAttr* attr = FindAttr(index, ColumnAttrKind::Text, column);
   if (attr) return attr->text;
   const Node& node = nodes_.At(index);
-  if (!node.Has(kUseColumns)) return column == 1 ? node.text : std::wstring();
+  if (!SplitsIntoColumns(index)) return column == 1 ? node.text : std::wstring();
   size_t start = 0;
   for (int part = 1; part < column; ++part) {
-    size_t semicolon = node.text.find(L';', start);
-    if (semicolon == std::wstring::npos) return {};
-    start = semicolon + 1;
+    size_t separator = node.text.find(columnSeparator_, start);
+    if (separator == std::wstring::npos) return {};
+    start = separator + 1;
   }
-  size_t end = node.text.find(L';', start);
+  size_t end = node.text.find(columnSeparator_, start);
   return node.text.substr(start, end == std::wstring::npos ? std::wstring::npos : end - start);
+}
+
+bool TreeModel::SplitsIntoColumns(Index index) const {
+  return nodes_.Valid(index) && (nodes_.At(index).Has(kUseColumns) || columns_.Count() > 1);
 }
 
 std::wstring TreeModel::TipText(Index index, int kind) const {

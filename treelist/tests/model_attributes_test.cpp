@@ -165,6 +165,20 @@ TEST_F(Attributes, SemicolonTextFillsColumnsWhenTheNodeUsesThem) {
   EXPECT_EQ(model.DisplayColumnText(0, 2), L"FAT") << "a column text of its own wins";
 }
 
+TEST_F(Attributes, TwoColumnListsSplitEveryTextAtTheSeparator) {
+  model.SetNodeText(NodeTextField::Text, 1, L";My Computer");
+  model.AddColumn(L"Icon", 40);
+  EXPECT_EQ(model.DisplayColumnText(1, 1), L";My Computer") << "one column: the whole text";
+  model.AddColumn(L"Description", 200);
+  EXPECT_EQ(model.DisplayColumnText(1, 1), L"");
+  EXPECT_EQ(model.DisplayColumnText(1, 2), L"My Computer");
+  model.SetNodeText(NodeTextField::Text, 2, L"a|b");
+  model.SetColumnSeparator(L'|');
+  EXPECT_EQ(model.DisplayColumnText(2, 2), L"b");
+  model.SetColumnSeparator(0);
+  EXPECT_EQ(model.DisplayColumnText(2, 1), L"a|b") << "back to \";\"";
+}
+
 TEST_F(Attributes, TipTextsByKind) {
   model.AddNode(L"child", kAppend, 2);  // under c (2)
   model.SetNodeText(NodeTextField::SubText, 3, L"(on)");

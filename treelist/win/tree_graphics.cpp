@@ -109,6 +109,19 @@ void TreeGraphics::TileBitmap(HDC dc, HBITMAP bitmap, const RECT& area) {
   DeleteDC(source);
 }
 
+SIZE TreeGraphics::PictureCellSize(bool useImageList, int cols, int rows) const {
+  SIZE size = {0, 0};
+  if (useImageList && !images_.empty()) {
+    if (images_[0].bitmap) size = BitmapSize(images_[0].bitmap);
+    else size = SIZE{GetSystemMetrics(SM_CXICON), GetSystemMetrics(SM_CYICON)};
+  } else if (!useImageList && pictures_[size_t(PictureSlot::Strip)]) {
+    SIZE strip = BitmapSize(pictures_[size_t(PictureSlot::Strip)]);
+    size = SIZE{strip.cx / std::max(1, cols), strip.cy / std::max(1, rows)};
+  }
+  if (size.cx <= 0 || size.cy <= 0) size = SIZE{16, 16};
+  return size;
+}
+
 void TreeGraphics::DrawPicture(HDC dc, int number, const RECT& cell, bool useImageList, int cols, int rows,
                                COLORREF mask) {
   if (number < 1) return;

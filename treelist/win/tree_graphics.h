@@ -52,6 +52,9 @@ class TreeGraphics {
   };
   std::vector<Image>& Images() { return images_; }
 
+  // Natural size of one picture (a strip cell, or the first image of the image list); 16 x 16
+  // when there is none.
+  SIZE PictureCellSize(bool useImageList, int cols, int rows) const;
   // Draws picture `number` (strip cell or image list entry) into `cell`, with `mask` transparent.
   void DrawPicture(HDC dc, int number, const RECT& cell, bool useImageList, int cols, int rows, COLORREF mask);
   // Draws a whole bitmap stretched or tiled into `area`.

@@ -141,7 +141,13 @@ void TreeWindow::UpdateMetrics() {
     GetTextMetricsW(dc, &tm);
     SelectObject(dc, old);
     ReleaseDC(hwnd_, dc);
-    m.lineHeight = std::max<int>(16, tm.tmHeight + 2) + props_.Number(kPropHeightOffset);
+    // Pictures keep their natural size (at most 64 pixels; 16 with SmallIcons) and lines grow to fit them.
+    SIZE cell = graphics_.PictureCellSize(props_.Flag(kPropUseImageList), props_.Number(kPropPicCols),
+                                          props_.Number(kPropPicRows));
+    const int limit = props_.Flag(kPropSmallIcons) ? 16 : 64;
+    m.pictureWidth = std::min<int>(limit, cell.cx);
+    m.pictureHeight = std::min<int>(limit, cell.cy);
+    m.lineHeight = std::max<int>(std::max<int>(16, tm.tmHeight + 2), m.pictureHeight + 2) + props_.Number(kPropHeightOffset);
     if (m.lineHeight < 4) m.lineHeight = 4;
     m.titleHeight = props_.Flag(kPropShowTitle) ? tm.tmHeight + 6 + props_.Number(kPropTitleOffset) : 0;
     m.headerHeight =
@@ -152,7 +158,6 @@ void TreeWindow::UpdateMetrics() {
   m.pictureType = static_cast<PictureType>(props_.Number(kPropPictureType));
   m.defaultPictures = graphics_.Picture(PictureSlot::PictureOpen) || graphics_.Picture(PictureSlot::PictureClose) ||
                       graphics_.Picture(PictureSlot::PictureLeaf);
-  m.pictureWidth = m.pictureHeight = std::min(16, std::max(8, m.lineHeight - 2));
   layout_.SetMetrics(m);
 }
 
