@@ -137,8 +137,8 @@ class Painter {
     if (!g.radio.Empty()) Radio(g);
     if (!g.check.Empty()) Check(ToRect(g.check), model_.NodeColumnCheck(g.node, 1));
     if (!g.picture.Empty()) Picture(g, node, selected);
-    Label(g, node, selected);
-    ColumnCells(g);
+    const bool bandAcross = Label(g, node, selected);
+    ColumnCells(g, bandAcross);
   }
 
   void TreeLines(const LineGeometry& g, const Node& node) {
@@ -250,7 +250,8 @@ class Painter {
                           props_.Number(kPropPicRows), Colour(kPropMaskColor));
   }
 
-  void Label(const LineGeometry& g, const Node& node, bool selected) {
+  // Draws the tree column's text and sub-text; true when the selection band runs across the columns.
+  bool Label(const LineGeometry& g, const Node& node, bool selected) {
     const bool columns = model_.Cols().Count() > 0;
     const std::wstring text = columns ? model_.DisplayColumnText(g.node, 1) : node.text;
     SelectObject(dc_, graphics_.FontFor(node.extras ? node.extras->font : 0,
@@ -261,10 +262,13 @@ class Painter {
                      g.text.bottom + props_.Number(kPropTextYOffset)};
     COLORREF fore = node.Has(kHasForeColour) ? ToColorRef(node.extras->foreColour) : Colour(kPropForeColor);
     if (!enabled_) fore = GetSysColor(COLOR_GRAYTEXT);
+    bool across = false;
     if (selected) {
       RECT band = {x - 2, g.line.top, std::min<int>(x + width + 2, g.column1Right), g.line.bottom};
       if (props_.Number(kPropSelectedStyle) == 0) band.left = g.line.left, band.right = g.line.right;
-      if (props_.Number(kPropSelectedStyle) == 1) band.right = g.line.right;
+      // SelectRight, and a line whose tree column shows no text (its text is in other columns).
+      if (props_.Number(kPropSelectedStyle) == 1 || text.empty()) band.right = g.line.right;
+      across = band.right == g.line.right;
       Fill(dc_, band, focused_ ? Colour(kPropSelectedBackColor) : Colour(kPropNoFocusBackColor));
       fore = focused_ ? Colour(kPropSelectedForeColor) : Colour(kPropNoFocusForeColor);
       if (focused_ && props_.Number(kPropFocusType) == 1) DrawFocusRect(dc_, &band);
@@ -278,21 +282,23 @@ class Painter {
       RECT subRect = {x + width + 6, textRect.top, g.column1Right, textRect.bottom};
       Text(dc_, sub, subRect, DT_LEFT);
     }
+    return across;
   }
 
-  void ColumnCells(const LineGeometry& g) {
+  void ColumnCells(const LineGeometry& g, bool onSelectionBand) {
     const Columns& columns = model_.Cols();
     const int row = (g.line.top - layout_.ListArea().top) / std::max(1, m_.lineHeight);
     SelectObject(dc_, graphics_.MainFont());
     for (int c = 2; c <= columns.Count(); ++c) {
       const Column& column = columns.At(c);
       RECT cell = {layout_.ColumnLeft(c), g.line.top, layout_.ColumnRight(c), g.line.bottom};
-      if (column.backColour != 0xFFFFFF) Fill(dc_, cell, ToColorRef(column.backColour));
+      if (column.backColour != 0xFFFFFF && !onSelectionBand) Fill(dc_, cell, ToColorRef(column.backColour));
       if (columns.IsCheckColumn(c) && model_.Nodes().At(g.node).Has(kShowChecks)) {
         Check(ToRect(layout_.ColumnCheckRect(row, c)), model_.NodeColumnCheck(g.node, c));
         continue;
       }
-      SetTextColor(dc_, ToColorRef(column.foreColour));
+      SetTextColor(dc_, onSelectionBand ? (focused_ ? Colour(kPropSelectedForeColor) : Colour(kPropNoFocusForeColor))
+                                        : ToColorRef(column.foreColour));
       RECT inner = {cell.left + 4, cell.top, cell.right - 4, cell.bottom};
       Text(dc_, model_.DisplayColumnText(g.node, c), inner, AlignFlags(column.textAlign));
     }

@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # Takes the tree-list screenshots on a private Xvfb display and converts them to PNG (test
-# artifacts to look at): <build>/treelist-screenshot.png and <build>/treelist-screenshot-columns.png.
+# artifacts to look at): <build>/treelist-screenshot.png, -columns.png and -icons.png.
 set -u
 here=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
 shoot() {
@@ -14,3 +14,4 @@ shoot() {
 }
 shoot "$KV_BUILD_DIR/treelist-screenshot" || exit 1
 shoot "$KV_BUILD_DIR/treelist-screenshot-columns" columns || exit 1
+shoot "$KV_BUILD_DIR/treelist-screenshot-icons" icons || exit 1

@@ -1,9 +1,10 @@
 // Shows a kvTreeView the way a function page fills it (bold groups, check boxes in their three
 // states, sub-texts, value lines without check boxes, pictures from a strip, a radio group, a
 // title bar and a selection), then copies the window from the screen into a .bmp file and ends.
-//   treelist_screenshot.exe <output.bmp> [columns]     (columns: a drive list with a header instead)
+//   treelist_screenshot.exe <output.bmp> [columns|icons]   (a drive list / an icon list instead)
 #include <windows.h>
 #include <ole2.h>
+#include <shellapi.h>
 
 #include <cstdio>
 #include <string>
@@ -123,6 +124,38 @@ void FillColumns(kv::treeclient::TreeList& tree) {
   tree.SetSelected(2);
 }
 
+// An icon list the way the icons page fills it: large icons in an image list, texts ";" + caption
+// in a two-column list.
+void FillIcons(kv::treeclient::TreeList& tree) {
+  using kv::treeclient::detail::Bstr;
+  tree->put_ShowHeader(VARIANT_TRUE);
+  tree->put_UseImageList(VARIANT_TRUE);
+  tree->put_TreeLines(VARIANT_FALSE);
+  tree->put_PictureType(PicsNone);
+  short column = 0;
+  tree->AddColumn(Bstr(L"Icon"), 60, &column);
+  tree->AddColumn(Bstr(L"Description"), 300, &column);
+  const wchar_t* captions[] = {L"My Computer", L"Network Neighborhood", L"Recycle Bin (full)", L"Recycle Bin (empty)",
+                               L"Control Panel"};
+  for (int i = 0; i < 5; ++i) {
+    HICON icon = nullptr;
+    if (ExtractIconExW(L"shell32.dll", 15 + i, &icon, nullptr, 1) == 0 || !icon) continue;
+    PICTDESC desc = {};
+    desc.cbSizeofstruct = sizeof desc;
+    desc.picType = PICTYPE_ICON;
+    desc.icon.hicon = icon;
+    IPictureDisp* picture = nullptr;
+    short image = 0;
+    if (SUCCEEDED(OleCreatePictureIndirect(&desc, IID_IPictureDisp, TRUE, reinterpret_cast<void**>(&picture)))) {
+      tree->AddImage(picture, &image);
+      picture->Release();
+    }
+    long index = tree.AddPictureNode(std::wstring(L";") + captions[i], 0, 0, image);
+    tree->put_NodeShowChecks(index, VARIANT_FALSE);
+  }
+  tree.SetSelected(0);
+}
+
 bool SaveBitmap(const char* path, HBITMAP bitmap, int width, int height) {
   BITMAPINFOHEADER info = {};
   info.biSize = sizeof info;
@@ -169,7 +202,7 @@ bool CaptureWindow(HWND window, const char* path) {
 
 int main(int argc, char** argv) {
   if (argc < 2) {
-    std::fprintf(stderr, "usage: treelist_screenshot <output.bmp> [columns]\n");
+    std::fprintf(stderr, "usage: treelist_screenshot <output.bmp> [columns|icons]\n");
     return 2;
   }
   OleInitialize(nullptr);
@@ -183,7 +216,9 @@ int main(int argc, char** argv) {
     if (frame && tree.Create(frame, RECT{0, 0, kWidth - 2, kHeight - 2}, 1)) {
       tree->put_PicCols(4);
       tree->put_Picture(picture);
-      if (argc > 2 && std::string(argv[2]) == "columns") FillColumns(tree);
+      const std::string mode = argc > 2 ? argv[2] : "";
+      if (mode == "columns") FillColumns(tree);
+      else if (mode == "icons") FillIcons(tree);
       else Fill(tree);
       SetFocus(tree.Window());
       // Let the window appear and paint, then take the picture from the screen.
