@@ -167,7 +167,8 @@ void TreeWindow::OnMouseMove(WPARAM wParam, int x, int y) {
   if (node != hoverNode_) {
     hoverNode_ = node;
     ArmTip(node);
-    if (node >= 0) host_.OnNode(NodeEvent::NodeOver, node);
+    // -1 too: the pages keep the last value as "the line under the mouse".
+    host_.OnNode(NodeEvent::NodeOver, node);
   }
 }
 

@@ -397,7 +397,9 @@ TEST_F(TreeWindowTest, NodeOverFiresOncePerNodeUnderTheMouse) {
   for (int x : {a.left + 1, a.left + 5, a.left + 9}) SendMessageW(hwnd_, WM_MOUSEMOVE, 0, MAKELPARAM(x, a.top + 2));
   SendMessageW(hwnd_, WM_MOUSEMOVE, 0, MAKELPARAM(b.left + 1, b.top + 2));
   SendMessageW(hwnd_, WM_MOUSEMOVE, 0, MAKELPARAM(a.left + 1, a.top + 2));
-  EXPECT_EQ(over, (std::vector<long>{1, 2, 1}));
+  SendMessageW(hwnd_, WM_MOUSEMOVE, 0, MAKELPARAM(5, 190));  // below the last line
+  SendMessageW(hwnd_, WM_MOUSEMOVE, 0, MAKELPARAM(6, 191));
+  EXPECT_EQ(over, (std::vector<long>{1, 2, 1, -1})) << "leaving the lines reports -1 once";
 }
 
 // Pumps messages until a tool tip shows (or two seconds pass) and returns its text.
