@@ -65,8 +65,12 @@ void TreeWindow::OnMouseButton(UINT message, int x, int y) {
   } else if (GetCapture() == hwnd_) {
     ReleaseCapture();
   }
-  host_.OnMouse(down ? MouseEvent::Down : MouseEvent::Up, button, ShiftState(), x, y);
+  // The second press of a double click reports only DblClick, and its release no Click (the
+  // order the pages' handlers expect: MouseDown, MouseUp, Click, DblClick, MouseUp).
+  if (message != WM_LBUTTONDBLCLK) host_.OnMouse(down ? MouseEvent::Down : MouseEvent::Up, button, ShiftState(), x, y);
   if (!hwnd_) return;
+  const bool releaseOfDoubleClick = message == WM_LBUTTONUP && doubleClicked_;
+  if (message == WM_LBUTTONDBLCLK || message == WM_LBUTTONUP) doubleClicked_ = message == WM_LBUTTONDBLCLK;
 
   if (message == WM_LBUTTONDOWN) {
     int divider = layout_.HeaderDividerAt(x, y);
@@ -82,7 +86,7 @@ void TreeWindow::OnMouseButton(UINT message, int x, int y) {
     resizingColumn_ = 0;
     if (model_.Cols().Valid(column))
       host_.OnColumnResize(static_cast<short>(column), model_.Cols().At(column).width);
-    host_.OnClick(false);
+    if (!releaseOfDoubleClick) host_.OnClick(false);
     return;
   }
   const HitResult hit = layout_.HitTest(x, y);
@@ -116,7 +120,7 @@ void TreeWindow::OnMouseButton(UINT message, int x, int y) {
       }
       return;
     case WM_LBUTTONUP:
-      host_.OnClick(false);
+      if (!releaseOfDoubleClick) host_.OnClick(false);
       return;
     case WM_LBUTTONDBLCLK:
       host_.OnClick(true);

@@ -82,6 +82,7 @@ class TreeWindow {
   bool focused_ = false;
   bool paintPending_ = false;  // an InvalidateRect is waiting for its WM_PAINT
   Index hoverNode_ = -1;
+  bool doubleClicked_ = false;  // the left button went down as a double click
   int resizingColumn_ = 0;  // header column being widened by the mouse, 0 = none
   int resizeStartX_ = 0;
   int resizeStartWidth_ = 0;

@@ -231,8 +231,7 @@ TEST_F(TreeWindowTest, DoubleClickOnAGroupTogglesIt) {
   int x = r.left + 3, y = (r.top + r.bottom) / 2;
   ClickAt(WM_LBUTTONDOWN, WM_LBUTTONUP, x, y);
   ClickAt(WM_LBUTTONDBLCLK, WM_LBUTTONUP, x, y);
-  EXPECT_EVENTS("MouseDown 1 0", "Change 0", "MouseUp 1 0", "Click", "MouseDown 1 0", "DblClick", "Collapse 0",
-                "MouseUp 1 0", "Click");
+  EXPECT_EVENTS("MouseDown 1 0", "Change 0", "MouseUp 1 0", "Click", "DblClick", "Collapse 0", "MouseUp 1 0");
   tree_->put_ExpandOnDClick(VARIANT_FALSE);
   ClickAt(WM_LBUTTONDBLCLK, WM_LBUTTONUP, x, y);
   EXPECT_EQ(ItemsOpen(), 2) << "ExpandOnDClick false: stays collapsed";
@@ -344,8 +343,7 @@ TEST_F(TreeWindowTest, HeaderClicksNameTheColumn) {
   ASSERT_GT(line.top, 8) << "the header sits above the first line";
   ClickAt(WM_LBUTTONDOWN, WM_LBUTTONUP, 20, 3);
   ClickAt(WM_LBUTTONDBLCLK, WM_LBUTTONUP, 200, 3);
-  EXPECT_EVENTS("MouseDown 1 0", "HeaderClick 1", "MouseUp 1 0", "Click", "MouseDown 1 0", "HeaderDblClick 2",
-                "MouseUp 1 0", "Click");
+  EXPECT_EVENTS("MouseDown 1 0", "HeaderClick 1", "MouseUp 1 0", "Click", "HeaderDblClick 2", "MouseUp 1 0");
   // Dragging the divider after "Name" widens the column and reports the new width once.
   SendMessageW(hwnd_, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(150, 3));
   SendMessageW(hwnd_, WM_MOUSEMOVE, MK_LBUTTON, MAKELPARAM(170, 3));
