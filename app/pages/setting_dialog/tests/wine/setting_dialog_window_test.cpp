@@ -243,6 +243,20 @@ TEST_F(SettingDialogOnWine, EscapeAndAltF4ReturnTheErrorTextAndWriteNothing) {
   EXPECT_TRUE(okAfterChange);
   EXPECT_EQ(result, kSettingNotApplied);
 
+  // Escape from the number box and from the text field, after a change in each.
+  result = Open(kHistoryUpDown, [&](HWND) {
+    Key(VK_UP);
+    Key(VK_ESCAPE);
+  });
+  EXPECT_FALSE(leftOpen_);
+  EXPECT_EQ(result, kSettingNotApplied);
+  result = Open(kOwnerText, [&](HWND) {
+    Type("zz");
+    Key(VK_ESCAPE);
+  });
+  EXPECT_FALSE(leftOpen_);
+  EXPECT_EQ(result, kSettingNotApplied);
+
   result = Open(kHistoryUpDown, [&](HWND) {
     Key(VK_DOWN);
     Key(VK_F4, false, true);
@@ -252,6 +266,7 @@ TEST_F(SettingDialogOnWine, EscapeAndAltF4ReturnTheErrorTextAndWriteNothing) {
   EXPECT_EQ(test::QueryWithRegExe(kRegExeKey, "MenuDelay"),
             std::make_pair(std::string("REG_DWORD"), std::string("0xa")));
   EXPECT_EQ(test::QueryWithRegExe(kRegExeKey, "History").first, "");
+  EXPECT_EQ(test::QueryWithRegExe(kRegExeKey, "Owner").first, "");
 }
 
 TEST_F(SettingDialogOnWine, CancelAfterTypingWritesNothing) {
