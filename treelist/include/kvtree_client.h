@@ -75,6 +75,23 @@ class Bstr {
  private:
   BSTR value_;
 };
+// A picture object owning a copy of `bitmap` (the caller keeps and frees its own bitmap).
+inline IPictureDisp* PictureOfCopy(HBITMAP bitmap) {
+  if (!bitmap) return nullptr;
+  HBITMAP copy = static_cast<HBITMAP>(CopyImage(bitmap, IMAGE_BITMAP, 0, 0, 0));
+  if (!copy) return nullptr;
+  PICTDESC desc = {};
+  desc.cbSizeofstruct = sizeof desc;
+  desc.picType = PICTYPE_BITMAP;
+  desc.bmp.hbitmap = copy;
+  IPictureDisp* picture = nullptr;
+  if (FAILED(OleCreatePictureIndirect(&desc, IID_IPictureDisp, TRUE, reinterpret_cast<void**>(&picture)))) {
+    DeleteObject(copy);
+    return nullptr;
+  }
+  return picture;
+}
+
 inline void Route(const TreeEvents& e, DISPID id, const kv::com::EventArgs& a) {
   if (e.any) e.any(id, a);
   auto node = [&](const TreeEvents::NodeHandler& h) {
@@ -222,22 +239,25 @@ class TreeList {
   void SetTitleText(const std::wstring& text) {
     if (control_) control_->put_TitleText(detail::Bstr(text));
   }
-  // Adds a bitmap to the image list (the control keeps its own picture object; `bitmap` stays
-  // the caller's). Returns the image number from 1, 0 when refused.
+  // Bitmaps are copied: the caller keeps (and frees) its own.
+  // Adds a bitmap to the image list; returns the image number from 1, 0 when refused.
   short AddBitmap(HBITMAP bitmap) {
-    if (!control_ || !bitmap) return 0;
-    PICTDESC desc = {};
-    desc.cbSizeofstruct = sizeof desc;
-    desc.picType = PICTYPE_BITMAP;
-    desc.bmp.hbitmap = bitmap;
-    IPictureDisp* picture = nullptr;
-    if (FAILED(OleCreatePictureIndirect(&desc, IID_IPictureDisp, FALSE, reinterpret_cast<void**>(&picture))))
-      return 0;
+    IPictureDisp* picture = control_ ? detail::PictureOfCopy(bitmap) : nullptr;
+    if (!picture) return 0;
     short number = 0;
     control_->AddImage(picture, &number);
     picture->Release();
     return number;
   }
+  // The picture strip cut into cols x rows cells (picture numbers from 1, left to right).
+  void SetPictureStrip(HBITMAP strip, short cols, short rows = 1) {
+    if (!control_) return;
+    control_->put_PicCols(cols);
+    control_->put_PicRows(rows);
+    SetPicture(&IkvTreeView::put_Picture, strip);
+  }
+  // The background picture behind the lines (tiled); null removes it.
+  void SetBackImage(HBITMAP image) { SetPicture(&IkvTreeView::put_BackImage, image); }
 
  private:
   using TextGetter = HRESULT (STDMETHODCALLTYPE IkvTreeView::*)(LONG, BSTR*);
@@ -249,6 +269,12 @@ class TreeList {
   }
   void PutText(TextSetter setter, long index, const std::wstring& text) {
     if (control_) (control_->*setter)(index, detail::Bstr(text));
+  }
+  void SetPicture(HRESULT (STDMETHODCALLTYPE IkvTreeView::*setter)(IPictureDisp*), HBITMAP bitmap) {
+    if (!control_) return;
+    IPictureDisp* picture = detail::PictureOfCopy(bitmap);
+    (control_->*setter)(picture);
+    if (picture) picture->Release();
   }
   static std::wstring DefaultPath() {
     wchar_t path[MAX_PATH] = {};

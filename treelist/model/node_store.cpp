@@ -15,8 +15,9 @@ Index FindParent(const std::vector<Node>& nodes, Index i) {
 }
 }  // namespace
 
-void NodeStore::Relink(Index from) {
-  for (Index i = from; i < Count(); ++i) {
+void NodeStore::Relink(Index from, Index to) {
+  if (to < 0 || to > Count()) to = Count();
+  for (Index i = from; i < to; ++i) {
     Index parent = FindParent(nodes_, i);
     nodes_[size_t(i)].parent = parent;
     if (parent >= 0) nodes_[size_t(parent)].Set(kIsParent, true);
@@ -64,8 +65,10 @@ std::vector<Node> NodeStore::Extract(Index first, Index count) {
 }
 
 void NodeStore::Replace(Index first, std::vector<Node>&& run) {
-  for (size_t k = 0; k < run.size() && Valid(first + Index(k)); ++k) At(first + Index(k)) = std::move(run[k]);
-  Relink(first);
+  Index end = first;
+  for (size_t k = 0; k < run.size() && Valid(first + Index(k)); ++k, ++end) At(first + Index(k)) = std::move(run[k]);
+  // Whole branches were reordered inside [first, end): links outside it stay as they were.
+  Relink(first, end);
   visibleValid_ = false;
 }
 

@@ -58,7 +58,8 @@ class NodeStore {
   std::string CheckInvariants() const;
 
  private:
-  void Relink(Index from);
+  // Recomputes the parent links of nodes [from, to) (to -1: the end of the list).
+  void Relink(Index from, Index to = -1);
   void EnsureVisibleLines() const;
 
   std::vector<Node> nodes_;

@@ -5,6 +5,7 @@
 
 #include <cstdint>
 #include <string>
+#include <vector>
 
 #include "treelist/model/columns.h"
 #include "treelist/model/node_store.h"
@@ -151,7 +152,7 @@ class TreeModel {
   void StoreAttr(Index index, ColumnAttrKind kind, int column, int16_t value, const std::wstring* text);
   void ShiftColumnAttrs(int from, int delta);
   Index RemoveRange(Index first, Index count);
-  void SortChildren(Index parent, bool deep, bool ascending, bool caseSensitive);
+  std::vector<Index> SortChildren(Index parent, bool ascending, bool caseSensitive);
 
   TreeObserver* observer_;
   bool runTime_ = true;

@@ -57,10 +57,11 @@ bool TreeModel::MoveNode(Index source, Index target, int type) {
   return true;
 }
 
-void TreeModel::SortChildren(Index parent, bool deep, bool ascending, bool caseSensitive) {
+// Sorts the children of `parent` only; returns them in their new order.
+std::vector<Index> TreeModel::SortChildren(Index parent, bool ascending, bool caseSensitive) {
   const Index first = parent < 0 ? 0 : parent + 1;
   const Index end = parent < 0 ? nodes_.Count() : nodes_.SubtreeEnd(parent);
-  if (first >= end) return;
+  if (first >= end) return {};
   // The children's branches as [start, end) blocks, in order.
   std::vector<std::pair<Index, Index>> blocks;
   for (Index child = first; child >= 0 && child < end; child = nodes_.NextSibling(child)) {
@@ -76,6 +77,14 @@ void TreeModel::SortChildren(Index parent, bool deep, bool ascending, bool caseS
     int c = CompareText(keys[a], keys[b], caseSensitive);
     return ascending ? c < 0 : c > 0;
   });
+  std::vector<Index> children;
+  children.reserve(blocks.size());
+  bool unchanged = true;
+  for (size_t k = 0; k < order.size(); ++k) unchanged = unchanged && order[k] == k;
+  if (unchanged) {
+    for (const auto& block : blocks) children.push_back(block.first);
+    return children;  // already in order: nothing moves
+  }
   std::vector<Node> run;
   run.reserve(size_t(end - first));
   Index newSelected = selected_;
@@ -87,17 +96,22 @@ void TreeModel::SortChildren(Index parent, bool deep, bool ascending, bool caseS
   }
   nodes_.Replace(first, std::move(run));
   selected_ = newSelected;
-  if (deep) {
-    for (Index child = first; child >= 0 && child < end; child = nodes_.NextSibling(child)) {
-      SortChildren(child, true, ascending, caseSensitive);
-    }
-  }
+  for (Index child = first; child >= 0 && child < end; child = nodes_.NextSibling(child)) children.push_back(child);
+  return children;
 }
 
 void TreeModel::Sort(Index index, bool deep, bool ascending, bool caseSensitive) {
   if (index != -1 && !ValidNode(index)) return;
   try {
-    SortChildren(index, deep, ascending, caseSensitive);
+    // A work list instead of recursion: a chain of nodes may be thousands of levels deep. Sorting
+    // one node's children moves nodes only inside its own branch, so pending indexes stay valid.
+    std::vector<Index> pending{index};
+    while (!pending.empty()) {
+      Index parent = pending.back();
+      pending.pop_back();
+      std::vector<Index> children = SortChildren(parent, ascending, caseSensitive);
+      if (deep) pending.insert(pending.end(), children.begin(), children.end());
+    }
   } catch (const std::bad_alloc&) {
     Error(kErrOutOfMemory, index);
     return;

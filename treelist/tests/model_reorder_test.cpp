@@ -67,5 +67,16 @@ TEST_F(Reorder, SortRootsAndDeepKeepsBranchesWhole) {
   EXPECT_EQ(seen.Take(), "error 32004 42");
 }
 
+TEST(ReorderDeep, SortingAVeryDeepChainNeedsNoDeepStack) {
+  TreeModel model;
+  const int depth = 8000;
+  for (int level = 1; level <= depth; ++level) model.AddNode(L"n", kAppend, level);
+  model.AddNode(L"a", kAppend, depth);
+  model.Sort(-1, true, true, false);
+  EXPECT_EQ(model.Nodes().At(depth - 1).text, L"a") << "the deepest pair was sorted";
+  EXPECT_EQ(model.Nodes().At(depth).text, L"n");
+  EXPECT_EQ(model.CheckInvariants(), "");
+}
+
 }  // namespace
 }  // namespace kv::tree

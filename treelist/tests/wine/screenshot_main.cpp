@@ -40,17 +40,25 @@ HBITMAP MakeStrip() {
   return strip;
 }
 
-IPictureDisp* PictureOf(HBITMAP bitmap) {
-  PICTDESC desc = {};
-  desc.cbSizeofstruct = sizeof desc;
-  desc.picType = PICTYPE_BITMAP;
-  desc.bmp.hbitmap = bitmap;
-  IPictureDisp* picture = nullptr;
-  OleCreatePictureIndirect(&desc, IID_IPictureDisp, FALSE, reinterpret_cast<void**>(&picture));
-  return picture;
+// A light diagonal pattern as the pages' background picture.
+HBITMAP MakeBackground() {
+  HDC screen = GetDC(nullptr);
+  HDC dc = CreateCompatibleDC(screen);
+  HBITMAP back = CreateCompatibleBitmap(screen, 32, 32);
+  ReleaseDC(nullptr, screen);
+  HGDIOBJ old = SelectObject(dc, back);
+  for (int y = 0; y < 32; ++y) {
+    for (int x = 0; x < 32; ++x) SetPixel(dc, x, y, (x + y) % 16 == 0 ? RGB(225, 235, 250) : RGB(246, 249, 255));
+  }
+  SelectObject(dc, old);
+  DeleteDC(dc);
+  return back;
 }
 
 void Fill(kv::treeclient::TreeList& tree) {
+  HBITMAP back = MakeBackground();
+  tree.SetBackImage(back);
+  DeleteObject(back);  // the control keeps its own copy
   tree.SetTitleText(L"Windows - Explorer and desktop");
   tree->put_ShowTitle(VARIANT_TRUE);
   struct Line {
@@ -212,10 +220,8 @@ int main(int argc, char** argv) {
   {
     kv::treeclient::TreeList tree;
     HBITMAP strip = MakeStrip();
-    IPictureDisp* picture = PictureOf(strip);
     if (frame && tree.Create(frame, RECT{0, 0, kWidth - 2, kHeight - 2}, 1)) {
-      tree->put_PicCols(4);
-      tree->put_Picture(picture);
+      tree.SetPictureStrip(strip, 4);
       const std::string mode = argc > 2 ? argv[2] : "";
       if (mode == "columns") FillColumns(tree);
       else if (mode == "icons") FillIcons(tree);
@@ -231,7 +237,6 @@ int main(int argc, char** argv) {
       rc = CaptureWindow(frame, argv[1]) ? 0 : 1;
     }
     tree.Destroy();
-    if (picture) picture->Release();
     DeleteObject(strip);
   }
   if (frame) DestroyWindow(frame);
