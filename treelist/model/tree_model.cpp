@@ -141,9 +141,12 @@ bool TreeModel::NodeVisible(Index index) { return ValidNode(index) && nodes_.IsV
 
 std::wstring TreeModel::Path(Index index, const std::wstring& separator) {
   if (!ValidNode(index)) return {};
-  std::wstring path = nodes_.At(index).text;
-  for (Index p = nodes_.At(index).parent; p >= 0; p = nodes_.At(p).parent) {
-    path = nodes_.At(p).text + separator + path;
+  std::vector<Index> chain;  // the node and its ancestors, joined root first in one pass
+  for (Index p = index; p >= 0; p = nodes_.At(p).parent) chain.push_back(p);
+  std::wstring path;
+  for (auto it = chain.rbegin(); it != chain.rend(); ++it) {
+    if (it != chain.rbegin()) path += separator;
+    path += nodes_.At(*it).text;
   }
   return path;
 }
