@@ -40,10 +40,13 @@ HINSTANCE ThisModule() { return GetModuleHandleA(nullptr); }
 SettingDialogWindow::SettingDialogWindow(const SettingDialogContext& context)
     : context_(context), model_(context.engine, context.functions) {}
 
-SettingDialogWindow::~SettingDialogWindow() {
+SettingDialogWindow::~SettingDialogWindow() { Release(); }
+
+void SettingDialogWindow::Release() {
   slider_.reset();
   upDown_.reset();
   if (hwnd_) DestroyWindow(hwnd_);
+  hwnd_ = nullptr;
 }
 
 std::string SettingDialogWindow::Run(HWND owner, int function) {
@@ -59,10 +62,7 @@ std::string SettingDialogWindow::Run(HWND owner, int function) {
     RunModalLoop();
     // The owner is enabled again before the dialog goes, so that it gets the activation back.
     if (ownerEnabled) EnableWindow(owner, TRUE);
-    slider_.reset();
-    upDown_.reset();
-    if (hwnd_) DestroyWindow(hwnd_);
-    hwnd_ = nullptr;
+    Release();
   } else {
     model_.PressCancel();
   }

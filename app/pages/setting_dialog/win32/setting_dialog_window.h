@@ -57,6 +57,8 @@ class SettingDialogWindow {
   void FocusInput();
   void PlaceOverOwner(HWND owner);
   void RunModalLoop();
+  // Releases the slider and the number field, then destroys the window.
+  void Release();
 
   void OnCommand(int id, int code);
   void OnSlideChange();
