@@ -104,16 +104,20 @@ Result FillSysTree(int count) {
   return result;
 }
 
-// A window with `count` nodes in groups of 20 (all expanded), scrolled to the middle.
+// A window with `count` nodes in five expanded groups (the tree lines of a line then depend on
+// groups with tens of thousands of children), scrolled to the middle.
 struct PaintedTree {
   HWND frame = MakeFrame();
   kv::treeclient::TreeList tree;
   explicit PaintedTree(int count) {
     tree.Create(frame, kArea, 1);
     tree->ReDraw(VARIANT_FALSE);
-    for (int i = 0; i < count; ++i)
-      tree.AddNode((i % 20 == 0 ? L"Group " : L"Function ") + std::to_wstring(i), 0, i % 20 == 0 ? 1 : 2);
-    for (int i = 0; i < count; i += 20) tree->put_NodeExpanded(i, VARIANT_TRUE);
+    const int groupSize = count / 5;
+    for (int i = 0; i < count; ++i) {
+      const bool group = i % groupSize == 0;
+      tree.AddNode((group ? L"Group " : L"Function ") + std::to_wstring(i), 0, group ? 1 : 2);
+    }
+    for (int i = 0; i < count; i += groupSize) tree->put_NodeExpanded(i, VARIANT_TRUE);
     tree->ReDraw(VARIANT_TRUE);
     tree->EnsureVisible(count / 2);
     PaintNow(tree.Window());

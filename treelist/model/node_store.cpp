@@ -16,6 +16,7 @@ Index FindParent(const std::vector<Node>& nodes, Index i) {
 }  // namespace
 
 void NodeStore::Relink(Index from, Index to) {
+  branchEndsValid_ = false;  // every structural change relinks
   if (to < 0 || to > Count()) to = Count();
   for (Index i = from; i < to; ++i) {
     Index parent = FindParent(nodes_, i);
@@ -83,13 +84,29 @@ void NodeStore::Remove(Index first, Index count) {
 }
 
 void NodeStore::Clear() {
+  branchEndsValid_ = false;
   nodes_.clear();
   visible_.clear();
   visibleValid_ = true;
 }
 
+void NodeStore::BuildBranchEnds() const {
+  if (branchEndsValid_) return;
+  branchEnds_.assign(nodes_.size(), Count());
+  std::vector<Index> open;
+  for (Index i = 0; i < Count(); ++i) {
+    while (!open.empty() && At(open.back()).level >= At(i).level) {
+      branchEnds_[size_t(open.back())] = i;
+      open.pop_back();
+    }
+    open.push_back(i);
+  }
+  branchEndsValid_ = true;
+}
+
 Index NodeStore::SubtreeEnd(Index i) const {
   if (!Valid(i)) return i;
+  if (branchEndsValid_) return branchEnds_[size_t(i)];
   int16_t level = At(i).level;
   Index j = i + 1;
   while (j < Count() && At(j).level > level) ++j;
@@ -211,6 +228,13 @@ std::string NodeStore::CheckInvariants() const {
     if (node.parent != FindParent(nodes_, i)) return "node " + std::to_string(i) + " has a wrong parent link";
     if (node.parent >= i) return "node " + std::to_string(i) + " has a parent after it";
     if (HasChildren(i) && !node.Has(kIsParent)) return "node " + std::to_string(i) + " has children but no flag";
+  }
+  if (branchEndsValid_) {
+    for (Index i = 0; i < Count(); ++i) {
+      Index end = i + 1;
+      while (end < Count() && At(end).level > At(i).level) ++end;
+      if (branchEnds_[size_t(i)] != end) return "branch-end table is stale at node " + std::to_string(i);
+    }
   }
   if (visibleValid_) {
     std::vector<Index> cached = visible_;

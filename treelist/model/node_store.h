@@ -30,8 +30,11 @@ class NodeStore {
   void Clear();
   void Reserve(size_t count) { nodes_.reserve(count); }
 
-  // One past the last descendant of `i`.
+  // One past the last descendant of `i` (from the branch-end table when it is built, else by a scan).
   Index SubtreeEnd(Index i) const;
+  // Builds the branch-end table in one pass, so that sibling queries are O(1) until the next
+  // structural change; painting calls it once per paint.
+  void BuildBranchEnds() const;
   bool HasChildren(Index i) const { return Valid(i + 1) && At(i + 1).parent == i; }
   Index ChildCount(Index i) const;
   Index FirstSibling(Index i) const;
@@ -65,6 +68,8 @@ class NodeStore {
   std::vector<Node> nodes_;
   mutable std::vector<Index> visible_;  // visible node indexes in ascending order
   mutable bool visibleValid_ = true;
+  mutable std::vector<Index> branchEnds_;  // SubtreeEnd of every node, while valid
+  mutable bool branchEndsValid_ = false;
 };
 
 }  // namespace kv::tree

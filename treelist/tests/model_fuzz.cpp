@@ -52,7 +52,11 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
       case 10: model.RemoveColumn(in.Signed()); break;
       case 11: model.SetNode(NodeField::RadioSet, in.Signed(), in.Next() & 1); break;
       case 12: model.FindNext(in.Signed()); break;
-      case 13: layout.HitTest(in.Signed() * 2, in.Signed() * 2); layout.EnsureVisible(in.Signed()); break;
+      case 13:
+        layout.HitTest(in.Signed() * 2, in.Signed() * 2);
+        layout.EnsureVisible(in.Signed());
+        model.Nodes().BuildBranchEnds();
+        break;
     }
     if (!model.CheckInvariants().empty()) std::abort();
   }

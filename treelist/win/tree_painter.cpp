@@ -107,6 +107,7 @@ class Painter {
   }
 
   void Lines() {
+    model_.Nodes().BuildBranchEnds();  // sibling lookups of the tree lines in O(1)
     Rect list = layout_.ListArea();
     HRGN clip = CreateRectRgn(list.left, list.top, list.right, list.bottom);
     SelectClipRgn(dc_, clip);
