@@ -132,6 +132,7 @@ void AboutWindow::PasswordChanged() {
   gate_ = kGateAccepted;
 }
 
+
 void AboutWindow::StartCloseTimer() { SetTimer(hwnd_, kCloseTimer, 1500, nullptr); }
 
 void AboutWindow::Timer(UINT_PTR id) {

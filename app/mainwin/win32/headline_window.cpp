@@ -26,8 +26,10 @@ HeadlineWindow* HeadlineWindow::Create(HWND parent) {
   return self;
 }
 
+// The window text always names the label shown, so the headline can be read from outside.
 void HeadlineWindow::SetHaedLabel(const std::string& text) {
   haedLabel_ = text;
+  if (!info_) SetWindowTextA(hwnd_, haedLabel_.c_str());
   InvalidateRect(hwnd_, nullptr, FALSE);
 }
 
@@ -38,6 +40,7 @@ void HeadlineWindow::SetInfoLabel(const std::string& text) {
 
 void HeadlineWindow::ShowInfo(bool info) {
   info_ = info;
+  SetWindowTextA(hwnd_, info_ ? infoLabel_.c_str() : haedLabel_.c_str());
   InvalidateRect(hwnd_, nullptr, FALSE);
   UpdateWindow(hwnd_);
 }

@@ -74,7 +74,8 @@ void ToolPageWindow::Build() {
   frames_.resize(layout_.Tabs.size());
   for (std::size_t tab = 0; tab < layout_.Tabs.size(); ++tab) {
     if (layout_.Tabs[tab].TreePage > 0) {
-      trees_.push_back(std::make_unique<Win32TreeView>(hwnd_, kFirstTreeId + static_cast<int>(trees_.size())));
+      trees_.push_back(std::make_unique<Win32TreeView>(hwnd_, kFirstTreeId + static_cast<int>(trees_.size()),
+                                                       services_.TreeViewStyle()));
       treeTabs_.push_back(static_cast<int>(tab));
       model_.AttachTree(static_cast<int>(tab), trees_.back().get());
     }
@@ -113,7 +114,10 @@ void ToolPageWindow::Layout() {
   if (tabs_) MoveWindow(tabs_->hwnd(), kMargin, kMargin, w - 2 * kMargin, kTabStripHeight, TRUE);
   const int top = kMargin + kTabStripHeight + 6;
   const int bottom = h - kButtonRow;
-  for (auto& tree : trees_) MoveWindow(tree->hwnd(), kMargin, top, w - 2 * kMargin, bottom - top, TRUE);
+  for (auto& tree : trees_) {
+    MoveWindow(tree->hwnd(), kMargin, top, w - 2 * kMargin, bottom - top, TRUE);
+    tree->RefreshLayout();
+  }
   for (auto& frames : frames_) {
     if (frames.empty()) continue;
     const int n = static_cast<int>(frames.size());
@@ -154,6 +158,13 @@ LRESULT ToolPageWindow::Notify(NMHDR* header) {
       UpdateInfoButton();
       if (model_.MouseUp(kRightButton)) services_.ShowTreeMenu(ContextMenuState(services_.RestoreAvailable()));
       return 1;
+    case TVN_KEYDOWN: {
+      // Space switches the selected line's box, like a click on it.
+      const int selected = tree.Selected();
+      if (reinterpret_cast<NMTVKEYDOWN*>(header)->wVKey == VK_SPACE && tree.ToggleCheck(selected))
+        PostMessageA(hwnd_, kCheckClicked, static_cast<WPARAM>(id - kFirstTreeId), selected);
+      return 0;
+    }
     case TVN_SELCHANGEDA:
     case TVN_SELCHANGEDW:
       model_.SelectionChanged();

@@ -45,8 +45,12 @@ HIMAGELIST CheckBoxPictures() {
 }
 }  // namespace
 
-Win32TreeView::Win32TreeView(HWND parent, int id) {
-  tree_ = CreateWindowExA(0, WC_TREEVIEWA, "", WS_CHILD | WS_TABSTOP | TVS_SHOWSELALWAYS | TVS_FULLROWSELECT, 0, 0, 10,
+Win32TreeView::Win32TreeView(HWND parent, int id, int style) {
+  // Lines are laid out when they are added, so the tree is created in its display style already.
+  const DWORD look = style == 1 ? TVS_HASLINES | TVS_LINESATROOT
+                     : style == 2 ? TVS_HASLINES | TVS_LINESATROOT | TVS_HASBUTTONS
+                                  : 0;
+  tree_ = CreateWindowExA(0, WC_TREEVIEWA, "", WS_CHILD | WS_TABSTOP | TVS_SHOWSELALWAYS | TVS_FULLROWSELECT | look, 0, 0, 10,
                           10, parent, reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), GetModuleHandleA(nullptr),
                           nullptr);
   SendMessageA(tree_, TVM_SETIMAGELIST, TVSIL_STATE, reinterpret_cast<LPARAM>(CheckBoxPictures()));
@@ -101,6 +105,13 @@ LRESULT Win32TreeView::CustomDraw(NMTVCUSTOMDRAW* draw) const {
   SelectObject(draw->nmcd.hdc, ui::BoldFont());
   if (!(draw->nmcd.uItemState & CDIS_SELECTED)) draw->clrText = ui::kAccentDark;
   return CDRF_NEWFONT;
+}
+
+void Win32TreeView::RefreshLayout() {
+  // Changing the indent and back makes the control lay out every line again for its current style.
+  const WPARAM indent = static_cast<WPARAM>(SendMessageA(tree_, TVM_GETINDENT, 0, 0));
+  SendMessageA(tree_, TVM_SETINDENT, indent + 1, 0);
+  SendMessageA(tree_, TVM_SETINDENT, indent, 0);
 }
 
 void Win32TreeView::ScrollToTop() {
@@ -187,6 +198,7 @@ void Win32TreeView::SetTreeStyle(bool treeLines, bool plusMinus) {
   if (treeLines) style |= TVS_HASLINES | TVS_LINESATROOT;
   if (plusMinus) style |= TVS_HASBUTTONS;
   SetWindowLongPtrA(tree_, GWL_STYLE, style);
+  RefreshLayout();
   SetWindowPos(tree_, nullptr, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_FRAMECHANGED);
   InvalidateRect(tree_, nullptr, TRUE);
 }

@@ -14,7 +14,8 @@ namespace kv {
 
 class Win32TreeView : public FunctionTreeView {
  public:
-  Win32TreeView(HWND parent, int id);
+  // `style`: the display style the tree starts with (0 normal, 1 lines, 2 lines and plus/minus).
+  Win32TreeView(HWND parent, int id, int style);
   HWND hwnd() const { return tree_; }
   // Line of a tree item, -1 when none.
   int LineOf(HTREEITEM item) const;
@@ -23,6 +24,8 @@ class Win32TreeView : public FunctionTreeView {
   // A click on a line's box: toggles it (false when the line has no box).
   bool ToggleCheck(int line);
   void ScrollToTop();
+  // Lays every line out again (the control may keep positions computed while it was hidden).
+  void RefreshLayout();
   // Custom drawing of the lines: group lines bold in the accent colour.
   LRESULT CustomDraw(NMTVCUSTOMDRAW* draw) const;
 

@@ -1,0 +1,240 @@
+#!/usr/bin/env bash
+# End-to-end test of korvn2k.exe: installs the Windows build into a fresh Wine prefix and drives the
+# program with real input (xdotool) on a private Xvfb display. Window state is read with kvprobe.exe,
+# registry values with Wine's reg.exe. Screenshots are saved under BUILD/e2e/.
+#   korvn2k_e2e.sh BUILD_DIR
+set -u
+if [ -z "${KV_E2E_INSIDE:-}" ]; then
+  build=$(cd "$1" && pwd)
+  root=$(cd "$(dirname "$0")/../../../.." && pwd)
+  out=$build/e2e
+  rm -rf "$out"; mkdir -p "$out"
+  "$root/scripts/install-into-prefix.sh" --build "$build" --prefix "$out/prefix" --language en >"$out/install.log" 2>&1 ||
+    { echo "install failed"; cat "$out/install.log"; exit 1; }
+  cp "$build/bin/kvprobe.exe" "$out/prefix/drive_c/kvprobe.exe"
+  cp "$build/catalogue/de/"Korvn2k.* "$out/" 2>/dev/null
+  export KV_E2E_INSIDE=1 KV_E2E_OUT=$out KV_E2E_BUILD=$build
+  exec "$root/tests/wine/with-xvfb" bash "$0"
+fi
+
+out=$KV_E2E_OUT
+export WINEPREFIX=$out/prefix WINEDEBUG=-all WINEDLLOVERRIDES="mscoree=d;mshtml=d"
+progdir="$WINEPREFIX/drive_c/Program Files/Korvane 2000"
+program='C:\Program Files\Korvane 2000\korvn2k.exe'
+mainset='HKCU\Software\Quorbel\Korvane2k\MainSet'
+failures=0
+pid=""
+
+pass() { echo "ok   - $*"; }
+fail() { echo "FAIL - $*"; failures=$((failures + 1)); }
+check() { local what=$1; shift; if "$@"; then pass "$what"; else fail "$what"; return 1; fi; }
+
+probe() { wine 'C:\kvprobe.exe' "$@" 2>/dev/null | tr -d '\r' | iconv -f cp1252 -t utf-8; }
+reg_value() { wine reg query "$1" /v "$2" 2>/dev/null | tr -d '\r' | awk -v n="$2" '$1 == n { print $3 }'; }
+shot() { import -window root "$out/$1.png"; }
+
+# Rectangle (left top right bottom) of the first visible window line matching a pattern in the probe list.
+rect_of() {
+  probe list | awk -F'|' -v pat="$1" '$0 ~ pat && $4 == 1 { split($5, r, ","); print r[1], r[2], r[3], r[4]; exit }'
+}
+wait_for() {  # wait_for SECONDS command...
+  local limit=$1; shift
+  local end=$((SECONDS + limit))
+  while [ $SECONDS -lt $end ]; do "$@" && return 0; sleep 0.3; done
+  return 1
+}
+main_shown() { probe list | grep -q '^0|[^|]*|KvKorvaneMain|1|'; }
+headline() { probe list | awk -F'|' '$3 == "KvHeadline" { print $7; exit }'; }
+headline_is() { [ "$(headline)" = "$1" ]; }
+program_running() { [ -n "$pid" ] && kill -0 "$pid" 2>/dev/null; }
+program_ended() { ! program_running; }
+
+start_program() {
+  wine "$program" >/dev/null 2>&1 &
+  pid=$!
+}
+splash_gone() { ! probe list | grep -q '|KvAbout|1|'; }
+start_and_wait() {
+  start_program
+  wait_for 40 main_shown && wait_for 10 splash_gone
+}
+click_at() { xdotool mousemove "$1" "$2" click "${3:-1}"; sleep 0.4; }
+# Clicks a window's button whose text matches, by its rectangle from the probe.
+click_button() {
+  local r; r=$(probe list | awk -F'|' -v t="$1" '$3 ~ /[Bb]utton/ && $7 == t && $4 == 1 { split($5, r, ","); print r[1], r[2], r[3], r[4]; exit }')
+  [ -n "$r" ] || return 1
+  set -- $r
+  click_at $((($1 + $3) / 2)) $((($2 + $4) / 2))
+}
+window_with_text() { probe list | grep -q "$1"; }
+stop_program() {
+  probe close KvKorvaneMain >/dev/null
+  wait_for 15 program_ended || { kill "$pid" 2>/dev/null; wineserver -k; }
+}
+
+# Geometry of the bar, as drawn: menu 22, group header 24, side tools 58 high from y = 52.
+side_tool() {  # side_tool INDEX_IN_GROUP (0-based): clicks the tool
+  local r; r=$(rect_of '\|KvBar\|'); [ -n "$r" ] || return 1; set -- $r "$1"
+  click_at $(($1 + 66)) $(($2 + 52 + 58 * $5 + 29))
+}
+other_group() { local r; r=$(rect_of '\|KvBar\|'); [ -n "$r" ] || return 1; set -- $r; click_at $(($1 + 40)) $(($4 - 12)); }
+system_group() { local r; r=$(rect_of '\|KvBar\|'); [ -n "$r" ] || return 1; set -- $r; click_at $(($1 + 40)) $(($2 + 22 + 12)); }
+tree_rect() { rect_of '\|SysTreeView32\|'; }
+tree_box() {  # clicks the check box of tree line N (lines at the root move the boxes one indent right)
+  local style; style=$(probe list | awk -F'|' '$3 == "SysTreeView32" && $4 == 1 { print $6; exit }')
+  local shift=0; [ $(( 0x${style:-0} & 0x4 )) -ne 0 ] && shift=19
+  local r; r=$(tree_rect); [ -n "$r" ] || return 1; set -- $r "$1"
+  click_at $(($1 + 27 + shift)) $(($2 + 10 + 20 * $5))
+}
+tree_text() {  # double-clicks (or right-clicks) the text of tree line N
+  local r; r=$(tree_rect); [ -n "$r" ] || return 1; set -- $r "$1" "$2"
+  if [ "$6" = dbl ]; then xdotool mousemove $(($1 + 90)) $(($2 + 10 + 20 * $5)) click --repeat 2 --delay 80 1; sleep 0.5
+  else click_at $(($1 + 90)) $(($2 + 10 + 20 * $5)) 3; fi
+}
+
+hidden_key='HKCU\Software\Microsoft\Windows\CurrentVersion\Explorer\Advanced'
+
+echo "# start and page switching"
+check "main window shown, splash closed by itself" start_and_wait
+check "title is string 102 + 103" window_with_text '|KvKorvaneMain|1|.*|Delmora Korvane 2000 for Windows® 2000$'
+check "start page is Windows (LastTool default 500)" wait_for 5 headline_is 'System \ Windows'
+sleep 2; shot en-windows
+names=("System \ Windows" "System \ Boot Options" "System \ Drives & Files" "System \ Security" "System \ Network")
+for i in 1 2 3 4 0; do
+  side_tool $i
+  check "side tool $((i + 1)) shows headline '${names[$i]}'" wait_for 5 headline_is "${names[$i]}"
+  [ $i = 3 ] && shot en-security
+  [ $i = 2 ] && shot en-drives
+done
+other_group
+side_tool 0
+check "Other group: Icons page" wait_for 5 headline_is 'Other \ Icons'
+shot en-icons
+side_tool 1
+check "Other group: Applications page" wait_for 5 headline_is 'Other \ Applications'
+shot en-applications
+system_group
+side_tool 0
+check "back to Windows page" wait_for 5 headline_is 'System \ Windows'
+
+echo "# ticking a function"
+before=$(reg_value "$hidden_key" Hidden)
+tree_box 1
+check "ticking 'Show hidden files' writes Hidden=1 (was '${before:-absent}')" wait_for 5 bash -c "[ \"\$(wine reg query '$hidden_key' /v Hidden 2>/dev/null | tr -d '\r' | awk '\$1 == \"Hidden\" {print \$3}')\" = 0x1 ]"
+check "headline shows the setting-saved line" wait_for 2 headline_is 'New setting saved correctly...'
+shot en-saved
+check "setting-saved line ends after 3 s" wait_for 6 headline_is 'System \ Windows'
+tree_text 1 dbl
+check "double click on the line switches it off again (Hidden=2)" wait_for 5 bash -c "[ \"\$(wine reg query '$hidden_key' /v Hidden 2>/dev/null | tr -d '\r' | awk '\$1 == \"Hidden\" {print \$3}')\" = 0x2 ]"
+
+echo "# context and style menus"
+tree_text 2 right
+check "right click shows the context menu" wait_for 3 bash -c "wine 'C:\\kvprobe.exe' list 2>/dev/null | grep -q '|#32768|1|'"
+shot en-context-menu
+xdotool key Escape; sleep 0.5
+r=$(rect_of '\|KvToolPage\|'); set -- $r
+click_at $(($3 - 8 - 96 - 30 + 12)) $(($4 - 34 + 5 + 12))
+check "picture button shows the style menu" wait_for 3 bash -c "wine 'C:\\kvprobe.exe' list 2>/dev/null | grep -q '|#32768|1|'"
+shot en-style-menu
+xdotool key Up Return; sleep 0.8
+shot en-style-changed
+style=$(probe list | awk -F'|' '$3 == "SysTreeView32" && $4 == 1 { print $6; exit }')
+check "style Tree View & Plus/Minus sets buttons and lines (style $style)" test $(( 0x$style & 0x7 )) -eq 7
+stop_program
+check "TreeViewStyle 2 stored at exit" test "$(reg_value "$mainset" TreeViewStyle)" = 0x2
+check "LastTool 500 stored at exit" test "$(reg_value "$mainset" LastTool)" = 0x1f4
+
+echo "# restart keeps the style; second instance"
+start_and_wait
+sleep 1
+style=$(probe list | awk -F'|' '$3 == "SysTreeView32" && $4 == 1 { print $6; exit }')
+check "style survives the restart (style $style)" test $(( 0x$style & 0x7 )) -eq 7
+first=$pid
+start_program
+second=$pid
+check "second start ends by itself" wait_for 20 bash -c "! kill -0 $second 2>/dev/null"
+check "only one main window" test "$(probe list | grep -c '|KvKorvaneMain|')" -eq 1
+pid=$first
+
+echo "# log-off question: changed a log-off function (by keyboard), answer No"
+tree_text 1 dbl; tree_text 1 dbl   # selects line 1 (and leaves its state as it was)
+xdotool key space
+sleep 1
+shot en-logoff-ticked
+probe close KvKorvaneMain >/dev/null
+check "log-off question appears" wait_for 10 window_with_text 'take effect only after you log on again'
+shot en-logoff-question
+click_button '&No'
+check "program ends after No" wait_for 15 program_ended || { kill "$pid" 2>/dev/null; wineserver -k; }
+tree_reset() { wine reg add "$hidden_key" /v Hidden /t REG_DWORD /d 2 /f >/dev/null 2>&1; }
+tree_reset
+
+echo "# restart question: a restart-level function, answer Yes; the helper gets /REBOOT"
+cp "$WINEPREFIX/drive_c/kvprobe.exe" "$WINEPREFIX/drive_c/windows/system32/KORVNST.EXE"
+rm -f "$WINEPREFIX/drive_c/korvnst-args.txt"
+start_and_wait
+side_tool 1
+wait_for 5 headline_is 'System \ Boot Options'
+tree_box 1
+sleep 1
+shot en-boot-ticked
+probe close KvKorvaneMain >/dev/null
+check "restart question appears" wait_for 10 window_with_text 'take effect only after Windows has been restarted'
+click_button '&Yes'
+check "program ends after Yes" wait_for 15 program_ended || { kill "$pid" 2>/dev/null; wineserver -k; }
+check "korvnst started with /REBOOT" wait_for 10 grep -q 'KORVNST.EXE /REBOOT' "$WINEPREFIX/drive_c/korvnst-args.txt"
+wine reg add 'HKLM\SYSTEM\CurrentControlSet\Control\CrashControl' /v LogEvent /t REG_DWORD /d 0 /f >/dev/null 2>&1
+
+echo "# password gate"
+probe password 'SeCrEt1'
+start_program
+check "password prompt shown" wait_for 20 bash -c "wine 'C:\\kvprobe.exe' list 2>/dev/null | grep -q '|KvAbout|1|'"
+shot en-password
+xdotool type --delay 60 'secret1'
+check "password accepted in any letter case without Enter" wait_for 30 main_shown
+stop_program
+start_program
+wait_for 20 bash -c "wine 'C:\\kvprobe.exe' list 2>/dev/null | grep -q '|KvAbout|1|'"
+xdotool type --delay 60 'sec'; xdotool key Return
+check "Enter before a match refuses with message 115" wait_for 10 window_with_text 'password was not entered correctly'
+shot en-password-refused
+click_button '&OK' || xdotool key Return
+check "program ends after the refusal" wait_for 15 program_ended
+check "no main window after the refusal" bash -c "! wine 'C:\\kvprobe.exe' list 2>/dev/null | grep -q '|KvKorvaneMain|'"
+probe password ''
+
+echo "# missing database file"
+mv "$progdir/Korvn2k.idx" "$out/Korvn2k.idx.saved"
+start_program
+check "missing database shows message 1101" wait_for 20 window_with_text 'One or more Korvane files not found'
+shot en-missing-database
+click_button '&OK' || xdotool key Return
+check "program ends after message 1101" wait_for 15 program_ended
+mv "$out/Korvn2k.idx.saved" "$progdir/Korvn2k.idx"
+
+echo "# German edition"
+wine reg add 'HKLM\Software\Quorbel\Korvane2k' /v Language /t REG_DWORD /d 0 /f >/dev/null 2>&1
+[ -f "$out/Korvn2k.fkt" ] && cp "$out"/Korvn2k.fkt "$out"/Korvn2k.hdl "$out"/Korvn2k.idx "$progdir/"
+start_and_wait
+check "German title with umlaut" window_with_text '|KvKorvaneMain|1|.*|Delmora Korvane 2000 für Windows® 2000$'
+sleep 1; shot de-windows
+side_tool 3
+check "German headline 'System \ Sicherheit'" wait_for 5 headline_is 'System \ Sicherheit'
+shot de-security
+side_tool 1
+wait_for 5 headline_is 'System \ Boot Optionen'
+shot de-boot
+stop_program
+
+echo "# Windows NT 4"
+wine reg add 'HKCU\Software\Wine' /v Version /t REG_SZ /d nt40 /f >/dev/null 2>&1
+start_and_wait
+check "NT 4 title" window_with_text '|KvKorvaneMain|1|.*|Delmora Korvane 2000 für Windows® NT$'
+shot de-nt4
+stop_program
+wine reg delete 'HKCU\Software\Wine' /v Version /f >/dev/null 2>&1
+
+wineserver -k 2>/dev/null
+echo "screenshots in $out"
+if [ $failures -gt 0 ]; then echo "$failures check(s) failed"; exit 1; fi
+echo "all checks passed"
