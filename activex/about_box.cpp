@@ -9,8 +9,7 @@ int LanguageOffset() {
   DWORD language = 0, size = sizeof language, type = 0;
   HKEY key = nullptr;
   if (RegOpenKeyExA(HKEY_LOCAL_MACHINE, "Software\\Quorbel\\Korvane2k", 0, KEY_READ, &key) == ERROR_SUCCESS) {
-    if (RegQueryValueExA(key, "Language", nullptr, &type, reinterpret_cast<BYTE*>(&language), &size) !=
-            ERROR_SUCCESS ||
+    if (RegQueryValueExA(key, "Language", nullptr, &type, reinterpret_cast<BYTE*>(&language), &size) != ERROR_SUCCESS ||
         type != REG_DWORD)
       language = 0;
     RegCloseKey(key);

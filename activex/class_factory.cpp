@@ -35,8 +35,10 @@ class ClassFactory final : public IClassFactory {
     return create_(iid, object);
   }
   STDMETHODIMP LockServer(BOOL lock) override {
-    if (lock) LockModule();
-    else UnlockModule();
+    if (lock)
+      LockModule();
+    else
+      UnlockModule();
     return S_OK;
   }
 

@@ -5,9 +5,7 @@
 
 namespace kv::com {
 
-EventSink* EventSink::Create(EventCallback callback) {
-  return new (std::nothrow) EventSink(std::move(callback));
-}
+EventSink* EventSink::Create(EventCallback callback) { return new (std::nothrow) EventSink(std::move(callback)); }
 
 EventSink::~EventSink() { Disconnect(); }
 
@@ -72,8 +70,7 @@ STDMETHODIMP EventSink::GetTypeInfo(UINT, LCID, ITypeInfo** info) {
 }
 STDMETHODIMP EventSink::GetIDsOfNames(REFIID, LPOLESTR*, UINT, LCID, DISPID*) { return E_NOTIMPL; }
 
-STDMETHODIMP EventSink::Invoke(DISPID id, REFIID, LCID, WORD, DISPPARAMS* params, VARIANT* result, EXCEPINFO*,
-                               UINT*) {
+STDMETHODIMP EventSink::Invoke(DISPID id, REFIID, LCID, WORD, DISPPARAMS* params, VARIANT* result, EXCEPINFO*, UINT*) {
   if (result) VariantInit(result);
   if (!callback_) return S_OK;
   AddRef();  // the callback may disconnect and drop the last reference

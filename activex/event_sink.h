@@ -28,9 +28,7 @@ class EventArgs {
   explicit EventArgs(const DISPPARAMS* params) : params_(params) {}
   UINT Count() const { return params_ ? params_->cArgs : 0; }
   // The raw variant (may be VT_BYREF, e.g. the key code of KeyDown); null when out of range.
-  VARIANT* At(UINT index) const {
-    return index < Count() ? &params_->rgvarg[params_->cArgs - 1 - index] : nullptr;
-  }
+  VARIANT* At(UINT index) const { return index < Count() ? &params_->rgvarg[params_->cArgs - 1 - index] : nullptr; }
   LONG Long(UINT index) const { return At(index) ? ReadLong(*At(index)) : 0; }
   bool Bool(UINT index) const { return At(index) ? ReadBool(*At(index)) : false; }
   std::wstring Text(UINT index) const { return At(index) ? ReadText(*At(index)) : std::wstring(); }
@@ -58,8 +56,7 @@ class EventSink final : public IDispatch {
   STDMETHODIMP GetTypeInfoCount(UINT* count) override;
   STDMETHODIMP GetTypeInfo(UINT index, LCID, ITypeInfo** info) override;
   STDMETHODIMP GetIDsOfNames(REFIID, LPOLESTR*, UINT, LCID, DISPID*) override;
-  STDMETHODIMP Invoke(DISPID id, REFIID, LCID, WORD, DISPPARAMS* params, VARIANT* result, EXCEPINFO*,
-                      UINT*) override;
+  STDMETHODIMP Invoke(DISPID id, REFIID, LCID, WORD, DISPPARAMS* params, VARIANT* result, EXCEPINFO*, UINT*) override;
 
  private:
   explicit EventSink(EventCallback callback) : callback_(std::move(callback)) {}

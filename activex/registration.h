@@ -7,11 +7,11 @@ namespace kv::com {
 
 struct ServerInfo {
   const CLSID* clsid;
-  const wchar_t* progId;         // e.g. L"TreeViewLibCtl.kvTreeView"
-  const wchar_t* friendlyName;   // default value of CLSID\{..} and of the ProgID key
-  const GUID* typeLib;           // library id written as CLSID\{..}\TypeLib; may be null
-  const wchar_t* typeLibVersion; // e.g. L"1.0"; may be null
-  bool isControl;                // adds the "Control" key
+  const wchar_t* progId;          // e.g. L"TreeViewLibCtl.kvTreeView"
+  const wchar_t* friendlyName;    // default value of CLSID\{..} and of the ProgID key
+  const GUID* typeLib;            // library id written as CLSID\{..}\TypeLib; may be null
+  const wchar_t* typeLibVersion;  // e.g. L"1.0"; may be null
+  bool isControl;                 // adds the "Control" key
 };
 
 // Writes CLSID\{..} (name, InprocServer32 = module path with ThreadingModel "Apartment",

@@ -46,16 +46,13 @@ class Source final : public IUnknown {
   kv::com::ModuleLock lock;
 };
 
-HRESULT CreateSource(REFIID iid, void** object) {
-  return kv::com::CreateAndQuery(new Source, iid, object);
-}
+HRESULT CreateSource(REFIID iid, void** object) { return kv::com::CreateAndQuery(new Source, iid, object); }
 
 TEST(ClassFactory, CreatesListedClassAndHoldsModuleLocks) {
   const kv::com::ClassEntry classes[] = {{&kClass, CreateSource}};
   EXPECT_EQ(kv::com::CanUnloadNow(), S_OK);
   IClassFactory* factory = nullptr;
-  ASSERT_EQ(kv::com::GetClassObject(kClass, IID_IClassFactory, reinterpret_cast<void**>(&factory), classes, 1),
-            S_OK);
+  ASSERT_EQ(kv::com::GetClassObject(kClass, IID_IClassFactory, reinterpret_cast<void**>(&factory), classes, 1), S_OK);
   EXPECT_EQ(kv::com::CanUnloadNow(), S_FALSE);
   IUnknown* object = nullptr;
   EXPECT_EQ(factory->CreateInstance(nullptr, IID_IUnknown, reinterpret_cast<void**>(&object)), S_OK);

@@ -11,11 +11,30 @@ namespace kv::tree {
 namespace {
 // Event dispatch ids of _DkvTreeViewEvents.
 enum EventId : DISPID {
-  kEvClick = -600, kEvDblClick = -601, kEvKeyDown = -602, kEvKeyPress = -603, kEvKeyUp = -604,
-  kEvMouseDown = -605, kEvMouseMove = -606, kEvMouseUp = -607,
-  kEvChange = 1, kEvCollapse = 2, kEvExpand = 3, kEvRightClick = 5, kEvClickClip = 7, kEvNodeOver = 8,
-  kEvCtrlError = 9, kEvColumnResize = 10, kEvSetTips = 13, kEvAfterLabelEdit = 14, kEvSetLabelEdit = 15, kEvCheckClick = 16, kEvRadioClick = 17,
-  kEvBeforeLabelEdit = 18, kEvHeaderClick = 20, kEvHeaderDblClick = 21,
+  kEvClick = -600,
+  kEvDblClick = -601,
+  kEvKeyDown = -602,
+  kEvKeyPress = -603,
+  kEvKeyUp = -604,
+  kEvMouseDown = -605,
+  kEvMouseMove = -606,
+  kEvMouseUp = -607,
+  kEvChange = 1,
+  kEvCollapse = 2,
+  kEvExpand = 3,
+  kEvRightClick = 5,
+  kEvClickClip = 7,
+  kEvNodeOver = 8,
+  kEvCtrlError = 9,
+  kEvColumnResize = 10,
+  kEvSetTips = 13,
+  kEvAfterLabelEdit = 14,
+  kEvSetLabelEdit = 15,
+  kEvCheckClick = 16,
+  kEvRadioClick = 17,
+  kEvBeforeLabelEdit = 18,
+  kEvHeaderClick = 20,
+  kEvHeaderDblClick = 21,
 };
 
 HBITMAP BitmapOf(IUnknown* object) {
@@ -131,20 +150,36 @@ void TreeControl::OnClick(bool doubleClick) { events_.Fire(doubleClick ? kEvDblC
 
 short TreeControl::OnKey(KeyEvent event, short keyCode, short shift) {
   VARIANT args[2] = {kv::com::VariantByRefI2(&keyCode), kv::com::VariantI2(shift)};
-  if (event == KeyEvent::Press) events_.Fire(kEvKeyPress, args, 1);
-  else events_.Fire(event == KeyEvent::Down ? kEvKeyDown : kEvKeyUp, args, 2);
+  if (event == KeyEvent::Press)
+    events_.Fire(kEvKeyPress, args, 1);
+  else
+    events_.Fire(event == KeyEvent::Down ? kEvKeyDown : kEvKeyUp, args, 2);
   return keyCode;
 }
 
 void TreeControl::OnNode(NodeEvent event, Index index) {
   switch (event) {
-    case NodeEvent::Collapse: FireNode(kEvCollapse, index); break;
-    case NodeEvent::Expand: FireNode(kEvExpand, index); break;
-    case NodeEvent::RightClick: FireNode(kEvRightClick, index); break;
-    case NodeEvent::ClickClip: FireNode(kEvClickClip, index); break;
-    case NodeEvent::NodeOver: FireNode(kEvNodeOver, index); break;
-    case NodeEvent::SetLabelEdit: FireNode(kEvSetLabelEdit, index); break;
-    case NodeEvent::BeforeLabelEdit: FireNode(kEvBeforeLabelEdit, index); break;
+    case NodeEvent::Collapse:
+      FireNode(kEvCollapse, index);
+      break;
+    case NodeEvent::Expand:
+      FireNode(kEvExpand, index);
+      break;
+    case NodeEvent::RightClick:
+      FireNode(kEvRightClick, index);
+      break;
+    case NodeEvent::ClickClip:
+      FireNode(kEvClickClip, index);
+      break;
+    case NodeEvent::NodeOver:
+      FireNode(kEvNodeOver, index);
+      break;
+    case NodeEvent::SetLabelEdit:
+      FireNode(kEvSetLabelEdit, index);
+      break;
+    case NodeEvent::BeforeLabelEdit:
+      FireNode(kEvBeforeLabelEdit, index);
+      break;
   }
 }
 
@@ -255,7 +290,11 @@ void TreeControl::PropertyChanged(int id) {
     case kPropForeColor:
       model_.SetDefaultColours(Colour(props_.Number(kPropBackColor)), Colour(props_.Number(kPropForeColor)));
       break;
-    case kPropFontName: case kPropFontBold: case kPropFontItalic: case kPropFontStrikethru: case kPropFontUnderline:
+    case kPropFontName:
+    case kPropFontBold:
+    case kPropFontItalic:
+    case kPropFontStrikethru:
+    case kPropFontUnderline:
     case kPropFontSize: {
       FontSpec spec;
       spec.name = props_.Text(kPropFontName);
@@ -272,9 +311,15 @@ void TreeControl::PropertyChanged(int id) {
       model_.SetColumnSeparator(breakChar.empty() ? L';' : breakChar[0]);
       break;
     }
-    case kPropSubTextFont: graphics_.SetSubTextFont(FontOf(objects_[id])); break;
-    case kPropTitleFont: graphics_.SetTitleFont(FontOf(objects_[id])); break;
-    case kPropHeaderFont: graphics_.SetHeaderFont(FontOf(objects_[id])); break;
+    case kPropSubTextFont:
+      graphics_.SetSubTextFont(FontOf(objects_[id]));
+      break;
+    case kPropTitleFont:
+      graphics_.SetTitleFont(FontOf(objects_[id]));
+      break;
+    case kPropHeaderFont:
+      graphics_.SetHeaderFont(FontOf(objects_[id]));
+      break;
     default:
       if (PropertyInfoOf(id).kind == PropertyKind::Picture) SyncPictures();
       break;
@@ -326,8 +371,10 @@ STDMETHODIMP TreeControl::get_SortColumn(short* value) {
   return S_OK;
 }
 STDMETHODIMP TreeControl::put_SortColumn(short value) {
-  if (value == 0) model_.CancelSort();
-  else model_.SortNewColumn(value);
+  if (value == 0)
+    model_.CancelSort();
+  else
+    model_.SortNewColumn(value);
   return S_OK;
 }
 

@@ -23,14 +23,14 @@
 namespace kv::tree {
 
 // Getter/setter pairs of the plain numeric properties (dispatch ids 1..115), all stored by id.
-#define KV_TREE_NUMBER_PROPERTY(Name, Type)                                                    \
-  STDMETHODIMP get_##Name(Type* value) override { return GetNumber(kProp##Name, value); }        \
+#define KV_TREE_NUMBER_PROPERTY(Name, Type)                                               \
+  STDMETHODIMP get_##Name(Type* value) override { return GetNumber(kProp##Name, value); } \
   STDMETHODIMP put_##Name(Type value) override { return PutNumber(kProp##Name, static_cast<int32_t>(value)); }
-#define KV_TREE_TEXT_PROPERTY(Name)                                                            \
-  STDMETHODIMP get_##Name(BSTR* value) override { return GetText(kProp##Name, value); }         \
+#define KV_TREE_TEXT_PROPERTY(Name)                                                     \
+  STDMETHODIMP get_##Name(BSTR* value) override { return GetText(kProp##Name, value); } \
   STDMETHODIMP put_##Name(BSTR value) override { return PutText(kProp##Name, value); }
-#define KV_TREE_OBJECT_PROPERTY(Name, Type)                                                    \
-  STDMETHODIMP get_##Name(Type** value) override { return GetObjectProperty(kProp##Name, value); }      \
+#define KV_TREE_OBJECT_PROPERTY(Name, Type)                                                        \
+  STDMETHODIMP get_##Name(Type** value) override { return GetObjectProperty(kProp##Name, value); } \
   STDMETHODIMP put_##Name(Type* value) override { return PutObjectProperty(kProp##Name, value); }
 
 class TreeControl final : public kv::com::DispatchImpl<IkvTreeView>, private TreeObserver, private TreeWindowHost {

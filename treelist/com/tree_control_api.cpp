@@ -72,9 +72,8 @@ STDMETHODIMP TreeControl::AddPictureNode(BSTR text, short position, short level,
 }
 STDMETHODIMP TreeControl::AddPictureFontNode(BSTR text, short position, short level, IFontDisp* font, short picture,
                                              short expandedPicture, short selectedPicture, LONG* result) {
-  return Guarded([&] {
-    return Out(result, AddWithLook(text, position, level, font, picture, expandedPicture, selectedPicture));
-  });
+  return Guarded(
+      [&] { return Out(result, AddWithLook(text, position, level, font, picture, expandedPicture, selectedPicture)); });
 }
 STDMETHODIMP TreeControl::InsertNode(BSTR text, short level, LONG index, LONG* result) {
   return Guarded([&] { return Out(result, model_.InsertNode(FromBstr(text), level, index)); });
@@ -237,8 +236,10 @@ STDMETHODIMP TreeControl::AddImage(IPictureDisp* picture, short* result) {
   p->get_Handle(&handle);
   p->Release();
   TreeGraphics::Image image;
-  if (type == PICTYPE_BITMAP) image.bitmap = reinterpret_cast<HBITMAP>(static_cast<UINT_PTR>(handle));
-  else if (type == PICTYPE_ICON) image.icon = reinterpret_cast<HICON>(static_cast<UINT_PTR>(handle));
+  if (type == PICTYPE_BITMAP)
+    image.bitmap = reinterpret_cast<HBITMAP>(static_cast<UINT_PTR>(handle));
+  else if (type == PICTYPE_ICON)
+    image.icon = reinterpret_cast<HICON>(static_cast<UINT_PTR>(handle));
   if ((!image.bitmap && !image.icon) || images_.size() >= 0x7FFF) {
     OnCtrlError(kErrAddImage, -1);
     return S_OK;
@@ -336,22 +337,36 @@ STDMETHODIMP TreeControl::get_NodeCargo(LONG i, BSTR* v) { return GetNodeText(No
 STDMETHODIMP TreeControl::put_NodeCargo(LONG i, BSTR v) { return SetNodeText(NodeTextField::Cargo, i, v); }
 STDMETHODIMP TreeControl::get_NodeSubText(LONG i, BSTR* v) { return GetNodeText(NodeTextField::SubText, i, v); }
 STDMETHODIMP TreeControl::put_NodeSubText(LONG i, BSTR v) { return SetNodeText(NodeTextField::SubText, i, v); }
-STDMETHODIMP TreeControl::get_NodeUseColumns(LONG i, VARIANT_BOOL* v) { return GetNodeBool(NodeField::UseColumns, i, v); }
-STDMETHODIMP TreeControl::put_NodeUseColumns(LONG i, VARIANT_BOOL v) { return SetNode(NodeField::UseColumns, i, v != 0); }
-STDMETHODIMP TreeControl::get_NodeShowChecks(LONG i, VARIANT_BOOL* v) { return GetNodeBool(NodeField::ShowChecks, i, v); }
-STDMETHODIMP TreeControl::put_NodeShowChecks(LONG i, VARIANT_BOOL v) { return SetNode(NodeField::ShowChecks, i, v != 0); }
+STDMETHODIMP TreeControl::get_NodeUseColumns(LONG i, VARIANT_BOOL* v) {
+  return GetNodeBool(NodeField::UseColumns, i, v);
+}
+STDMETHODIMP TreeControl::put_NodeUseColumns(LONG i, VARIANT_BOOL v) {
+  return SetNode(NodeField::UseColumns, i, v != 0);
+}
+STDMETHODIMP TreeControl::get_NodeShowChecks(LONG i, VARIANT_BOOL* v) {
+  return GetNodeBool(NodeField::ShowChecks, i, v);
+}
+STDMETHODIMP TreeControl::put_NodeShowChecks(LONG i, VARIANT_BOOL v) {
+  return SetNode(NodeField::ShowChecks, i, v != 0);
+}
 STDMETHODIMP TreeControl::get_NodeRadioStyle(LONG i, short* v) { return GetNodeShort(NodeField::RadioStyle, i, v); }
 STDMETHODIMP TreeControl::put_NodeRadioStyle(LONG i, short v) { return SetNode(NodeField::RadioStyle, i, v); }
 STDMETHODIMP TreeControl::get_NodeRadioValue(LONG i, short* v) { return GetNodeShort(NodeField::RadioValue, i, v); }
 STDMETHODIMP TreeControl::put_NodeRadioValue(LONG i, short v) { return SetNode(NodeField::RadioValue, i, v); }
-STDMETHODIMP TreeControl::get_NodeHeaderStyle(LONG i, VARIANT_BOOL* v) { return GetNodeBool(NodeField::HeaderStyle, i, v); }
-STDMETHODIMP TreeControl::put_NodeHeaderStyle(LONG i, VARIANT_BOOL v) { return SetNode(NodeField::HeaderStyle, i, v != 0); }
+STDMETHODIMP TreeControl::get_NodeHeaderStyle(LONG i, VARIANT_BOOL* v) {
+  return GetNodeBool(NodeField::HeaderStyle, i, v);
+}
+STDMETHODIMP TreeControl::put_NodeHeaderStyle(LONG i, VARIANT_BOOL v) {
+  return SetNode(NodeField::HeaderStyle, i, v != 0);
+}
 STDMETHODIMP TreeControl::get_NodeRadioSet(LONG i, VARIANT_BOOL* v) { return GetNodeBool(NodeField::RadioSet, i, v); }
 STDMETHODIMP TreeControl::put_NodeRadioSet(LONG i, VARIANT_BOOL v) { return SetNode(NodeField::RadioSet, i, v != 0); }
 STDMETHODIMP TreeControl::get_NodeFontBold(LONG i, short* v) { return GetNodeShort(NodeField::FontBold, i, v); }
 STDMETHODIMP TreeControl::put_NodeFontBold(LONG i, short v) { return SetNode(NodeField::FontBold, i, v); }
 
-STDMETHODIMP TreeControl::get_NodeColumnCheck(LONG i, short c, short* v) { return Out(v, model_.NodeColumnCheck(i, c)); }
+STDMETHODIMP TreeControl::get_NodeColumnCheck(LONG i, short c, short* v) {
+  return Out(v, model_.NodeColumnCheck(i, c));
+}
 STDMETHODIMP TreeControl::put_NodeColumnCheck(LONG i, short c, short v) {
   model_.SetNodeColumnCheck(i, c, v);
   return S_OK;
@@ -387,30 +402,54 @@ HRESULT TreeControl::SetColumnValue(ColumnField field, short column, int32_t val
 
 STDMETHODIMP TreeControl::get_ColumnWidth(short c, short* v) { return GetColumnValue(ColumnField::Width, c, v); }
 STDMETHODIMP TreeControl::put_ColumnWidth(short c, short v) { return SetColumnValue(ColumnField::Width, c, v); }
-STDMETHODIMP TreeControl::get_ColumnBackColor(short c, LONG* v) { return GetColumnValue(ColumnField::BackColour, c, v); }
-STDMETHODIMP TreeControl::put_ColumnBackColor(short c, LONG v) { return SetColumnValue(ColumnField::BackColour, c, int32_t(v)); }
-STDMETHODIMP TreeControl::get_ColumnForeColor(short c, LONG* v) { return GetColumnValue(ColumnField::ForeColour, c, v); }
-STDMETHODIMP TreeControl::put_ColumnForeColor(short c, LONG v) { return SetColumnValue(ColumnField::ForeColour, c, int32_t(v)); }
-STDMETHODIMP TreeControl::get_ColumnCheckAlign(short c, short* v) { return GetColumnValue(ColumnField::CheckAlign, c, v); }
-STDMETHODIMP TreeControl::put_ColumnCheckAlign(short c, short v) { return SetColumnValue(ColumnField::CheckAlign, c, v); }
-STDMETHODIMP TreeControl::get_ColumnTextAlign(short c, short* v) { return GetColumnValue(ColumnField::TextAlign, c, v); }
+STDMETHODIMP TreeControl::get_ColumnBackColor(short c, LONG* v) {
+  return GetColumnValue(ColumnField::BackColour, c, v);
+}
+STDMETHODIMP TreeControl::put_ColumnBackColor(short c, LONG v) {
+  return SetColumnValue(ColumnField::BackColour, c, int32_t(v));
+}
+STDMETHODIMP TreeControl::get_ColumnForeColor(short c, LONG* v) {
+  return GetColumnValue(ColumnField::ForeColour, c, v);
+}
+STDMETHODIMP TreeControl::put_ColumnForeColor(short c, LONG v) {
+  return SetColumnValue(ColumnField::ForeColour, c, int32_t(v));
+}
+STDMETHODIMP TreeControl::get_ColumnCheckAlign(short c, short* v) {
+  return GetColumnValue(ColumnField::CheckAlign, c, v);
+}
+STDMETHODIMP TreeControl::put_ColumnCheckAlign(short c, short v) {
+  return SetColumnValue(ColumnField::CheckAlign, c, v);
+}
+STDMETHODIMP TreeControl::get_ColumnTextAlign(short c, short* v) {
+  return GetColumnValue(ColumnField::TextAlign, c, v);
+}
 STDMETHODIMP TreeControl::put_ColumnTextAlign(short c, short v) { return SetColumnValue(ColumnField::TextAlign, c, v); }
 STDMETHODIMP TreeControl::get_ColumnPicture(short c, short* v) { return GetColumnValue(ColumnField::Picture, c, v); }
 STDMETHODIMP TreeControl::put_ColumnPicture(short c, short v) { return SetColumnValue(ColumnField::Picture, c, v); }
-STDMETHODIMP TreeControl::get_ColumnPictureAlign(short c, short* v) { return GetColumnValue(ColumnField::PictureAlign, c, v); }
-STDMETHODIMP TreeControl::put_ColumnPictureAlign(short c, short v) { return SetColumnValue(ColumnField::PictureAlign, c, v); }
+STDMETHODIMP TreeControl::get_ColumnPictureAlign(short c, short* v) {
+  return GetColumnValue(ColumnField::PictureAlign, c, v);
+}
+STDMETHODIMP TreeControl::put_ColumnPictureAlign(short c, short v) {
+  return SetColumnValue(ColumnField::PictureAlign, c, v);
+}
 STDMETHODIMP TreeControl::get_ColumnLock(short c, VARIANT_BOOL* v) {
   return Out(v, ToBool(model_.GetColumn(ColumnField::Lock, c) != 0));
 }
-STDMETHODIMP TreeControl::put_ColumnLock(short c, VARIANT_BOOL v) { return SetColumnValue(ColumnField::Lock, c, v != 0); }
+STDMETHODIMP TreeControl::put_ColumnLock(short c, VARIANT_BOOL v) {
+  return SetColumnValue(ColumnField::Lock, c, v != 0);
+}
 STDMETHODIMP TreeControl::get_ColumnCheckBox(short c, VARIANT_BOOL* v) {
   return Out(v, ToBool(model_.GetColumn(ColumnField::CheckBox, c) != 0));
 }
-STDMETHODIMP TreeControl::put_ColumnCheckBox(short c, VARIANT_BOOL v) { return SetColumnValue(ColumnField::CheckBox, c, v != 0); }
+STDMETHODIMP TreeControl::put_ColumnCheckBox(short c, VARIANT_BOOL v) {
+  return SetColumnValue(ColumnField::CheckBox, c, v != 0);
+}
 STDMETHODIMP TreeControl::get_ColumnSortable(short c, VARIANT_BOOL* v) {
   return Out(v, ToBool(model_.GetColumn(ColumnField::Sortable, c) != 0));
 }
-STDMETHODIMP TreeControl::put_ColumnSortable(short c, VARIANT_BOOL v) { return SetColumnValue(ColumnField::Sortable, c, v != 0); }
+STDMETHODIMP TreeControl::put_ColumnSortable(short c, VARIANT_BOOL v) {
+  return SetColumnValue(ColumnField::Sortable, c, v != 0);
+}
 STDMETHODIMP TreeControl::get_ColumnText(short c, BSTR* v) {
   return Guarded([&] { return ReturnText(model_.ColumnText(c), v); });
 }

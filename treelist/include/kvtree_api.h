@@ -10,9 +10,7 @@
 
 #define KVTREE_CALL __stdcall
 
-
 extern "C" {
-typedef HRESULT(KVTREE_CALL* KvTreeCreateWindowFn)(HWND parent, const RECT* rect, int controlId,
-                                                    IkvTreeView** control);
+typedef HRESULT(KVTREE_CALL* KvTreeCreateWindowFn)(HWND parent, const RECT* rect, int controlId, IkvTreeView** control);
 HRESULT KVTREE_CALL kvTreeCreateWindow(HWND parent, const RECT* rect, int controlId, IkvTreeView** control);
 }

@@ -35,11 +35,35 @@ namespace kv::treeclient {
 
 // Event dispatch ids of the control (the type library's _DkvTreeViewEvents).
 enum EventId : DISPID {
-  kClick = -600, kDblClick = -601, kKeyDown = -602, kKeyPress = -603, kKeyUp = -604, kMouseDown = -605,
-  kMouseMove = -606, kMouseUp = -607, kChange = 1, kCollapse = 2, kExpand = 3, kDropNode = 4, kRightClick = 5,
-  kDragNode = 6, kClickClip = 7, kNodeOver = 8, kCtrlError = 9, kColumnResize = 10, kGetNode = 11,
-  kStartDragOut = 12, kSetTips = 13, kAfterLabelEdit = 14, kSetLabelEdit = 15, kCheckClick = 16, kRadioClick = 17,
-  kBeforeLabelEdit = 18, kBeforeSort = 19, kHeaderClick = 20, kHeaderDblClick = 21,
+  kClick = -600,
+  kDblClick = -601,
+  kKeyDown = -602,
+  kKeyPress = -603,
+  kKeyUp = -604,
+  kMouseDown = -605,
+  kMouseMove = -606,
+  kMouseUp = -607,
+  kChange = 1,
+  kCollapse = 2,
+  kExpand = 3,
+  kDropNode = 4,
+  kRightClick = 5,
+  kDragNode = 6,
+  kClickClip = 7,
+  kNodeOver = 8,
+  kCtrlError = 9,
+  kColumnResize = 10,
+  kGetNode = 11,
+  kStartDragOut = 12,
+  kSetTips = 13,
+  kAfterLabelEdit = 14,
+  kSetLabelEdit = 15,
+  kCheckClick = 16,
+  kRadioClick = 17,
+  kBeforeLabelEdit = 18,
+  kBeforeSort = 19,
+  kHeaderClick = 20,
+  kHeaderDblClick = 21,
 };
 
 struct TreeEvents {
@@ -47,7 +71,7 @@ struct TreeEvents {
   using MouseHandler = std::function<void(short button, short shift, long x, long y)>;
   std::function<void()> click, dblClick;
   MouseHandler mouseDown, mouseUp, mouseMove;
-  std::function<void(short& keyCode, short shift)> keyDown, keyUp;  // set keyCode to 0 to swallow it
+  std::function<void(short&keyCode, short shift)> keyDown, keyUp;  // set keyCode to 0 to swallow it
   std::function<void(short& keyAscii)> keyPress;
   NodeHandler change, collapse, expand, rightClick, nodeOver, clickClip, setLabelEdit, beforeLabelEdit;
   std::function<void(short error, long index)> ctrlError;
@@ -108,13 +132,27 @@ inline void Route(const TreeEvents& e, DISPID id, const kv::com::EventArgs& a) {
     if (code->vt == (VT_I2 | VT_BYREF)) *code->piVal = value;
   };
   switch (id) {
-    case kClick: if (e.click) e.click(); break;
-    case kDblClick: if (e.dblClick) e.dblClick(); break;
-    case kMouseDown: mouse(e.mouseDown); break;
-    case kMouseUp: mouse(e.mouseUp); break;
-    case kMouseMove: mouse(e.mouseMove); break;
-    case kKeyDown: key(e.keyDown); break;
-    case kKeyUp: key(e.keyUp); break;
+    case kClick:
+      if (e.click) e.click();
+      break;
+    case kDblClick:
+      if (e.dblClick) e.dblClick();
+      break;
+    case kMouseDown:
+      mouse(e.mouseDown);
+      break;
+    case kMouseUp:
+      mouse(e.mouseUp);
+      break;
+    case kMouseMove:
+      mouse(e.mouseMove);
+      break;
+    case kKeyDown:
+      key(e.keyDown);
+      break;
+    case kKeyUp:
+      key(e.keyUp);
+      break;
     case kKeyPress:
       if (e.keyPress && a.At(0)) {
         short value = short(a.Long(0));
@@ -122,21 +160,50 @@ inline void Route(const TreeEvents& e, DISPID id, const kv::com::EventArgs& a) {
         if (a.At(0)->vt == (VT_I2 | VT_BYREF)) *a.At(0)->piVal = value;
       }
       break;
-    case kChange: node(e.change); break;
-    case kCollapse: node(e.collapse); break;
-    case kExpand: node(e.expand); break;
-    case kRightClick: node(e.rightClick); break;
-    case kNodeOver: node(e.nodeOver); break;
-    case kClickClip: node(e.clickClip); break;
-    case kSetLabelEdit: node(e.setLabelEdit); break;
-    case kBeforeLabelEdit: node(e.beforeLabelEdit); break;
-    case kCtrlError: if (e.ctrlError) e.ctrlError(short(a.Long(0)), a.Long(1)); break;
-    case kCheckClick: if (e.checkClick) e.checkClick(a.Long(0), short(a.Long(1)), a.Bool(2)); break;
-    case kRadioClick: if (e.radioClick) e.radioClick(a.Long(0), short(a.Long(1))); break;
-    case kAfterLabelEdit: if (e.afterLabelEdit) e.afterLabelEdit(a.Long(0), a.Text(1)); break;
-    case kHeaderClick: if (e.headerClick) e.headerClick(short(a.Long(0))); break;
-    case kHeaderDblClick: if (e.headerDblClick) e.headerDblClick(short(a.Long(0))); break;
-    default: break;
+    case kChange:
+      node(e.change);
+      break;
+    case kCollapse:
+      node(e.collapse);
+      break;
+    case kExpand:
+      node(e.expand);
+      break;
+    case kRightClick:
+      node(e.rightClick);
+      break;
+    case kNodeOver:
+      node(e.nodeOver);
+      break;
+    case kClickClip:
+      node(e.clickClip);
+      break;
+    case kSetLabelEdit:
+      node(e.setLabelEdit);
+      break;
+    case kBeforeLabelEdit:
+      node(e.beforeLabelEdit);
+      break;
+    case kCtrlError:
+      if (e.ctrlError) e.ctrlError(short(a.Long(0)), a.Long(1));
+      break;
+    case kCheckClick:
+      if (e.checkClick) e.checkClick(a.Long(0), short(a.Long(1)), a.Bool(2));
+      break;
+    case kRadioClick:
+      if (e.radioClick) e.radioClick(a.Long(0), short(a.Long(1)));
+      break;
+    case kAfterLabelEdit:
+      if (e.afterLabelEdit) e.afterLabelEdit(a.Long(0), a.Text(1));
+      break;
+    case kHeaderClick:
+      if (e.headerClick) e.headerClick(short(a.Long(0)));
+      break;
+    case kHeaderDblClick:
+      if (e.headerDblClick) e.headerDblClick(short(a.Long(0)));
+      break;
+    default:
+      break;
   }
 }
 }  // namespace detail
@@ -157,15 +224,14 @@ class TreeList {
     // one of its own event handlers, while its code is still running.
     HMODULE library = dllPath ? LoadLibraryW(dllPath) : LoadLibraryW(DefaultPath().c_str());
     if (!library) return false;
-    auto create = reinterpret_cast<KvTreeCreateWindowFn>(
-        reinterpret_cast<void*>(GetProcAddress(library, "kvTreeCreateWindow")));
+    auto create =
+        reinterpret_cast<KvTreeCreateWindowFn>(reinterpret_cast<void*>(GetProcAddress(library, "kvTreeCreateWindow")));
     if (!create || FAILED(create(parent, &rect, controlId, &control_))) {
       Destroy();
       return false;
     }
-    sink_ = kv::com::EventSink::Create([this](DISPID id, const kv::com::EventArgs& args) {
-      detail::Route(events, id, args);
-    });
+    sink_ = kv::com::EventSink::Create(
+        [this](DISPID id, const kv::com::EventArgs& args) { detail::Route(events, id, args); });
     if (sink_) sink_->Connect(control_, DIID__DkvTreeViewEvents);
     return true;
   }

@@ -40,9 +40,7 @@ class Columns {
   void Clear() { columns_.clear(); }
 
   // Column 1 always carries the node's check box; other columns only when marked as check columns.
-  bool IsCheckColumn(int column) const {
-    return column == 1 || (Valid(column) && At(column).checkBox);
-  }
+  bool IsCheckColumn(int column) const { return column == 1 || (Valid(column) && At(column).checkBox); }
   // Highest column number a node attribute may use: at least 1 even without columns.
   int MaxColumn() const { return Count() < 1 ? 1 : Count(); }
 

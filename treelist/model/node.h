@@ -9,7 +9,7 @@
 
 namespace kv::tree {
 
-using Index = int32_t;   // node index: position in display order, -1 = none
+using Index = int32_t;    // node index: position in display order, -1 = none
 using Colour = uint32_t;  // 0x00BBGGRR, or a system colour 0x800000nn
 
 // Per-column attributes kept in a small list per node, keyed by kind and column number.

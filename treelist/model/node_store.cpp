@@ -32,7 +32,8 @@ void NodeStore::Insert(Index position, Node&& node) {
     Relink(Count() - 1);
     // Appending is the common case (filling a list): keep the visible-line cache.
     const Node& added = At(Count() - 1);
-    if (added.parent < 0 || (At(added.parent).Has(kExpanded) && LineOf(added.parent) >= 0)) visible_.push_back(Count() - 1);
+    if (added.parent < 0 || (At(added.parent).Has(kExpanded) && LineOf(added.parent) >= 0))
+      visible_.push_back(Count() - 1);
     return;
   }
   std::vector<Node> run;

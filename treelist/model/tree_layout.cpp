@@ -22,9 +22,7 @@ int TreeLayout::LinesPerList() const {
   return std::max(1, ListArea().Height() / metrics_.lineHeight);
 }
 
-Index TreeLayout::MaxTopLine() const {
-  return std::max<Index>(0, model_.Nodes().VisibleCount() - LinesPerList());
-}
+Index TreeLayout::MaxTopLine() const { return std::max<Index>(0, model_.Nodes().VisibleCount() - LinesPerList()); }
 
 Index TreeLayout::TopLine() const { return std::clamp<Index>(topLine_, 0, MaxTopLine()); }
 
@@ -33,8 +31,10 @@ bool TreeLayout::EnsureVisible(Index node) {
   if (line < 0) return false;
   Index top = TopLine();
   Index lines = std::max(1, LinesPerList());
-  if (line < top) top = line;
-  else if (line >= top + lines) top = line - lines + 1;
+  if (line < top)
+    top = line;
+  else if (line >= top + lines)
+    top = line - lines + 1;
   topLine_ = top;
   return true;
 }
@@ -143,13 +143,17 @@ HitResult TreeLayout::HitTest(int x, int y) const {
   if (!RowGeometry(row, g)) return hit;
   hit.node = g.node;
   hit.part = HitPart::Line;
-  if (g.plus.Contains(x, y)) hit.part = HitPart::Plus;
-  else if (g.radio.Contains(x, y)) hit.part = HitPart::Radio;
+  if (g.plus.Contains(x, y))
+    hit.part = HitPart::Plus;
+  else if (g.radio.Contains(x, y))
+    hit.part = HitPart::Radio;
   else if (g.check.Contains(x, y)) {
     hit.part = HitPart::Check;
     hit.column = 1;
-  } else if (g.picture.Contains(x, y)) hit.part = HitPart::Picture;
-  else if (g.text.Contains(x, y)) hit.part = HitPart::Text;
+  } else if (g.picture.Contains(x, y))
+    hit.part = HitPart::Picture;
+  else if (g.text.Contains(x, y))
+    hit.part = HitPart::Text;
   else {
     for (int c = 2; c <= model_.Cols().Count(); ++c) {
       if (model_.Nodes().At(g.node).Has(kShowChecks) && ColumnCheckRect(row, c).Contains(x, y)) {

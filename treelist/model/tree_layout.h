@@ -21,18 +21,18 @@ struct Rect {
 enum PictureType : int16_t { kPicsNone = 0, kPicsPlus = 1, kPicsText = 2, kPicsAll = 3 };
 
 struct LayoutMetrics {
-  int width = 0;   // client area
+  int width = 0;  // client area
   int height = 0;
   int lineHeight = 18;
-  int indent = 19;        // width of one level, also the plus/minus cell
+  int indent = 19;  // width of one level, also the plus/minus cell
   int plusSize = 9;
   int checkSize = 13;
   int pictureWidth = 16;  // one cell of the picture strip or image list
   int pictureHeight = 16;
-  int gap = 3;            // between the parts of a line
+  int gap = 3;  // between the parts of a line
   int leftMargin = 2;
-  int titleHeight = 0;    // 0 without a title bar
-  int headerHeight = 0;   // 0 without a column header
+  int titleHeight = 0;   // 0 without a title bar
+  int headerHeight = 0;  // 0 without a column header
   PictureType pictureType = kPicsAll;
   bool defaultPictures = false;  // with kPicsAll: every line has a picture cell (control pictures are set)
 };
@@ -47,9 +47,9 @@ struct HitResult {
 
 struct LineGeometry {
   Index node = -1;
-  Rect line;              // the whole line across the list
+  Rect line;                               // the whole line across the list
   Rect plus, radio, check, picture, text;  // empty when the line has no such part
-  int column1Right = 0;   // right edge of the tree column
+  int column1Right = 0;                    // right edge of the tree column
 };
 
 class TreeLayout {

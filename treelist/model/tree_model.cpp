@@ -126,9 +126,7 @@ void TreeModel::ClearNodes() {
 Index TreeModel::NodeParent(Index index) { return ValidNode(index) ? nodes_.At(index).parent : -1; }
 int16_t TreeModel::NodeLevel(Index index) { return ValidNode(index) ? nodes_.At(index).level : 0; }
 Index TreeModel::Children(Index index) { return ValidNode(index) ? nodes_.ChildCount(index) : 0; }
-Index TreeModel::AllChildren(Index index) {
-  return ValidNode(index) ? nodes_.SubtreeEnd(index) - index - 1 : 0;
-}
+Index TreeModel::AllChildren(Index index) { return ValidNode(index) ? nodes_.SubtreeEnd(index) - index - 1 : 0; }
 Index TreeModel::FirstSibling(Index index) { return ValidNode(index) ? nodes_.FirstSibling(index) : -1; }
 Index TreeModel::PreviousSibling(Index index) { return ValidNode(index) ? nodes_.PreviousSibling(index) : -1; }
 Index TreeModel::NextSibling(Index index) { return ValidNode(index) ? nodes_.NextSibling(index) : -1; }

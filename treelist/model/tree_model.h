@@ -26,12 +26,36 @@ struct NodeLook {
 
 // Scalar node attributes (read and written as 32-bit numbers; Booleans as 0/1).
 enum class NodeField {
-  BackColour, ForeColour, Picture, PicExpand, PicSelect, Expanded, Data, IsParent, Select,
-  UseColumns, ShowChecks, RadioStyle, RadioValue, HeaderStyle, RadioSet, FontBold, Font,
+  BackColour,
+  ForeColour,
+  Picture,
+  PicExpand,
+  PicSelect,
+  Expanded,
+  Data,
+  IsParent,
+  Select,
+  UseColumns,
+  ShowChecks,
+  RadioStyle,
+  RadioValue,
+  HeaderStyle,
+  RadioSet,
+  FontBold,
+  Font,
 };
 enum class NodeTextField { Text, Cargo, SubText };
 enum class ColumnField {
-  Width, BackColour, ForeColour, CheckAlign, TextAlign, Picture, Lock, CheckBox, PictureAlign, Sortable,
+  Width,
+  BackColour,
+  ForeColour,
+  CheckAlign,
+  TextAlign,
+  Picture,
+  Lock,
+  CheckBox,
+  PictureAlign,
+  Sortable,
 };
 
 constexpr size_t kMaxCargoReturned = 511;
@@ -139,14 +163,13 @@ class TreeModel {
   std::string CheckInvariants() const;
 
  private:
-  bool ValidNode(Index index);  // fires 32004 when invalid
+  bool ValidNode(Index index);   // fires 32004 when invalid
   bool ValidColumn(int column);  // fires 32003 when invalid
   void Error(int16_t code, Index index);
   void Changed();
   void EndEdit();
   void FireChange(Index index);
-  Index AddAt(const std::wstring& text, int position, int level, Index reference, const NodeLook& look,
-              bool selectNew);
+  Index AddAt(const std::wstring& text, int position, int level, Index reference, const NodeLook& look, bool selectNew);
   ColumnAttr* FindAttr(Index index, ColumnAttrKind kind, int column);
   const ColumnAttr* FindAttr(Index index, ColumnAttrKind kind, int column) const;
   void StoreAttr(Index index, ColumnAttrKind kind, int column, int16_t value, const std::wstring* text);

@@ -16,24 +16,40 @@ int32_t TreeModel::GetNode(NodeField field, Index index) {
   const Node& node = nodes_.At(index);
   const NodeExtras* extras = node.extras.get();
   switch (field) {
-    case NodeField::BackColour: return int32_t(node.Has(kHasBackColour) ? extras->backColour : defaultBack_);
-    case NodeField::ForeColour: return int32_t(node.Has(kHasForeColour) ? extras->foreColour : defaultFore_);
-    case NodeField::Picture: return node.picture;
-    case NodeField::PicExpand: return node.picExpand;
-    case NodeField::PicSelect: return node.picSelect;
-    case NodeField::Expanded: return node.Has(kExpanded);
-    case NodeField::Data: return node.data;
-    case NodeField::IsParent: return node.Has(kIsParent);
-    case NodeField::Select: return node.Has(kSelect);
-    case NodeField::UseColumns: return node.Has(kUseColumns);
-    case NodeField::ShowChecks: return node.Has(kShowChecks);
-    case NodeField::RadioStyle: return extras ? extras->radioStyle : 0;
-    case NodeField::RadioValue: return extras ? extras->radioValue : 0;
-    case NodeField::HeaderStyle: return node.Has(kHeaderStyle);
+    case NodeField::BackColour:
+      return int32_t(node.Has(kHasBackColour) ? extras->backColour : defaultBack_);
+    case NodeField::ForeColour:
+      return int32_t(node.Has(kHasForeColour) ? extras->foreColour : defaultFore_);
+    case NodeField::Picture:
+      return node.picture;
+    case NodeField::PicExpand:
+      return node.picExpand;
+    case NodeField::PicSelect:
+      return node.picSelect;
+    case NodeField::Expanded:
+      return node.Has(kExpanded);
+    case NodeField::Data:
+      return node.data;
+    case NodeField::IsParent:
+      return node.Has(kIsParent);
+    case NodeField::Select:
+      return node.Has(kSelect);
+    case NodeField::UseColumns:
+      return node.Has(kUseColumns);
+    case NodeField::ShowChecks:
+      return node.Has(kShowChecks);
+    case NodeField::RadioStyle:
+      return extras ? extras->radioStyle : 0;
+    case NodeField::RadioValue:
+      return extras ? extras->radioValue : 0;
+    case NodeField::HeaderStyle:
+      return node.Has(kHeaderStyle);
     case NodeField::RadioSet:
       return IsRadioChild(index) && nodes_.At(node.parent).extras->radioValue == nodes_.PositionAmongSiblings(index);
-    case NodeField::FontBold: return node.fontBold;
-    case NodeField::Font: return extras ? extras->font : 0;
+    case NodeField::FontBold:
+      return node.fontBold;
+    case NodeField::Font:
+      return extras ? extras->font : 0;
   }
   return 0;
 }
@@ -52,19 +68,37 @@ void TreeModel::SetNode(NodeField field, Index index, int32_t value) {
         node.Extras().foreColour = Colour(value);
         node.Set(kHasForeColour, true);
         break;
-      case NodeField::Picture: node.picture = ToPicture(value); break;
-      case NodeField::PicExpand: node.picExpand = ToPicture(value); break;
-      case NodeField::PicSelect: node.picSelect = ToPicture(value); break;
-      case NodeField::Expanded: nodes_.SetExpanded(index, on); break;
-      case NodeField::Data: node.data = value; break;
+      case NodeField::Picture:
+        node.picture = ToPicture(value);
+        break;
+      case NodeField::PicExpand:
+        node.picExpand = ToPicture(value);
+        break;
+      case NodeField::PicSelect:
+        node.picSelect = ToPicture(value);
+        break;
+      case NodeField::Expanded:
+        nodes_.SetExpanded(index, on);
+        break;
+      case NodeField::Data:
+        node.data = value;
+        break;
       case NodeField::IsParent:
         // a node with children stays a parent
         node.Set(kIsParent, on || nodes_.HasChildren(index));
         break;
-      case NodeField::Select: node.Set(kSelect, on); break;
-      case NodeField::UseColumns: node.Set(kUseColumns, on); break;
-      case NodeField::ShowChecks: node.Set(kShowChecks, on); break;
-      case NodeField::RadioStyle: node.Extras().radioStyle = ToShort(value); break;
+      case NodeField::Select:
+        node.Set(kSelect, on);
+        break;
+      case NodeField::UseColumns:
+        node.Set(kUseColumns, on);
+        break;
+      case NodeField::ShowChecks:
+        node.Set(kShowChecks, on);
+        break;
+      case NodeField::RadioStyle:
+        node.Extras().radioStyle = ToShort(value);
+        break;
       case NodeField::RadioValue:
         if (value < 0 || value > nodes_.ChildCount(index)) {
           Error(kErrRadioSet, index);
@@ -72,7 +106,9 @@ void TreeModel::SetNode(NodeField field, Index index, int32_t value) {
         }
         node.Extras().radioValue = ToShort(value);
         break;
-      case NodeField::HeaderStyle: node.Set(kHeaderStyle, on); break;
+      case NodeField::HeaderStyle:
+        node.Set(kHeaderStyle, on);
+        break;
       case NodeField::RadioSet: {
         if (!IsRadioChild(index)) {
           Error(kErrRadioSet, index);
@@ -80,12 +116,18 @@ void TreeModel::SetNode(NodeField field, Index index, int32_t value) {
         }
         NodeExtras& parent = *nodes_.At(node.parent).extras;
         int16_t position = ToShort(nodes_.PositionAmongSiblings(index));
-        if (on) parent.radioValue = position;
-        else if (parent.radioValue == position) parent.radioValue = 0;
+        if (on)
+          parent.radioValue = position;
+        else if (parent.radioValue == position)
+          parent.radioValue = 0;
         break;
       }
-      case NodeField::FontBold: node.fontBold = ToShort(value); break;
-      case NodeField::Font: node.Extras().font = value; break;
+      case NodeField::FontBold:
+        node.fontBold = ToShort(value);
+        break;
+      case NodeField::Font:
+        node.Extras().font = value;
+        break;
     }
   } catch (const std::bad_alloc&) {
     Error(kErrOutOfMemory, index);
@@ -98,9 +140,12 @@ std::wstring TreeModel::GetNodeText(NodeTextField field, Index index) {
   if (!ValidNode(index)) return {};
   const Node& node = nodes_.At(index);
   switch (field) {
-    case NodeTextField::Text: return node.text;
-    case NodeTextField::Cargo: return node.cargo.substr(0, kMaxCargoReturned);
-    case NodeTextField::SubText: return node.extras ? node.extras->subText : std::wstring();
+    case NodeTextField::Text:
+      return node.text;
+    case NodeTextField::Cargo:
+      return node.cargo.substr(0, kMaxCargoReturned);
+    case NodeTextField::SubText:
+      return node.extras ? node.extras->subText : std::wstring();
   }
   return {};
 }
@@ -110,8 +155,12 @@ void TreeModel::SetNodeText(NodeTextField field, Index index, const std::wstring
   Node& node = nodes_.At(index);
   try {
     switch (field) {
-      case NodeTextField::Text: node.text = text; break;
-      case NodeTextField::Cargo: node.cargo = text; break;
+      case NodeTextField::Text:
+        node.text = text;
+        break;
+      case NodeTextField::Cargo:
+        node.cargo = text;
+        break;
       case NodeTextField::SubText:
         if (text.empty() && !node.extras) return;
         node.Extras().subText = text;
@@ -227,10 +276,14 @@ std::wstring TreeModel::TipText(Index index, int kind) const {
   if (node.extras && !node.extras->subText.empty()) line += L" " + node.extras->subText;
   const std::wstring parent = node.parent >= 0 ? nodes_.At(node.parent).text : std::wstring();
   switch (kind) {
-    case 1: return line;
-    case 2: return parent;
-    case 3: return parent.empty() ? line : parent + L": " + line;
-    default: return {};
+    case 1:
+      return line;
+    case 2:
+      return parent;
+    case 3:
+      return parent.empty() ? line : parent + L": " + line;
+    default:
+      return {};
   }
 }
 

@@ -47,8 +47,10 @@ bool TreeModel::RemoveColumn(int column) {
   }
   columns_.Remove(column);
   if (column > 1 || columns_.Count() > 0) ShiftColumnAttrs(column, -1);
-  if (sortColumn_ == column) sortColumn_ = 0;
-  else if (sortColumn_ > column) --sortColumn_;
+  if (sortColumn_ == column)
+    sortColumn_ = 0;
+  else if (sortColumn_ > column)
+    --sortColumn_;
   Changed();
   return true;
 }
@@ -71,16 +73,26 @@ int32_t TreeModel::GetColumn(ColumnField field, int column) {
   }
   const Column& c = columns_.At(column);
   switch (field) {
-    case ColumnField::Width: return c.width;
-    case ColumnField::BackColour: return int32_t(c.backColour);
-    case ColumnField::ForeColour: return int32_t(c.foreColour);
-    case ColumnField::CheckAlign: return c.checkAlign;
-    case ColumnField::TextAlign: return c.textAlign;
-    case ColumnField::Picture: return c.picture;
-    case ColumnField::Lock: return c.lock;
-    case ColumnField::CheckBox: return c.checkBox || column == 1;
-    case ColumnField::PictureAlign: return c.pictureAlign;
-    case ColumnField::Sortable: return c.sortable;
+    case ColumnField::Width:
+      return c.width;
+    case ColumnField::BackColour:
+      return int32_t(c.backColour);
+    case ColumnField::ForeColour:
+      return int32_t(c.foreColour);
+    case ColumnField::CheckAlign:
+      return c.checkAlign;
+    case ColumnField::TextAlign:
+      return c.textAlign;
+    case ColumnField::Picture:
+      return c.picture;
+    case ColumnField::Lock:
+      return c.lock;
+    case ColumnField::CheckBox:
+      return c.checkBox || column == 1;
+    case ColumnField::PictureAlign:
+      return c.pictureAlign;
+    case ColumnField::Sortable:
+      return c.sortable;
   }
   return 0;
 }
@@ -94,16 +106,36 @@ void TreeModel::SetColumn(ColumnField field, int column, int32_t value) {
   auto small = [](int32_t v) { return static_cast<int16_t>(std::clamp<int32_t>(v, -0x8000, 0x7FFF)); };
   auto align = [](int32_t v) { return static_cast<int16_t>(v >= kAlignLeft && v <= kAlignCenter ? v : kAlignLeft); };
   switch (field) {
-    case ColumnField::Width: c.width = std::max<int16_t>(0, small(value)); break;
-    case ColumnField::BackColour: c.backColour = Colour(value); break;
-    case ColumnField::ForeColour: c.foreColour = Colour(value); break;
-    case ColumnField::CheckAlign: c.checkAlign = align(value); break;
-    case ColumnField::TextAlign: c.textAlign = align(value); break;
-    case ColumnField::Picture: c.picture = std::max<int16_t>(0, small(value)); break;
-    case ColumnField::Lock: c.lock = value != 0; break;
-    case ColumnField::CheckBox: c.checkBox = value != 0; break;
-    case ColumnField::PictureAlign: c.pictureAlign = align(value); break;
-    case ColumnField::Sortable: c.sortable = value != 0; break;
+    case ColumnField::Width:
+      c.width = std::max<int16_t>(0, small(value));
+      break;
+    case ColumnField::BackColour:
+      c.backColour = Colour(value);
+      break;
+    case ColumnField::ForeColour:
+      c.foreColour = Colour(value);
+      break;
+    case ColumnField::CheckAlign:
+      c.checkAlign = align(value);
+      break;
+    case ColumnField::TextAlign:
+      c.textAlign = align(value);
+      break;
+    case ColumnField::Picture:
+      c.picture = std::max<int16_t>(0, small(value));
+      break;
+    case ColumnField::Lock:
+      c.lock = value != 0;
+      break;
+    case ColumnField::CheckBox:
+      c.checkBox = value != 0;
+      break;
+    case ColumnField::PictureAlign:
+      c.pictureAlign = align(value);
+      break;
+    case ColumnField::Sortable:
+      c.sortable = value != 0;
+      break;
   }
   Changed();
 }

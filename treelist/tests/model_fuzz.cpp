@@ -39,19 +39,45 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   Bytes in(data, size);
   while (!in.Empty()) {
     switch (in.Next() % 14) {
-      case 0: model.AddNode(L"n", in.Signed(), in.Signed()); break;
-      case 1: model.InsertNode(L"i", in.Signed(), in.Signed()); break;
-      case 2: model.RemoveNode(in.Signed()); break;
-      case 3: model.RemoveChildren(in.Signed()); break;
-      case 4: model.SetSelected(in.Signed()); break;
-      case 5: model.SetNode(NodeField::Expanded, in.Signed(), in.Next() & 1); break;
-      case 6: model.MoveNode(in.Signed(), in.Signed(), in.Signed()); break;
-      case 7: model.Sort(in.Signed(), in.Next() & 1, in.Next() & 1, in.Next() & 1); break;
-      case 8: model.SetNodeColumnCheck(in.Signed(), in.Signed(), in.Signed()); break;
-      case 9: model.InsertColumn(L"c", int16_t(in.Signed()), in.Signed()); break;
-      case 10: model.RemoveColumn(in.Signed()); break;
-      case 11: model.SetNode(NodeField::RadioSet, in.Signed(), in.Next() & 1); break;
-      case 12: model.FindNext(in.Signed()); break;
+      case 0:
+        model.AddNode(L"n", in.Signed(), in.Signed());
+        break;
+      case 1:
+        model.InsertNode(L"i", in.Signed(), in.Signed());
+        break;
+      case 2:
+        model.RemoveNode(in.Signed());
+        break;
+      case 3:
+        model.RemoveChildren(in.Signed());
+        break;
+      case 4:
+        model.SetSelected(in.Signed());
+        break;
+      case 5:
+        model.SetNode(NodeField::Expanded, in.Signed(), in.Next() & 1);
+        break;
+      case 6:
+        model.MoveNode(in.Signed(), in.Signed(), in.Signed());
+        break;
+      case 7:
+        model.Sort(in.Signed(), in.Next() & 1, in.Next() & 1, in.Next() & 1);
+        break;
+      case 8:
+        model.SetNodeColumnCheck(in.Signed(), in.Signed(), in.Signed());
+        break;
+      case 9:
+        model.InsertColumn(L"c", int16_t(in.Signed()), in.Signed());
+        break;
+      case 10:
+        model.RemoveColumn(in.Signed());
+        break;
+      case 11:
+        model.SetNode(NodeField::RadioSet, in.Signed(), in.Next() & 1);
+        break;
+      case 12:
+        model.FindNext(in.Signed());
+        break;
       case 13:
         layout.HitTest(in.Signed() * 2, in.Signed() * 2);
         layout.EnsureVisible(in.Signed());

@@ -19,24 +19,57 @@ TEST(RandomSequences, KeepEveryInvariant) {
     for (int step = 0; step < 400; ++step) {
       int op = pick(0, 17);
       switch (op) {
-        case 0: case 1: case 2: model.AddNode(std::wstring(1, wchar_t(L'a' + pick(0, 5))), pick(-1, 3), pick(-1, 6)); break;
-        case 3: model.InsertNode(L"i", pick(0, 5), anyIndex()); break;
-        case 4: model.RemoveNode(anyIndex()); break;
-        case 5: model.RemoveChildren(anyIndex()); break;
-        case 6: model.SetSelected(anyIndex()); break;
-        case 7: case 8: model.SetNode(NodeField::Expanded, anyIndex(), pick(0, 1)); break;
-        case 9: model.SetNode(NodeField::Data, anyIndex(), pick(0, 3)); break;
-        case 10: model.FindNext(pick(0, 3)); break;
-        case 11: if (pick(0, 20) == 0) model.ClearNodes(); break;
-        case 12: model.SetNodeColumnCheck(anyIndex(), pick(0, 3), pick(-1, 6)); break;
-        case 13:
-          if (pick(0, 1)) model.InsertColumn(L"c", 20, pick(0, model.ColumnCount() + 2));
-          else model.RemoveColumn(pick(0, model.ColumnCount() + 1));
+        case 0:
+        case 1:
+        case 2:
+          model.AddNode(std::wstring(1, wchar_t(L'a' + pick(0, 5))), pick(-1, 3), pick(-1, 6));
           break;
-        case 14: model.SetNode(NodeField::IsParent, anyIndex(), pick(0, 1)); break;
-        case 15: model.SetNodeColumnText(anyIndex(), pick(1, 3), L"t"); break;
-        case 16: model.MoveNode(anyIndex(), anyIndex(), pick(-1, 3)); break;
-        case 17: model.Sort(pick(-2, model.ListCount()), pick(0, 1), pick(0, 1), pick(0, 1)); break;
+        case 3:
+          model.InsertNode(L"i", pick(0, 5), anyIndex());
+          break;
+        case 4:
+          model.RemoveNode(anyIndex());
+          break;
+        case 5:
+          model.RemoveChildren(anyIndex());
+          break;
+        case 6:
+          model.SetSelected(anyIndex());
+          break;
+        case 7:
+        case 8:
+          model.SetNode(NodeField::Expanded, anyIndex(), pick(0, 1));
+          break;
+        case 9:
+          model.SetNode(NodeField::Data, anyIndex(), pick(0, 3));
+          break;
+        case 10:
+          model.FindNext(pick(0, 3));
+          break;
+        case 11:
+          if (pick(0, 20) == 0) model.ClearNodes();
+          break;
+        case 12:
+          model.SetNodeColumnCheck(anyIndex(), pick(0, 3), pick(-1, 6));
+          break;
+        case 13:
+          if (pick(0, 1))
+            model.InsertColumn(L"c", 20, pick(0, model.ColumnCount() + 2));
+          else
+            model.RemoveColumn(pick(0, model.ColumnCount() + 1));
+          break;
+        case 14:
+          model.SetNode(NodeField::IsParent, anyIndex(), pick(0, 1));
+          break;
+        case 15:
+          model.SetNodeColumnText(anyIndex(), pick(1, 3), L"t");
+          break;
+        case 16:
+          model.MoveNode(anyIndex(), anyIndex(), pick(-1, 3));
+          break;
+        case 17:
+          model.Sort(pick(-2, model.ListCount()), pick(0, 1), pick(0, 1), pick(0, 1));
+          break;
       }
       if (pick(0, 3) == 0) model.Nodes().BuildBranchEnds();  // as a paint would
       std::string broken = model.CheckInvariants();

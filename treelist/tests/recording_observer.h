@@ -11,7 +11,9 @@ namespace kv::tree::testing {
 
 class RecordingObserver : public TreeObserver {
  public:
-  void OnCtrlError(int16_t code, Index index) override { Log("error " + std::to_string(code) + " " + std::to_string(index)); }
+  void OnCtrlError(int16_t code, Index index) override {
+    Log("error " + std::to_string(code) + " " + std::to_string(index));
+  }
   void OnSelectionChanged(Index index) override { Log("change " + std::to_string(index)); }
   void OnContentChanged() override { ++repaints; }
   void OnEndEdit() override { ++editEnds; }

@@ -1,11 +1,9 @@
 // In-place edit box for node labels, subclassed for Enter, Escape and focus loss.
 #include "treelist/win/label_editor.h"
 
-
 namespace kv::tree {
 
-bool LabelEditor::Open(HWND parent, const RECT& rect, HFONT font, Index node, const std::wstring& text,
-                       Finished done) {
+bool LabelEditor::Open(HWND parent, const RECT& rect, HFONT font, Index node, const std::wstring& text, Finished done) {
   End(false);
   edit_ = CreateWindowExW(0, L"EDIT", text.c_str(), WS_CHILD | WS_BORDER | WS_VISIBLE | ES_AUTOHSCROLL, rect.left,
                           rect.top, rect.right - rect.left, rect.bottom - rect.top, parent, nullptr,

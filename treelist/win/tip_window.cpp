@@ -64,14 +64,18 @@ LRESULT CALLBACK TipWindow::WindowProc(HWND hwnd, UINT message, WPARAM wParam, L
     case WM_PAINT:
       if (self) self->OnPaint();
       return 0;
-    case WM_ERASEBKGND: return 1;
-    case WM_MOUSEACTIVATE: return MA_NOACTIVATE;
-    case WM_NCHITTEST: return HTTRANSPARENT;
+    case WM_ERASEBKGND:
+      return 1;
+    case WM_MOUSEACTIVATE:
+      return MA_NOACTIVATE;
+    case WM_NCHITTEST:
+      return HTTRANSPARENT;
     case WM_NCDESTROY:
       if (self) self->hwnd_ = nullptr;
       SetWindowLongPtrW(hwnd, GWLP_USERDATA, 0);
       break;
-    default: break;
+    default:
+      break;
   }
   return DefWindowProcW(hwnd, message, wParam, lParam);
 }

@@ -41,8 +41,8 @@ HFONT TreeGraphics::MainFont() {
     int height = -MulDiv(static_cast<int>(spec_.size * 100 + 50), GetDeviceCaps(screen, LOGPIXELSY), 7200);
     ReleaseDC(nullptr, screen);
     mainFont_ = CreateFontW(height, 0, 0, 0, spec_.bold ? FW_BOLD : FW_NORMAL, spec_.italic, spec_.underline,
-                            spec_.strikeout, DEFAULT_CHARSET, OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS,
-                            DEFAULT_QUALITY, DEFAULT_PITCH | FF_SWISS, spec_.name.c_str());
+                            spec_.strikeout, DEFAULT_CHARSET, OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY,
+                            DEFAULT_PITCH | FF_SWISS, spec_.name.c_str());
     if (!mainFont_) mainFont_ = CopyFont(static_cast<HFONT>(GetStockObject(DEFAULT_GUI_FONT)));
   }
   return mainFont_;
@@ -112,8 +112,10 @@ void TreeGraphics::TileBitmap(HDC dc, HBITMAP bitmap, const RECT& area) {
 SIZE TreeGraphics::PictureCellSize(bool useImageList, int cols, int rows) const {
   SIZE size = {0, 0};
   if (useImageList && !images_.empty()) {
-    if (images_[0].bitmap) size = BitmapSize(images_[0].bitmap);
-    else size = SIZE{GetSystemMetrics(SM_CXICON), GetSystemMetrics(SM_CYICON)};
+    if (images_[0].bitmap)
+      size = BitmapSize(images_[0].bitmap);
+    else
+      size = SIZE{GetSystemMetrics(SM_CXICON), GetSystemMetrics(SM_CYICON)};
   } else if (!useImageList && pictures_[size_t(PictureSlot::Strip)]) {
     SIZE strip = BitmapSize(pictures_[size_t(PictureSlot::Strip)]);
     size = SIZE{strip.cx / std::max(1, cols), strip.cy / std::max(1, rows)};
@@ -154,8 +156,7 @@ void TreeGraphics::DrawPicture(HDC dc, int number, const RECT& cell, bool useIma
   DrawMasked(dc, cell, bitmap, sx, sy, sw, sh, mask);
 }
 
-void TreeGraphics::DrawMasked(HDC dc, const RECT& cell, HBITMAP bitmap, int sx, int sy, int sw, int sh,
-                              COLORREF mask) {
+void TreeGraphics::DrawMasked(HDC dc, const RECT& cell, HBITMAP bitmap, int sx, int sy, int sw, int sh, COLORREF mask) {
   const int width = cell.right - cell.left, height = cell.bottom - cell.top;
   if (!bitmap || width <= 0 || height <= 0 || sw <= 0 || sh <= 0) return;
   HDC source = CreateCompatibleDC(dc);

@@ -17,8 +17,22 @@ struct FontSpec {
 };
 
 // Pictures chosen by property; a null handle means "draw the built-in look".
-enum class PictureSlot { Strip, BackImage, TitleBackImage, PicturePlus, PictureMinus, PictureOpen, PictureClose,
-                         PictureLeaf, CheckUp, CheckDown, CheckDisabled, RadioUp, RadioDown, Count };
+enum class PictureSlot {
+  Strip,
+  BackImage,
+  TitleBackImage,
+  PicturePlus,
+  PictureMinus,
+  PictureOpen,
+  PictureClose,
+  PictureLeaf,
+  CheckUp,
+  CheckDown,
+  CheckDisabled,
+  RadioUp,
+  RadioDown,
+  Count
+};
 
 class TreeGraphics {
  public:

@@ -84,8 +84,7 @@ void TreeWindow::OnMouseButton(UINT message, int x, int y) {
   if (message == WM_LBUTTONUP && resizingColumn_ > 0) {
     int column = resizingColumn_;
     resizingColumn_ = 0;
-    if (model_.Cols().Valid(column))
-      host_.OnColumnResize(static_cast<short>(column), model_.Cols().At(column).width);
+    if (model_.Cols().Valid(column)) host_.OnColumnResize(static_cast<short>(column), model_.Cols().At(column).width);
     if (!releaseOfDoubleClick) host_.OnClick(false);
     return;
   }
@@ -143,7 +142,8 @@ bool TreeWindow::TextClipped(Index node) {
   const Node& n = model_.Nodes().At(node);
   const std::wstring text = model_.Cols().Count() > 0 ? model_.DisplayColumnText(node, 1) : n.text;
   HDC dc = GetDC(hwnd_);
-  HGDIOBJ old = SelectObject(dc, graphics_.FontFor(n.extras ? n.extras->font : 0, n.fontBold != 0 || n.Has(kHeaderStyle)));
+  HGDIOBJ old =
+      SelectObject(dc, graphics_.FontFor(n.extras ? n.extras->font : 0, n.fontBold != 0 || n.Has(kHeaderStyle)));
   SIZE size = {0, 0};
   GetTextExtentPoint32W(dc, text.c_str(), static_cast<int>(text.size()), &size);
   SelectObject(dc, old);
@@ -211,8 +211,10 @@ void TreeWindow::ShowTip() {
   host_.OnSetTips(node, kind);  // the handler may set TipsText for this tip
   if (!hwnd_ || node != tipNode_) return;
   std::wstring text = props_.Text(kPropTipsText);
-  if (text != before) props_.SetText(kPropTipsText, before);
-  else text = model_.TipText(node, kind);
+  if (text != before)
+    props_.SetText(kPropTipsText, before);
+  else
+    text = model_.TipText(node, kind);
   int row = layout_.RowOf(node);
   LineGeometry g;
   if (text.empty() || row < 0 || !layout_.RowGeometry(row, g)) return;
@@ -253,12 +255,24 @@ void TreeWindow::OnKeyDown(WPARAM key) {
     case VK_F2:
       StartLabelEdit();
       break;
-    case VK_UP: MoveSelection(line < 0 ? nodes.VisibleNode(0) : nodes.VisibleNode(std::max<Index>(0, line - 1))); break;
-    case VK_DOWN: MoveSelection(line < 0 ? nodes.VisibleNode(0) : nodes.VisibleNode(std::min(last, line + 1))); break;
-    case VK_HOME: MoveSelection(nodes.VisibleNode(0)); break;
-    case VK_END: MoveSelection(nodes.VisibleNode(last)); break;
-    case VK_PRIOR: MoveSelection(nodes.VisibleNode(std::max<Index>(0, line - page))); break;
-    case VK_NEXT: MoveSelection(nodes.VisibleNode(line < 0 ? std::min(last, page) : std::min(last, line + page))); break;
+    case VK_UP:
+      MoveSelection(line < 0 ? nodes.VisibleNode(0) : nodes.VisibleNode(std::max<Index>(0, line - 1)));
+      break;
+    case VK_DOWN:
+      MoveSelection(line < 0 ? nodes.VisibleNode(0) : nodes.VisibleNode(std::min(last, line + 1)));
+      break;
+    case VK_HOME:
+      MoveSelection(nodes.VisibleNode(0));
+      break;
+    case VK_END:
+      MoveSelection(nodes.VisibleNode(last));
+      break;
+    case VK_PRIOR:
+      MoveSelection(nodes.VisibleNode(std::max<Index>(0, line - page)));
+      break;
+    case VK_NEXT:
+      MoveSelection(nodes.VisibleNode(line < 0 ? std::min(last, page) : std::min(last, line + page)));
+      break;
     case VK_LEFT:
       if (nodes.Valid(selected) && nodes.At(selected).Has(kExpanded) && nodes.At(selected).Has(kIsParent))
         Toggle(selected);
@@ -267,8 +281,10 @@ void TreeWindow::OnKeyDown(WPARAM key) {
       break;
     case VK_RIGHT:
       if (nodes.Valid(selected) && nodes.At(selected).Has(kIsParent)) {
-        if (!nodes.At(selected).Has(kExpanded)) Toggle(selected);
-        else if (nodes.HasChildren(selected)) MoveSelection(selected + 1);
+        if (!nodes.At(selected).Has(kExpanded))
+          Toggle(selected);
+        else if (nodes.HasChildren(selected))
+          MoveSelection(selected + 1);
       }
       break;
     default:

@@ -44,14 +44,21 @@ class Painter {
  public:
   Painter(HDC dc, TreeModel& model, const TreeLayout& layout, const PlainProperties& props, TreeGraphics& graphics,
           bool focused, bool enabled)
-      : dc_(dc), model_(model), layout_(layout), props_(props), graphics_(graphics), focused_(focused),
-        enabled_(enabled), m_(layout.Metrics()) {}
+      : dc_(dc),
+        model_(model),
+        layout_(layout),
+        props_(props),
+        graphics_(graphics),
+        focused_(focused),
+        enabled_(enabled),
+        m_(layout.Metrics()) {}
 
   void All() {
     SetBkMode(dc_, TRANSPARENT);
     RECT client = {0, 0, m_.width, m_.height};
     Fill(dc_, client, Colour(kPropBackColor));
-    if (HBITMAP back = graphics_.Picture(PictureSlot::BackImage)) TreeGraphics::TileBitmap(dc_, back, ToRect(layout_.ListArea()));
+    if (HBITMAP back = graphics_.Picture(PictureSlot::BackImage))
+      TreeGraphics::TileBitmap(dc_, back, ToRect(layout_.ListArea()));
     Lines();
     Title();
     Header();
@@ -100,9 +107,14 @@ class Painter {
         DeleteObject(brush);
         break;
       }
-      case 2: DrawEdge(dc_, &r, EDGE_RAISED, BF_RECT); break;
-      case 3: DrawEdge(dc_, &r, EDGE_SUNKEN, BF_RECT); break;
-      default: break;
+      case 2:
+        DrawEdge(dc_, &r, EDGE_RAISED, BF_RECT);
+        break;
+      case 3:
+        DrawEdge(dc_, &r, EDGE_SUNKEN, BF_RECT);
+        break;
+      default:
+        break;
     }
   }
 
@@ -208,9 +220,10 @@ class Painter {
   }
 
   void Check(RECT r, int value) {
-    HBITMAP picture = graphics_.Picture(!enabled_ && graphics_.Picture(PictureSlot::CheckDisabled)
-                                            ? PictureSlot::CheckDisabled
-                                            : value ? PictureSlot::CheckDown : PictureSlot::CheckUp);
+    HBITMAP picture =
+        graphics_.Picture(!enabled_ && graphics_.Picture(PictureSlot::CheckDisabled) ? PictureSlot::CheckDisabled
+                          : value                                                    ? PictureSlot::CheckDown
+                                                                                     : PictureSlot::CheckUp);
     if (picture) {
       DrawBitmap(picture, r);
       return;
@@ -241,7 +254,7 @@ class Painter {
     OffsetRect(&r, props_.Number(kPropPicXOffset), props_.Number(kPropPicYOffset));
     if (number == 0) {
       // No picture of its own: the control's folder-open, folder-closed or leaf picture.
-      PictureSlot slot = !node.Has(kIsParent) ? PictureSlot::PictureLeaf
+      PictureSlot slot = !node.Has(kIsParent)  ? PictureSlot::PictureLeaf
                          : node.Has(kExpanded) ? PictureSlot::PictureOpen
                                                : PictureSlot::PictureClose;
       if (HBITMAP picture = graphics_.Picture(slot)) DrawBitmap(picture, r);
@@ -255,8 +268,8 @@ class Painter {
   bool Label(const LineGeometry& g, const Node& node, bool selected) {
     const bool columns = model_.Cols().Count() > 0;
     const std::wstring text = columns ? model_.DisplayColumnText(g.node, 1) : node.text;
-    SelectObject(dc_, graphics_.FontFor(node.extras ? node.extras->font : 0,
-                                        node.fontBold != 0 || node.Has(kHeaderStyle)));
+    SelectObject(dc_,
+                 graphics_.FontFor(node.extras ? node.extras->font : 0, node.fontBold != 0 || node.Has(kHeaderStyle)));
     const int x = g.text.left + props_.Number(kPropTextXOffset);
     const int width = TextWidth(dc_, text);
     RECT textRect = {x, g.text.top + props_.Number(kPropTextYOffset), g.column1Right,

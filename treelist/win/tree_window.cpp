@@ -46,9 +46,9 @@ bool TreeWindow::Create(HWND parent, const RECT& rect, int controlId) {
   HINSTANCE module = ModuleOf(reinterpret_cast<const void*>(&TreeWindow::WindowProc));
   if (!RegisterOnce(module, &TreeWindow::WindowProc)) return false;
   DWORD style = WS_CHILD | WS_VISIBLE | WS_TABSTOP | WS_VSCROLL | WS_CLIPCHILDREN;
-  HWND hwnd = CreateWindowExW(0, kClassName, L"", style, rect.left, rect.top, rect.right - rect.left,
-                              rect.bottom - rect.top, parent, reinterpret_cast<HMENU>(static_cast<INT_PTR>(controlId)),
-                              module, this);
+  HWND hwnd =
+      CreateWindowExW(0, kClassName, L"", style, rect.left, rect.top, rect.right - rect.left, rect.bottom - rect.top,
+                      parent, reinterpret_cast<HMENU>(static_cast<INT_PTR>(controlId)), module, this);
   return hwnd != nullptr;
 }
 
@@ -81,30 +81,68 @@ LRESULT CALLBACK TreeWindow::WindowProc(HWND hwnd, UINT message, WPARAM wParam, 
 
 LRESULT TreeWindow::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
   switch (message) {
-    case WM_CREATE: UpdateMetrics(); return 0;
-    case WM_ERASEBKGND: return 1;
-    case WM_PAINT: OnPaint(); return 0;
-    case WM_SIZE: OnSize(); return 0;
-    case WM_VSCROLL: OnVScroll(LOWORD(wParam)); return 0;
-    case WM_MOUSEWHEEL: OnWheel(GET_WHEEL_DELTA_WPARAM(wParam)); return 0;
-    case WM_LBUTTONDOWN: case WM_LBUTTONUP: case WM_LBUTTONDBLCLK:
-    case WM_RBUTTONDOWN: case WM_RBUTTONUP: case WM_MBUTTONDOWN: case WM_MBUTTONUP:
+    case WM_CREATE:
+      UpdateMetrics();
+      return 0;
+    case WM_ERASEBKGND:
+      return 1;
+    case WM_PAINT:
+      OnPaint();
+      return 0;
+    case WM_SIZE:
+      OnSize();
+      return 0;
+    case WM_VSCROLL:
+      OnVScroll(LOWORD(wParam));
+      return 0;
+    case WM_MOUSEWHEEL:
+      OnWheel(GET_WHEEL_DELTA_WPARAM(wParam));
+      return 0;
+    case WM_LBUTTONDOWN:
+    case WM_LBUTTONUP:
+    case WM_LBUTTONDBLCLK:
+    case WM_RBUTTONDOWN:
+    case WM_RBUTTONUP:
+    case WM_MBUTTONDOWN:
+    case WM_MBUTTONUP:
       OnMouseButton(message, GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam));
       return 0;
-    case WM_MOUSEMOVE: OnMouseMove(wParam, GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)); return 0;
-    case WM_KEYDOWN: OnKeyDown(wParam); return 0;
-    case WM_KEYUP: OnKeyUp(wParam); return 0;
-    case WM_CHAR: OnChar(wParam); return 0;
-    case WM_GETDLGCODE: return DLGC_WANTARROWS | DLGC_WANTCHARS;
+    case WM_MOUSEMOVE:
+      OnMouseMove(wParam, GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam));
+      return 0;
+    case WM_KEYDOWN:
+      OnKeyDown(wParam);
+      return 0;
+    case WM_KEYUP:
+      OnKeyUp(wParam);
+      return 0;
+    case WM_CHAR:
+      OnChar(wParam);
+      return 0;
+    case WM_GETDLGCODE:
+      return DLGC_WANTARROWS | DLGC_WANTCHARS;
     case WM_SETCURSOR:
       if (LOWORD(lParam) == HTCLIENT && OnSetCursor()) return TRUE;
       return DefWindowProcW(hwnd_, message, wParam, lParam);
-    case WM_SETFOCUS: focused_ = true; Invalidate(); return 0;
-    case WM_KILLFOCUS: focused_ = false; HideTip(); Invalidate(); return 0;
-    case WM_TIMER: OnTimer(wParam); return 0;
-    case WM_ENABLE: Invalidate(); return 0;
-    case KVTM_GETITEMRECT: return ItemRect(static_cast<Index>(wParam), reinterpret_cast<RECT*>(lParam));
-    default: return DefWindowProcW(hwnd_, message, wParam, lParam);
+    case WM_SETFOCUS:
+      focused_ = true;
+      Invalidate();
+      return 0;
+    case WM_KILLFOCUS:
+      focused_ = false;
+      HideTip();
+      Invalidate();
+      return 0;
+    case WM_TIMER:
+      OnTimer(wParam);
+      return 0;
+    case WM_ENABLE:
+      Invalidate();
+      return 0;
+    case KVTM_GETITEMRECT:
+      return ItemRect(static_cast<Index>(wParam), reinterpret_cast<RECT*>(lParam));
+    default:
+      return DefWindowProcW(hwnd_, message, wParam, lParam);
   }
 }
 
@@ -115,13 +153,26 @@ BOOL TreeWindow::ItemRect(Index node, RECT* rect) {
   if (row < 0 || !layout_.RowGeometry(row, g)) return FALSE;
   Rect part;
   switch (rect->left) {
-    case KVTREE_PART_LINE: part = g.line; break;
-    case KVTREE_PART_PLUS: part = g.plus; break;
-    case KVTREE_PART_CHECK: part = g.check; break;
-    case KVTREE_PART_RADIO: part = g.radio; break;
-    case KVTREE_PART_PICTURE: part = g.picture; break;
-    case KVTREE_PART_TEXT: part = g.text; break;
-    default: return FALSE;
+    case KVTREE_PART_LINE:
+      part = g.line;
+      break;
+    case KVTREE_PART_PLUS:
+      part = g.plus;
+      break;
+    case KVTREE_PART_CHECK:
+      part = g.check;
+      break;
+    case KVTREE_PART_RADIO:
+      part = g.radio;
+      break;
+    case KVTREE_PART_PICTURE:
+      part = g.picture;
+      break;
+    case KVTREE_PART_TEXT:
+      part = g.text;
+      break;
+    default:
+      return FALSE;
   }
   if (part.Empty()) return FALSE;
   *rect = RECT{part.left, part.top, part.right, part.bottom};
@@ -147,11 +198,13 @@ void TreeWindow::UpdateMetrics() {
     const int limit = props_.Flag(kPropSmallIcons) ? 16 : 64;
     m.pictureWidth = std::min<int>(limit, cell.cx);
     m.pictureHeight = std::min<int>(limit, cell.cy);
-    m.lineHeight = std::max<int>(std::max<int>(16, tm.tmHeight + 2), m.pictureHeight + 2) + props_.Number(kPropHeightOffset);
+    m.lineHeight =
+        std::max<int>(std::max<int>(16, tm.tmHeight + 2), m.pictureHeight + 2) + props_.Number(kPropHeightOffset);
     if (m.lineHeight < 4) m.lineHeight = 4;
     m.titleHeight = props_.Flag(kPropShowTitle) ? tm.tmHeight + 6 + props_.Number(kPropTitleOffset) : 0;
-    m.headerHeight =
-        props_.Flag(kPropShowHeader) && model_.ColumnCount() > 0 ? tm.tmHeight + 6 + props_.Number(kPropHeaderOffset) : 0;
+    m.headerHeight = props_.Flag(kPropShowHeader) && model_.ColumnCount() > 0
+                         ? tm.tmHeight + 6 + props_.Number(kPropHeaderOffset)
+                         : 0;
     if (m.titleHeight < 0) m.titleHeight = 0;
     if (m.headerHeight < 0) m.headerHeight = 0;
   }
@@ -210,12 +263,24 @@ void TreeWindow::OnVScroll(int code) {
   Index top = layout_.TopLine();
   Index page = std::max(1, layout_.LinesPerList() - 1);
   switch (code) {
-    case SB_LINEUP: ScrollToLine(top - 1); break;
-    case SB_LINEDOWN: ScrollToLine(top + 1); break;
-    case SB_PAGEUP: ScrollToLine(top - page); break;
-    case SB_PAGEDOWN: ScrollToLine(top + page); break;
-    case SB_TOP: ScrollToLine(0); break;
-    case SB_BOTTOM: ScrollToLine(layout_.MaxTopLine()); break;
+    case SB_LINEUP:
+      ScrollToLine(top - 1);
+      break;
+    case SB_LINEDOWN:
+      ScrollToLine(top + 1);
+      break;
+    case SB_PAGEUP:
+      ScrollToLine(top - page);
+      break;
+    case SB_PAGEDOWN:
+      ScrollToLine(top + page);
+      break;
+    case SB_TOP:
+      ScrollToLine(0);
+      break;
+    case SB_BOTTOM:
+      ScrollToLine(layout_.MaxTopLine());
+      break;
     case SB_THUMBTRACK:
     case SB_THUMBPOSITION: {
       if (code == SB_THUMBTRACK && !props_.Flag(kPropScrollOnVThumb)) break;
@@ -226,7 +291,8 @@ void TreeWindow::OnVScroll(int code) {
       ScrollToLine(si.nTrackPos);
       break;
     }
-    default: break;
+    default:
+      break;
   }
 }
 

@@ -75,15 +75,15 @@ class TreeWindow {
   TreeLayout layout_;
   LabelEditor editor_;
   TipWindow tip_;
-  bool inAfterEdit_ = false;   // AfterLabelEdit is being handled
-  bool editRefused_ = false;   // ... and its handler called CancelEdit
+  bool inAfterEdit_ = false;  // AfterLabelEdit is being handled
+  bool editRefused_ = false;  // ... and its handler called CancelEdit
   Index tipNode_ = -1;
   HWND hwnd_ = nullptr;
   bool focused_ = false;
   bool paintPending_ = false;  // an InvalidateRect is waiting for its WM_PAINT
   Index hoverNode_ = -1;
   bool doubleClicked_ = false;  // the left button went down as a double click
-  int resizingColumn_ = 0;  // header column being widened by the mouse, 0 = none
+  int resizingColumn_ = 0;      // header column being widened by the mouse, 0 = none
   int resizeStartX_ = 0;
   int resizeStartWidth_ = 0;
   int wheelRest_ = 0;

@@ -30,8 +30,10 @@ HBITMAP MakeStrip() {
   for (int i = 0; i < 4; ++i) {
     HBRUSH brush = CreateSolidBrush(colours[i]);
     HGDIOBJ oldBrush = SelectObject(dc, brush);
-    if (i % 2 == 0) Rectangle(dc, i * 16 + 1, 3, i * 16 + 15, 14);
-    else Ellipse(dc, i * 16 + 2, 2, i * 16 + 14, 14);
+    if (i % 2 == 0)
+      Rectangle(dc, i * 16 + 1, 3, i * 16 + 15, 14);
+    else
+      Ellipse(dc, i * 16 + 2, 2, i * 16 + 14, 14);
     SelectObject(dc, oldBrush);
     DeleteObject(brush);
   }
@@ -223,9 +225,12 @@ int main(int argc, char** argv) {
     if (frame && tree.Create(frame, RECT{0, 0, kWidth - 2, kHeight - 2}, 1)) {
       tree.SetPictureStrip(strip, 4);
       const std::string mode = argc > 2 ? argv[2] : "";
-      if (mode == "columns") FillColumns(tree);
-      else if (mode == "icons") FillIcons(tree);
-      else Fill(tree);
+      if (mode == "columns")
+        FillColumns(tree);
+      else if (mode == "icons")
+        FillIcons(tree);
+      else
+        Fill(tree);
       SetFocus(tree.Window());
       // Let the window appear and paint, then take the picture from the screen.
       DWORD until = GetTickCount() + 1500;

@@ -17,31 +17,56 @@ using kv::treeclient::TreeList;
 
 const char* EventName(DISPID id) {
   switch (id) {
-    case -600: return "Click";
-    case -601: return "DblClick";
-    case -602: return "KeyDown";
-    case -603: return "KeyPress";
-    case -604: return "KeyUp";
-    case -605: return "MouseDown";
-    case -606: return "MouseMove";
-    case -607: return "MouseUp";
-    case 1: return "Change";
-    case 2: return "Collapse";
-    case 3: return "Expand";
-    case 5: return "RightClick";
-    case 7: return "ClickClip";
-    case 8: return "NodeOver";
-    case 9: return "CtrlError";
-    case 10: return "ColumnResize";
-    case 13: return "SetTips";
-    case 14: return "AfterLabelEdit";
-    case 15: return "SetLabelEdit";
-    case 16: return "CheckClick";
-    case 17: return "RadioClick";
-    case 18: return "BeforeLabelEdit";
-    case 20: return "HeaderClick";
-    case 21: return "HeaderDblClick";
-    default: return "?";
+    case -600:
+      return "Click";
+    case -601:
+      return "DblClick";
+    case -602:
+      return "KeyDown";
+    case -603:
+      return "KeyPress";
+    case -604:
+      return "KeyUp";
+    case -605:
+      return "MouseDown";
+    case -606:
+      return "MouseMove";
+    case -607:
+      return "MouseUp";
+    case 1:
+      return "Change";
+    case 2:
+      return "Collapse";
+    case 3:
+      return "Expand";
+    case 5:
+      return "RightClick";
+    case 7:
+      return "ClickClip";
+    case 8:
+      return "NodeOver";
+    case 9:
+      return "CtrlError";
+    case 10:
+      return "ColumnResize";
+    case 13:
+      return "SetTips";
+    case 14:
+      return "AfterLabelEdit";
+    case 15:
+      return "SetLabelEdit";
+    case 16:
+      return "CheckClick";
+    case 17:
+      return "RadioClick";
+    case 18:
+      return "BeforeLabelEdit";
+    case 20:
+      return "HeaderClick";
+    case 21:
+      return "HeaderDblClick";
+    default:
+      return "?";
   }
 }
 
@@ -52,8 +77,8 @@ class TreeWindowTest : public testing::Test {
   void SetUp() override {
     OleInitialize(nullptr);
     // Hidden: messages are sent straight to the control (showing a window costs Wine seconds).
-    parent_ = CreateWindowExW(0, L"STATIC", L"tree test", WS_POPUP, 0, 0, 420, 320, nullptr,
-                              nullptr, GetModuleHandleW(nullptr), nullptr);
+    parent_ = CreateWindowExW(0, L"STATIC", L"tree test", WS_POPUP, 0, 0, 420, 320, nullptr, nullptr,
+                              GetModuleHandleW(nullptr), nullptr);
     ASSERT_NE(parent_, nullptr);
     tree_.events.any = [this](DISPID id, const kv::com::EventArgs& args) {
       if (id == -606 || id == 8 || id == -604 || id == -603) return;  // moves, hovering, key up/press
@@ -61,7 +86,8 @@ class TreeWindowTest : public testing::Test {
       line << EventName(id);
       // Mouse positions vary with the font: keep only button and shift.
       UINT shown = (id == -605 || id == -607) ? 2 : args.Count();
-      for (UINT i = 0; i < shown; ++i) line << ' ' << (id == 14 && i == 1 ? Narrow(args.Text(i)) : std::to_string(args.Long(i)));
+      for (UINT i = 0; i < shown; ++i)
+        line << ' ' << (id == 14 && i == 1 ? Narrow(args.Text(i)) : std::to_string(args.Long(i)));
       log_.push_back(line.str());
     };
     ASSERT_TRUE(tree_.Create(parent_, RECT{0, 0, 300, 200}, 100));
@@ -466,19 +492,20 @@ TEST(Resources, AboutTextsExistInBothEditions) {
 // The dispatch ids are the interface: check them through the type information a script sees.
 TEST(TypeLibrary, DispatchIdsAreTheFixedOnes) {
   OleInitialize(nullptr);
-  HWND parent = CreateWindowExW(0, L"STATIC", L"", WS_OVERLAPPEDWINDOW, 0, 0, 100, 100, nullptr, nullptr, nullptr, nullptr);
+  HWND parent =
+      CreateWindowExW(0, L"STATIC", L"", WS_OVERLAPPEDWINDOW, 0, 0, 100, 100, nullptr, nullptr, nullptr, nullptr);
   {
     TreeList tree;
     ASSERT_TRUE(tree.Create(parent, RECT{0, 0, 90, 90}, 1));
     IDispatch* dispatch = nullptr;
     ASSERT_EQ(tree->QueryInterface(IID_IDispatch, reinterpret_cast<void**>(&dispatch)), S_OK);
     const std::pair<const wchar_t*, DISPID> methods[] = {
-        {L"BackColor", 1}, {L"Picture", 11}, {L"Selected", 30}, {L"ListCount", 35}, {L"ListIndex", 45},
-        {L"TitleText", 56}, {L"CheckPicDisabled", 115}, {L"AddNode", 116}, {L"NodeParent", 117},
-        {L"AddPictureNode", 125}, {L"EnsureVisible", 139}, {L"ReDraw", 142}, {L"InsertNode", 154},
-        {L"AddImage", 161}, {L"kvDragDrop", 164}, {L"AboutBox", -552}, {L"NodeBackColor", 165},
-        {L"NodeText", 167}, {L"NodeCargo", 176}, {L"NodeSubText", 179}, {L"NodeColumnCheck", 188},
-        {L"NodeShowChecks", 189}, {L"NodeFontBold", 197}, {L"ListImage", 198}};
+        {L"BackColor", 1},         {L"Picture", 11},         {L"Selected", 30},          {L"ListCount", 35},
+        {L"ListIndex", 45},        {L"TitleText", 56},       {L"CheckPicDisabled", 115}, {L"AddNode", 116},
+        {L"NodeParent", 117},      {L"AddPictureNode", 125}, {L"EnsureVisible", 139},    {L"ReDraw", 142},
+        {L"InsertNode", 154},      {L"AddImage", 161},       {L"kvDragDrop", 164},       {L"AboutBox", -552},
+        {L"NodeBackColor", 165},   {L"NodeText", 167},       {L"NodeCargo", 176},        {L"NodeSubText", 179},
+        {L"NodeColumnCheck", 188}, {L"NodeShowChecks", 189}, {L"NodeFontBold", 197},     {L"ListImage", 198}};
     for (const auto& m : methods) {
       LPOLESTR name = const_cast<LPOLESTR>(m.first);
       DISPID id = 0;
@@ -516,9 +543,9 @@ TEST(TypeLibrary, DispatchIdsAreTheFixedOnes) {
     ASSERT_EQ(info->GetContainingTypeLib(&lib, &at), S_OK);
     ITypeInfo* events = nullptr;
     ASSERT_EQ(lib->GetTypeInfoOfGuid(DIID__DkvTreeViewEvents, &events), S_OK);
-    const std::pair<const wchar_t*, DISPID> eventIds[] = {{L"Change", 1}, {L"CtrlError", 9}, {L"NodeOver", 8},
-                                                          {L"CheckClick", 16}, {L"HeaderDblClick", 21},
-                                                          {L"MouseDown", -605}};
+    const std::pair<const wchar_t*, DISPID> eventIds[] = {{L"Change", 1},          {L"CtrlError", 9},
+                                                          {L"NodeOver", 8},        {L"CheckClick", 16},
+                                                          {L"HeaderDblClick", 21}, {L"MouseDown", -605}};
     for (const auto& e : eventIds) {
       LPOLESTR name = const_cast<LPOLESTR>(e.first);
       MEMBERID id = 0;
