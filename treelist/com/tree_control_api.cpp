@@ -6,6 +6,8 @@
 #include "activex/variant.h"
 #include "resources/kvtree/kvtree_strings.h"
 #include "treelist/com/tree_control.h"
+#include "treelist/model/directory_loader.h"
+#include "treelist/win/win32_directory_lister.h"
 
 namespace kv::tree {
 
@@ -212,13 +214,20 @@ STDMETHODIMP TreeControl::MoveNode(LONG source, LONG target, short type, VARIANT
   return Guarded([&] { return Out(result, ToBool(model_.MoveNode(source, target, type))); });
 }
 
-// --- drag and drop and directory loading are not offered: neutral answers ---
+// --- drag and drop is not offered: neutral answers ---
 
 STDMETHODIMP TreeControl::DragDrop(short, LONG* result) { return Out(result, -1); }
 STDMETHODIMP TreeControl::DragOver(short, short, LONG* result) { return Out(result, -1); }
 STDMETHODIMP TreeControl::kvDragOver(short, short, LONG* result) { return Out(result, -1); }
 STDMETHODIMP TreeControl::kvDragDrop(short, LONG* result) { return Out(result, -1); }
-STDMETHODIMP TreeControl::LoadDirectory(BSTR) { return S_OK; }
+STDMETHODIMP TreeControl::LoadDirectory(BSTR directory) {
+  return Guarded([&] {
+    std::wstring root = FromBstr(directory);
+    while (root.size() > 3 && (root.back() == L'\\' || root.back() == L'/')) root.pop_back();
+    kv::tree::LoadDirectory(model_, root, L"\\", Win32DirectoryLister());
+    return S_OK;
+  });
+}
 
 // --- image list ---
 

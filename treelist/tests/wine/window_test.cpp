@@ -469,6 +469,31 @@ TEST_F(TreeWindowTest, ToolTipShowsTheLineOrTheTextSetInSetTips) {
   SysFreeString(left);
 }
 
+TEST_F(TreeWindowTest, LoadDirectoryReadsARealFolder) {
+  wchar_t temp[MAX_PATH];
+  GetTempPathW(MAX_PATH, temp);
+  std::wstring root = std::wstring(temp) + L"kvtree-load-test";
+  CreateDirectoryW(root.c_str(), nullptr);
+  CreateDirectoryW((root + L"\\sub").c_str(), nullptr);
+  for (const wchar_t* name : {L"\\b.txt", L"\\A.txt", L"\\sub\\inner.ini"}) {
+    HANDLE file = CreateFileW((root + name).c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
+    CloseHandle(file);
+  }
+  tree_->LoadDirectory(kv::treeclient::detail::Bstr(root + L"\\"));
+  ASSERT_EQ(tree_.ListCount(), 4);
+  EXPECT_EQ(tree_.NodeText(0), L"sub");
+  EXPECT_EQ(tree_.NodeText(2), L"A.txt");
+  BSTR path = nullptr;
+  tree_->Path(1, &path);
+  EXPECT_STREQ(path, L"sub\\inner.ini");
+  SysFreeString(path);
+  DeleteFileW((root + L"\\sub\\inner.ini").c_str());
+  DeleteFileW((root + L"\\A.txt").c_str());
+  DeleteFileW((root + L"\\b.txt").c_str());
+  RemoveDirectoryW((root + L"\\sub").c_str());
+  RemoveDirectoryW(root.c_str());
+}
+
 TEST_F(TreeWindowTest, DestroyingTheControlInsideItsOwnEventIsSafe) {
   FillSmallTree();
   tree_.events.change = [this](long) { tree_.Destroy(); };
