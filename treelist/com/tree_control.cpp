@@ -115,6 +115,7 @@ STDMETHODIMP_(ULONG) TreeControl::Release() {
 // --- events out of the model ---
 
 void TreeControl::OnCtrlError(int16_t code, Index index) {
+  if (code == kErrOutOfMemory) outOfMemory_ = true;
   VARIANT args[2] = {kv::com::VariantI2(code), kv::com::VariantI4(index)};
   events_.Fire(kEvCtrlError, args, 2);
 }

@@ -325,6 +325,8 @@ class TreeControl final : public kv::com::DispatchImpl<IkvTreeView>, private Tre
   HRESULT GetColumnValue(ColumnField field, short column, T* value);
   HRESULT SetColumnValue(ColumnField field, short column, int32_t value);
   HRESULT ReturnText(const std::wstring& text, BSTR* value);
+  template <class F>
+  HRESULT StoreText(LONG index, F&& store);
   LONG AddWithLook(BSTR text, short position, short level, IFontDisp* font, short picture, short expanded,
                    short selected);
   int FontNumber(IFontDisp* font);
@@ -367,6 +369,7 @@ class TreeControl final : public kv::com::DispatchImpl<IkvTreeView>, private Tre
   std::vector<IPictureDisp*> images_;      // the image list (AddImage), numbered from 1
   bool enabled_ = true;
   bool destroying_ = false;
+  bool outOfMemory_ = false;  // a CtrlError 32000 was reported during the current call
 };
 
 }  // namespace kv::tree

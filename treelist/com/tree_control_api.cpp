@@ -315,11 +315,21 @@ HRESULT TreeControl::SetNode(NodeField field, LONG index, int32_t value) {
 HRESULT TreeControl::GetNodeText(NodeTextField field, LONG index, BSTR* value) {
   return Guarded([&] { return ReturnText(model_.GetNodeText(field, index), value); });
 }
-HRESULT TreeControl::SetNodeText(NodeTextField field, LONG index, BSTR value) {
-  return Guarded([&] {
-    model_.SetNodeText(field, index, FromBstr(value));
+// Stores a text; when memory runs out the control reports CtrlError 32000 and raises the standard
+// out-of-memory error to the caller as well.
+template <class F>
+HRESULT TreeControl::StoreText(LONG index, F&& store) {
+  outOfMemory_ = false;
+  HRESULT hr = Guarded([&] {
+    store();
     return S_OK;
   });
+  if (hr == E_OUTOFMEMORY && !outOfMemory_) OnCtrlError(kErrOutOfMemory, index);
+  return outOfMemory_ ? E_OUTOFMEMORY : hr;
+}
+
+HRESULT TreeControl::SetNodeText(NodeTextField field, LONG index, BSTR value) {
+  return StoreText(index, [&] { model_.SetNodeText(field, index, FromBstr(value)); });
 }
 
 STDMETHODIMP TreeControl::get_NodeBackColor(LONG i, LONG* v) { return GetNodeColour(NodeField::BackColour, i, v); }
@@ -384,10 +394,7 @@ STDMETHODIMP TreeControl::get_NodeColumnText(LONG i, short c, BSTR* v) {
   return Guarded([&] { return ReturnText(model_.NodeColumnText(i, c), v); });
 }
 STDMETHODIMP TreeControl::put_NodeColumnText(LONG i, short c, BSTR v) {
-  return Guarded([&] {
-    model_.SetNodeColumnText(i, c, FromBstr(v));
-    return S_OK;
-  });
+  return StoreText(i, [&] { model_.SetNodeColumnText(i, c, FromBstr(v)); });
 }
 STDMETHODIMP TreeControl::get_NodeColumnPicture(LONG i, short c, short* v) {
   return Out(v, model_.NodeColumnPicture(i, c));
