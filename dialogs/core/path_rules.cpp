@@ -129,9 +129,9 @@ bool WildcardMatch(const std::string& text, const std::string& pattern) {
   return p == pattern.size();
 }
 
-bool FolderMatchesSpec(const std::string& path, const std::string& spec) {
-  if (spec.empty()) return true;
-  return WildcardMatch(path, spec + "*");
+bool FolderMatchesSpec(const std::string& path, const std::string& prefixPattern) {
+  if (prefixPattern.empty()) return true;
+  return WildcardMatch(path, prefixPattern + "*");
 }
 
 std::string WithTrailingBackslash(const std::string& path) {

@@ -55,8 +55,8 @@ std::string UpperCase(const std::string& text);
 // Case-insensitive match with "*" (any run) and "?" (one character).
 bool WildcardMatch(const std::string& text, const std::string& pattern);
 
-// The folder dialog's OK rule: an empty spec allows everything, else path must match spec + "*".
-bool FolderMatchesSpec(const std::string& path, const std::string& spec);
+// The folder dialog's OK rule: an empty prefix pattern allows everything, else path must match it followed by "*".
+bool FolderMatchesSpec(const std::string& path, const std::string& prefixPattern);
 
 // A path that lacks a trailing backslash gets one; an empty path stays empty.
 std::string WithTrailingBackslash(const std::string& path);

@@ -71,14 +71,14 @@ class MessageDialog {
     return FALSE;  // focus set here
   }
 
-  void AddButton(int id, const ButtonSpec& spec, int left, int top) {
+  void AddButton(int id, const ButtonSpec& buttonKind, int left, int top) {
     // Hidden buttons keep the designed caption; the code in the tag is what a press returns.
-    std::string caption = LibraryText(spec.textId != 0 ? spec.textId : kTextOk, languageOffset_);
-    DWORD visible = spec.visible ? WS_TABSTOP : 0;
+    std::string caption = LibraryText(buttonKind.textId != 0 ? buttonKind.textId : kTextOk, languageOffset_);
+    DWORD visible = buttonKind.visible ? WS_TABSTOP : 0;
     HWND button = AddControl(window_, "BUTTON", caption, BS_OWNERDRAW | visible, id, left, top, kButtonWidth,
                              kButtonHeight, style_.TextFont());
-    if (!spec.visible) ShowWindow(button, SW_HIDE);
-    SetWindowLongPtrA(button, GWLP_USERDATA, spec.code);
+    if (!buttonKind.visible) ShowWindow(button, SW_HIDE);
+    SetWindowLongPtrA(button, GWLP_USERDATA, buttonKind.code);
   }
 
   void OnCommand(int id) {

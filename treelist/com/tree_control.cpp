@@ -297,14 +297,14 @@ void TreeControl::PropertyChanged(int id) {
     case kPropFontStrikethru:
     case kPropFontUnderline:
     case kPropFontSize: {
-      FontSpec spec;
-      spec.name = props_.Text(kPropFontName);
-      spec.size = props_.FontSize();
-      spec.bold = props_.Flag(kPropFontBold);
-      spec.italic = props_.Flag(kPropFontItalic);
-      spec.strikeout = props_.Flag(kPropFontStrikethru);
-      spec.underline = props_.Flag(kPropFontUnderline);
-      graphics_.SetMainFont(spec);
+      FontSpec font;
+      font.name = props_.Text(kPropFontName);
+      font.size = props_.FontSize();
+      font.bold = props_.Flag(kPropFontBold);
+      font.italic = props_.Flag(kPropFontItalic);
+      font.strikeout = props_.Flag(kPropFontStrikethru);
+      font.underline = props_.Flag(kPropFontUnderline);
+      graphics_.SetMainFont(font);
       break;
     }
     case kPropBreakChar: {

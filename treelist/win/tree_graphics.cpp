@@ -30,8 +30,8 @@ void TreeGraphics::DropMainFonts() {
   mainFont_ = boldFont_ = nullptr;
 }
 
-void TreeGraphics::SetMainFont(const FontSpec& spec) {
-  spec_ = spec;
+void TreeGraphics::SetMainFont(const FontSpec& font) {
+  spec_ = font;
   DropMainFonts();
 }
 

@@ -41,7 +41,7 @@ class TreeGraphics {
   TreeGraphics(const TreeGraphics&) = delete;
   TreeGraphics& operator=(const TreeGraphics&) = delete;
 
-  void SetMainFont(const FontSpec& spec);
+  void SetMainFont(const FontSpec& font);
   HFONT MainFont();
   HFONT BoldFont();
   // Copies of fonts handed in by the caller; the number is stored in nodes (0 = control font).
