@@ -57,14 +57,20 @@ AboutWindow* AboutWindow::Create(AppContext& app, Mode mode, HWND owner) {
     registered = true;
   }
   auto* self = new AboutWindow(app, mode);
-  self->Build(owner);
+  if (!self->Build(owner)) {
+    delete self;  // the window was never made (or destroyed while being made): no splash
+    return nullptr;
+  }
   return self;
 }
 
-void AboutWindow::Build(HWND owner) {
+bool AboutWindow::Build(HWND owner) {
   const int w = kWidthTwips / app_.TwipsPerPixelX, h = kHeightTwips / app_.TwipsPerPixelY;
-  CreateWindowExA(WS_EX_TOOLWINDOW, kClassName, app_.Text(kTitleProductText).c_str(), WS_POPUP | WS_BORDER, 0, 0, w, h,
-                  owner, nullptr, GetModuleHandleA(nullptr), this);
+  creating_ = true;
+  HWND window = CreateWindowExA(WS_EX_TOOLWINDOW, kClassName, app_.Text(kTitleProductText).c_str(),
+                                WS_POPUP | WS_BORDER, 0, 0, w, h, owner, nullptr, GetModuleHandleA(nullptr), this);
+  creating_ = false;
+  if (!window || !IsWindow(window)) return false;
   // Labels as filled on load.
   systemLine_ = app_.Text(kTitleSystemText + Nt4Flag(app_.OsKind));
   label2_ = app_.Text(114) + ":";
@@ -84,6 +90,7 @@ void AboutWindow::Build(HWND owner) {
                                 reinterpret_cast<HMENU>(static_cast<INT_PTR>(kOkId)), GetModuleHandleA(nullptr), nullptr);
     SendMessageA(okButton_, WM_SETFONT, reinterpret_cast<WPARAM>(ui::NormalFont()), FALSE);
   }
+  return true;
 }
 
 void AboutWindow::MoveToTwips(int left, int top) {
@@ -234,7 +241,8 @@ LRESULT CALLBACK AboutWindow::Proc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
       return 0;
     case WM_NCDESTROY:
       SetWindowLongPtrA(hwnd, GWLP_USERDATA, 0);
-      delete self;
+      self->hwnd_ = nullptr;
+      if (!self->creating_) delete self;  // a window destroyed while being made is freed by Create
       return 0;
     default: return DefWindowProcA(hwnd, msg, wp, lp);
   }

@@ -15,6 +15,7 @@ enum PasswordGateState { kGateWaiting = 0, kGateAccepted = 1, kGateRefused = 2 }
 class AboutWindow {
  public:
   enum class Mode { Splash, Info };
+  // nullptr when the window cannot be made.
   static AboutWindow* Create(AppContext& app, Mode mode, HWND owner);
   HWND hwnd() const { return hwnd_; }
   // Size of the window in twips (for centring).
@@ -36,7 +37,7 @@ class AboutWindow {
  private:
   AboutWindow(AppContext& app, Mode mode) : app_(app), mode_(mode) {}
   static LRESULT CALLBACK Proc(HWND, UINT, WPARAM, LPARAM);
-  void Build(HWND owner);
+  bool Build(HWND owner);
   void Paint();
   void PasswordChanged();
   void Timer(UINT_PTR id);
@@ -52,6 +53,7 @@ class AboutWindow {
   COLORREF label2Colour_ = RGB(255, 255, 255);
   std::string clearPassword_;
   PasswordGateState gate_ = kGateWaiting;
+  bool creating_ = false;
 };
 
 }  // namespace kv

@@ -74,8 +74,14 @@ bool FileExists(const std::string& path) { return GetFileAttributesA(path.c_str(
 MainWindow* MainWindow::Create(AppContext& app) {
   RegisterClasses(&MainWindow::Proc);
   auto* self = new MainWindow(app);
-  CreateWindowExA(WS_EX_CONTROLPARENT, kClassName, "", WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN, CW_USEDEFAULT, CW_USEDEFAULT,
-                  kWindowWidth, 600, nullptr, nullptr, app.Instance, self);
+  self->creating_ = true;
+  HWND window = CreateWindowExA(WS_EX_CONTROLPARENT, kClassName, "", WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN,
+                                CW_USEDEFAULT, CW_USEDEFAULT, kWindowWidth, 600, nullptr, nullptr, app.Instance, self);
+  self->creating_ = false;
+  if (!window || !IsWindow(window)) {
+    delete self;  // never made, or destroyed while being made
+    return nullptr;
+  }
   self->Build();
   return self;
 }
@@ -269,6 +275,7 @@ void MainWindow::OpenFile(const std::string& file, const std::string& parameters
 
 void MainWindow::ShowInfoBox() {
   AboutWindow* about = AboutWindow::Create(app_, AboutWindow::Mode::Info, hwnd_);
+  if (!about) return;
   RECT wr;
   GetWindowRect(hwnd_, &wr);
   const int tx = app_.TwipsPerPixelX, ty = app_.TwipsPerPixelY;
@@ -380,7 +387,7 @@ LRESULT CALLBACK MainWindow::Proc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
   if (!self) return DefWindowProcA(hwnd, msg, wp, lp);
   if (msg == WM_NCDESTROY) {
     SetWindowLongPtrA(hwnd, GWLP_USERDATA, 0);
-    delete self;
+    if (!self->creating_) delete self;  // a window destroyed while being made is freed by Create
     return 0;
   }
   return self->Handle(msg, wp, lp);

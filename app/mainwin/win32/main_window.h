@@ -20,6 +20,7 @@ class HeadlineWindow;
 
 class MainWindow : public PageServices, public BarEvents {
  public:
+  // nullptr when the window cannot be made.
   static MainWindow* Create(AppContext& app);
   HWND hwnd() const { return hwnd_; }
 
@@ -74,6 +75,7 @@ class MainWindow : public PageServices, public BarEvents {
   int currentTool_ = -1;  // none until the first switch
   int currentTab_ = 0;
   bool exited_ = false;
+  bool creating_ = false;
 };
 
 }  // namespace kv

@@ -2,6 +2,7 @@
 #include "app/mainwin/win32/startup.h"
 
 #include <commctrl.h>
+#include <ole2.h>
 
 #include "app/catalogue/file_system.h"
 #include "app/catalogue/win32_registry_store.h"
@@ -47,6 +48,8 @@ int QueryOsKind() {
 // Splash placement and password gate. False when the password was refused (the program ends).
 bool SplashAndPasswordGate(AppContext& app, AboutWindow** splash) {
   AboutWindow* about = AboutWindow::Create(app, AboutWindow::Mode::Splash, nullptr);
+  // Without its window the gate cannot ask: a set password then refuses the start.
+  if (!about) return ReadStoredPassword(*app.Reg).empty();
   int left = (app.ScreenWidthTwips - AboutWindow::WidthTwips(app)) / 2;
   int top = (app.ScreenHeightTwips - AboutWindow::HeightTwips(app)) / 2;
   if (ReadBool(*app.Reg, kMainSetKey, "SaveLastWinPos", true)) {
@@ -88,6 +91,7 @@ std::string Filter(const std::string& description, const char* pattern) {
 int RunMainProgram(HINSTANCE instance) {
   INITCOMMONCONTROLSEX icc{sizeof icc, ICC_TREEVIEW_CLASSES | ICC_BAR_CLASSES | ICC_PROGRESS_CLASS};
   InitCommonControlsEx(&icc);
+  OleInitialize(nullptr);  // the kvTreeView control is a COM object
   Registry registry(SystemRegistryStore());
   AppContext app;
   app.Instance = instance;
@@ -125,6 +129,10 @@ int RunMainProgram(HINSTANCE instance) {
   }
   // 9. and 10. Internet menu and main window.
   MainWindow* main = MainWindow::Create(app);
+  if (!main) {
+    if (IsWindow(splashWindow)) splash->Unload();
+    return 0;
+  }
   app.Engine->SetSaveInfoCallback([main] { main->HaedlineSaveInfo(); });
   main->SetUpInternetMenu();
   main->PrepareBars();

@@ -4,6 +4,7 @@
 #include <windowsx.h>
 
 #include "app/mainwin/core/localise_form.h"
+#include "app/pages/win32/kv_tree_control.h"
 #include "app/pages/win32/page_buttons.h"
 #include "app/pages/win32/tab_strip_window.h"
 #include "app/pages/win32/ui_theme.h"
@@ -74,8 +75,7 @@ void ToolPageWindow::Build() {
   frames_.resize(layout_.Tabs.size());
   for (std::size_t tab = 0; tab < layout_.Tabs.size(); ++tab) {
     if (layout_.Tabs[tab].TreePage > 0) {
-      trees_.push_back(std::make_unique<Win32TreeView>(hwnd_, kFirstTreeId + static_cast<int>(trees_.size()),
-                                                       services_.TreeViewStyle()));
+      trees_.push_back(MakeTree(static_cast<int>(tab)));
       treeTabs_.push_back(static_cast<int>(tab));
       model_.AttachTree(static_cast<int>(tab), trees_.back().get());
     }
@@ -91,6 +91,45 @@ void ToolPageWindow::Build() {
   model_.Load();
   ShowTab(model_.Tab());
   for (auto& tree : trees_) tree->ScrollToTop();
+}
+
+// The kvTreeView control with its events routed to the page model; the system tree view when the
+// control's library is not available.
+std::unique_ptr<TreeControl> ToolPageWindow::MakeTree(int tab) {
+  const int id = kFirstTreeId + static_cast<int>(trees_.size());
+  std::unique_ptr<KvTreeControl> kvTree = KvTreeControl::Create(hwnd_, id, services_.TreeViewStyle());
+  if (!kvTree) {
+    auto system = std::make_unique<Win32TreeView>(hwnd_, id, services_.TreeViewStyle());
+    systemTrees_.push_back(system.get());
+    return system;
+  }
+  systemTrees_.push_back(nullptr);
+  KvTreeControl* tree = kvTree.get();
+  auto onTab = [this, tab] { return model_.Tab() == tab; };
+  auto button = [](short b) { return b == 1 ? kLeftButton : b == 2 ? kRightButton : 0; };
+  treeclient::TreeEvents& e = tree->Events();
+  e.nodeOver = [this, onTab](long node) { if (onTab()) model_.NodeOver(static_cast<int>(node)); };
+  e.mouseDown = [this, onTab, button, tree](short b, short, long, long) {
+    if (!onTab()) return;
+    if (b == 2) SetFocus(tree->hwnd());
+    model_.MouseDown(button(b));
+    UpdateInfoButton();
+  };
+  e.mouseUp = [this, onTab, button](short b, short, long, long) {
+    if (onTab() && model_.MouseUp(button(b))) services_.ShowTreeMenu(ContextMenuState(services_.RestoreAvailable()));
+  };
+  e.checkClick = [this, onTab](long node, short column, bool value) {
+    if (!onTab() || node < 0) return;
+    model_.CheckClick(static_cast<int>(node), column, value ? 1 : 0);
+    UpdateInfoButton();
+  };
+  e.dblClick = [this, onTab] { if (onTab()) model_.DoubleClick(); };
+  e.change = [this, onTab](long) {
+    if (!onTab()) return;
+    model_.SelectionChanged();
+    UpdateInfoButton();
+  };
+  return kvTree;
 }
 
 void ToolPageWindow::SetTab(int tab) {
@@ -131,7 +170,8 @@ void ToolPageWindow::Layout() {
 LRESULT ToolPageWindow::Notify(NMHDR* header) {
   const int id = static_cast<int>(header->idFrom);
   if (id < kFirstTreeId || id >= kFirstTreeId + static_cast<int>(trees_.size())) return 0;
-  Win32TreeView& tree = *trees_[id - kFirstTreeId];
+  if (!systemTrees_[id - kFirstTreeId]) return 0;  // the kvTreeView control reports through its events
+  Win32TreeView& tree = *systemTrees_[id - kFirstTreeId];
   if (header->code == NM_CUSTOMDRAW) return tree.CustomDraw(reinterpret_cast<NMTVCUSTOMDRAW*>(header));
   if (treeTabs_[id - kFirstTreeId] != model_.Tab()) return 0;
   POINT p;
@@ -214,7 +254,7 @@ LRESULT CALLBACK ToolPageWindow::Proc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp)
       SetTextColor(reinterpret_cast<HDC>(wp), ui::kAccentDark);
       return reinterpret_cast<LRESULT>(GetStockObject(WHITE_BRUSH));
     case kCheckClicked: {
-      Win32TreeView& tree = *self->trees_[wp];
+      TreeControl& tree = *self->trees_[wp];
       self->model_.CheckClick(static_cast<int>(lp), 1, tree.NodeColumnCheck(static_cast<int>(lp), 1));
       self->UpdateInfoButton();
       return 0;

@@ -13,6 +13,7 @@
 namespace kv {
 
 class TabStripWindow;
+class TreeControl;
 class Win32TreeView;
 
 // What the main window offers its hosted page beyond PageHost.
@@ -52,7 +53,9 @@ class ToolPageWindow {
   PageServices& services_;
   PageModel model_;
   TabStripWindow* tabs_ = nullptr;
-  std::vector<std::unique_ptr<Win32TreeView>> trees_;   // with the tab each belongs to in treeTabs_
+  std::unique_ptr<TreeControl> MakeTree(int tab);
+  std::vector<std::unique_ptr<TreeControl>> trees_;  // with the tab each belongs to in treeTabs_
+  std::vector<Win32TreeView*> systemTrees_;          // the same tree when it is a system tree view, else null
   std::vector<int> treeTabs_;
   std::vector<std::vector<HWND>> frames_;                // per tab
   HWND infoButton_ = nullptr;

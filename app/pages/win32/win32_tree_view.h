@@ -8,24 +8,24 @@
 #include <string>
 #include <vector>
 
-#include "app/pages/core/function_tree.h"
+#include "app/pages/win32/tree_control.h"
 
 namespace kv {
 
-class Win32TreeView : public FunctionTreeView {
+class Win32TreeView : public TreeControl {
  public:
   // `style`: the display style the tree starts with (0 normal, 1 lines, 2 lines and plus/minus).
   Win32TreeView(HWND parent, int id, int style);
-  HWND hwnd() const { return tree_; }
+  HWND hwnd() const override { return tree_; }
   // Line of a tree item, -1 when none.
   int LineOf(HTREEITEM item) const;
   // Line under a client point and whether the point is on its check box.
   int HitTest(POINT clientPoint, bool* onCheckBox) const;
   // A click on a line's box: toggles it (false when the line has no box).
   bool ToggleCheck(int line);
-  void ScrollToTop();
+  void ScrollToTop() override;
   // Lays every line out again (the control may keep positions computed while it was hidden).
-  void RefreshLayout();
+  void RefreshLayout() override;
   // Custom drawing of the lines: group lines bold in the accent colour.
   LRESULT CustomDraw(NMTVCUSTOMDRAW* draw) const;
 
