@@ -6,6 +6,7 @@
 
 #include "app/mainwin/core/startup_rules.h"
 #include "app/pages/win32/ui_theme.h"
+#include "app/pages/win32/window_object.h"
 
 namespace kv {
 
@@ -46,16 +47,7 @@ int AboutWindow::WidthTwips(const AppContext&) { return kWidthTwips; }
 int AboutWindow::HeightTwips(const AppContext&) { return kHeightTwips; }
 
 AboutWindow* AboutWindow::Create(AppContext& app, Mode mode, HWND owner) {
-  static bool registered = false;
-  if (!registered) {
-    WNDCLASSA wc{};
-    wc.lpfnWndProc = &AboutWindow::Proc;
-    wc.hInstance = GetModuleHandleA(nullptr);
-    wc.hCursor = LoadCursor(nullptr, IDC_ARROW);
-    wc.lpszClassName = kClassName;
-    RegisterClassA(&wc);
-    registered = true;
-  }
+  RegisterWindowClassOnce(kClassName, &AboutWindow::Proc);
   auto* self = new AboutWindow(app, mode);
   if (!self->Build(owner)) {
     delete self;  // the window was never made (or destroyed while being made): no splash
@@ -220,13 +212,9 @@ void AboutWindow::Paint() {
 }
 
 LRESULT CALLBACK AboutWindow::Proc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
-  if (msg == WM_NCCREATE) {
-    auto* self = static_cast<AboutWindow*>(reinterpret_cast<CREATESTRUCTA*>(lp)->lpCreateParams);
-    self->hwnd_ = hwnd;
-    SetWindowLongPtrA(hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(self));
-  }
-  auto* self = reinterpret_cast<AboutWindow*>(GetWindowLongPtrA(hwnd, GWLP_USERDATA));
+  auto* self = WindowObject<AboutWindow>(hwnd, msg, lp);
   if (!self) return DefWindowProcA(hwnd, msg, wp, lp);
+  if (msg == WM_NCCREATE) self->hwnd_ = hwnd;
   switch (msg) {
     case WM_PAINT: self->Paint(); return 0;
     case WM_ERASEBKGND: return 1;
@@ -240,7 +228,7 @@ LRESULT CALLBACK AboutWindow::Proc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
       if (self->mode_ == Mode::Splash) self->app_.SplashUp = false;
       return 0;
     case WM_NCDESTROY:
-      SetWindowLongPtrA(hwnd, GWLP_USERDATA, 0);
+      DetachWindowObject(hwnd);
       self->hwnd_ = nullptr;
       if (!self->creating_) delete self;  // a window destroyed while being made is freed by Create
       return 0;

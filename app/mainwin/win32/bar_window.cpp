@@ -7,6 +7,7 @@
 
 #include "app/mainwin/win32/sound_output.h"
 #include "app/pages/win32/ui_theme.h"
+#include "app/pages/win32/window_object.h"
 
 namespace kv {
 
@@ -14,18 +15,6 @@ namespace {
 const char kClassName[] = "KvBar";
 constexpr int kIconSize = 32;
 
-void RegisterOnce(WNDPROC proc) {
-  static bool done = false;
-  if (done) return;
-  WNDCLASSA wc{};
-  wc.style = CS_HREDRAW | CS_VREDRAW;
-  wc.lpfnWndProc = proc;
-  wc.hInstance = GetModuleHandleA(nullptr);
-  wc.hCursor = LoadCursor(nullptr, IDC_ARROW);
-  wc.lpszClassName = kClassName;
-  RegisterClassA(&wc);
-  done = true;
-}
 
 // Side-bar pictures: tool picture n is an icon of the system's shell library.
 HICON ToolPicture(int picture) {
@@ -42,7 +31,7 @@ HICON ToolPicture(int picture) {
 }  // namespace
 
 BarWindow* BarWindow::Create(HWND parent, BarModel& model, SoundOutput& sound) {
-  RegisterOnce(&BarWindow::Proc);
+  RegisterWindowClassOnce(kClassName, &BarWindow::Proc, CS_HREDRAW | CS_VREDRAW);
   auto* self = new BarWindow(model, sound);
   CreateWindowExA(WS_EX_CONTROLPARENT, kClassName, "", WS_CHILD | WS_VISIBLE | WS_CLIPCHILDREN, 0, 0, 100, 100, parent,
                   nullptr, GetModuleHandleA(nullptr), self);
@@ -256,13 +245,9 @@ bool BarWindow::OpenMenuByKey(char key) {
 void BarWindow::PlayWave(const std::string& path, unsigned flags) { sound_.PlayWave(path, flags); }
 
 LRESULT CALLBACK BarWindow::Proc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
-  if (msg == WM_NCCREATE) {
-    auto* self = static_cast<BarWindow*>(reinterpret_cast<CREATESTRUCTA*>(lp)->lpCreateParams);
-    self->hwnd_ = hwnd;
-    SetWindowLongPtrA(hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(self));
-  }
-  auto* self = reinterpret_cast<BarWindow*>(GetWindowLongPtrA(hwnd, GWLP_USERDATA));
+  auto* self = WindowObject<BarWindow>(hwnd, msg, lp);
   if (!self) return DefWindowProcA(hwnd, msg, wp, lp);
+  if (msg == WM_NCCREATE) self->hwnd_ = hwnd;
   switch (msg) {
     case WM_SIZE: self->Layout(); return 0;
     case WM_PAINT: self->Paint(); return 0;
@@ -274,7 +259,7 @@ LRESULT CALLBACK BarWindow::Proc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
       return 0;
     case WM_LBUTTONDOWN: self->MouseDown(static_cast<short>(LOWORD(lp)), static_cast<short>(HIWORD(lp))); return 0;
     case WM_NCDESTROY:
-      SetWindowLongPtrA(hwnd, GWLP_USERDATA, 0);
+      DetachWindowObject(hwnd);
       delete self;
       return 0;
     default: return DefWindowProcA(hwnd, msg, wp, lp);

@@ -2,6 +2,7 @@
 #include "app/mainwin/win32/headline_window.h"
 
 #include "app/pages/win32/ui_theme.h"
+#include "app/pages/win32/window_object.h"
 
 namespace kv {
 
@@ -10,17 +11,7 @@ const char kClassName[] = "KvHeadline";
 }
 
 HeadlineWindow* HeadlineWindow::Create(HWND parent) {
-  static bool registered = false;
-  if (!registered) {
-    WNDCLASSA wc{};
-    wc.style = CS_HREDRAW | CS_VREDRAW;
-    wc.lpfnWndProc = &HeadlineWindow::Proc;
-    wc.hInstance = GetModuleHandleA(nullptr);
-    wc.hCursor = LoadCursor(nullptr, IDC_ARROW);
-    wc.lpszClassName = kClassName;
-    RegisterClassA(&wc);
-    registered = true;
-  }
+  RegisterWindowClassOnce(kClassName, &HeadlineWindow::Proc, CS_HREDRAW | CS_VREDRAW);
   auto* self = new HeadlineWindow();
   CreateWindowExA(0, kClassName, "Haedline", WS_CHILD, 0, 0, 10, 10, parent, nullptr, GetModuleHandleA(nullptr), self);
   return self;
@@ -68,18 +59,14 @@ void HeadlineWindow::Paint() {
 }
 
 LRESULT CALLBACK HeadlineWindow::Proc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
-  if (msg == WM_NCCREATE) {
-    auto* self = static_cast<HeadlineWindow*>(reinterpret_cast<CREATESTRUCTA*>(lp)->lpCreateParams);
-    self->hwnd_ = hwnd;
-    SetWindowLongPtrA(hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(self));
-  }
-  auto* self = reinterpret_cast<HeadlineWindow*>(GetWindowLongPtrA(hwnd, GWLP_USERDATA));
+  auto* self = WindowObject<HeadlineWindow>(hwnd, msg, lp);
   if (!self) return DefWindowProcA(hwnd, msg, wp, lp);
+  if (msg == WM_NCCREATE) self->hwnd_ = hwnd;
   switch (msg) {
     case WM_PAINT: self->Paint(); return 0;
     case WM_ERASEBKGND: return 1;
     case WM_NCDESTROY:
-      SetWindowLongPtrA(hwnd, GWLP_USERDATA, 0);
+      DetachWindowObject(hwnd);
       delete self;
       return 0;
     default: return DefWindowProcA(hwnd, msg, wp, lp);

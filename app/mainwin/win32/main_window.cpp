@@ -17,6 +17,7 @@
 #include "app/mainwin/win32/sound_output.h"
 #include "app/pages/core/page_layouts.h"
 #include "app/pages/win32/ui_theme.h"
+#include "app/pages/win32/window_object.h"
 #include "dialogs/include/korvndlg_client.h"
 
 namespace kv {
@@ -43,25 +44,6 @@ LRESULT CALLBACK WorkBackProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
   return DefWindowProcA(hwnd, msg, wp, lp);
 }
 
-void RegisterClasses(WNDPROC mainProc) {
-  static bool done = false;
-  if (done) return;
-  WNDCLASSA wc{};
-  wc.lpfnWndProc = mainProc;
-  wc.hInstance = GetModuleHandleA(nullptr);
-  wc.hCursor = LoadCursor(nullptr, IDC_ARROW);
-  wc.hIcon = LoadIcon(nullptr, IDI_APPLICATION);
-  wc.lpszClassName = kClassName;
-  RegisterClassA(&wc);
-  WNDCLASSA wb{};
-  wb.lpfnWndProc = WorkBackProc;
-  wb.hInstance = GetModuleHandleA(nullptr);
-  wb.hCursor = LoadCursor(nullptr, IDC_ARROW);
-  wb.lpszClassName = kWorkBackClass;
-  RegisterClassA(&wb);
-  done = true;
-}
-
 Date Today() {
   SYSTEMTIME st;
   GetLocalTime(&st);
@@ -72,7 +54,8 @@ bool FileExists(const std::string& path) { return GetFileAttributesA(path.c_str(
 }  // namespace
 
 MainWindow* MainWindow::Create(AppContext& app) {
-  RegisterClasses(&MainWindow::Proc);
+  RegisterWindowClassOnce(kClassName, &MainWindow::Proc, 0, LoadIcon(nullptr, IDI_APPLICATION));
+  RegisterWindowClassOnce(kWorkBackClass, WorkBackProc);
   auto* self = new MainWindow(app);
   self->creating_ = true;
   HWND window = CreateWindowExA(WS_EX_CONTROLPARENT, kClassName, "", WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN,
@@ -378,15 +361,11 @@ LRESULT MainWindow::Handle(UINT msg, WPARAM wp, LPARAM lp) {
 }
 
 LRESULT CALLBACK MainWindow::Proc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
-  if (msg == WM_NCCREATE) {
-    auto* self = static_cast<MainWindow*>(reinterpret_cast<CREATESTRUCTA*>(lp)->lpCreateParams);
-    self->hwnd_ = hwnd;
-    SetWindowLongPtrA(hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(self));
-  }
-  auto* self = reinterpret_cast<MainWindow*>(GetWindowLongPtrA(hwnd, GWLP_USERDATA));
+  auto* self = WindowObject<MainWindow>(hwnd, msg, lp);
   if (!self) return DefWindowProcA(hwnd, msg, wp, lp);
+  if (msg == WM_NCCREATE) self->hwnd_ = hwnd;
   if (msg == WM_NCDESTROY) {
-    SetWindowLongPtrA(hwnd, GWLP_USERDATA, 0);
+    DetachWindowObject(hwnd);
     if (!self->creating_) delete self;  // a window destroyed while being made is freed by Create
     return 0;
   }

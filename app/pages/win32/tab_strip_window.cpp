@@ -3,28 +3,18 @@
 
 #include "app/mainwin/core/bar_model.h"
 #include "app/pages/win32/ui_theme.h"
+#include "app/pages/win32/window_object.h"
 
 namespace kv {
 
 namespace {
 const char kClassName[] = "KvTabStrip";
 
-void RegisterOnce(WNDPROC proc) {
-  static bool done = false;
-  if (done) return;
-  WNDCLASSA wc{};
-  wc.lpfnWndProc = proc;
-  wc.hInstance = GetModuleHandleA(nullptr);
-  wc.hCursor = LoadCursor(nullptr, IDC_ARROW);
-  wc.lpszClassName = kClassName;
-  RegisterClassA(&wc);
-  done = true;
-}
 }  // namespace
 
 TabStripWindow* TabStripWindow::Create(HWND parent, int id, const std::vector<std::string>& captions,
                                        ChangeHandler onChange) {
-  RegisterOnce(&TabStripWindow::Proc);
+  RegisterWindowClassOnce(kClassName, &TabStripWindow::Proc);
   auto* self = new TabStripWindow();
   self->model_.Captions() = captions;
   self->onChange_ = std::move(onChange);
@@ -71,19 +61,15 @@ void TabStripWindow::Paint() {
 }
 
 LRESULT CALLBACK TabStripWindow::Proc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
-  if (msg == WM_NCCREATE) {
-    auto* self = static_cast<TabStripWindow*>(reinterpret_cast<CREATESTRUCTA*>(lp)->lpCreateParams);
-    self->hwnd_ = hwnd;
-    SetWindowLongPtrA(hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(self));
-  }
-  auto* self = reinterpret_cast<TabStripWindow*>(GetWindowLongPtrA(hwnd, GWLP_USERDATA));
+  auto* self = WindowObject<TabStripWindow>(hwnd, msg, lp);
   if (!self) return DefWindowProcA(hwnd, msg, wp, lp);
+  if (msg == WM_NCCREATE) self->hwnd_ = hwnd;
   switch (msg) {
     case WM_PAINT: self->Paint(); return 0;
     case WM_ERASEBKGND: return 1;
     case WM_LBUTTONDOWN: self->Click(static_cast<short>(LOWORD(lp)), static_cast<short>(HIWORD(lp))); return 0;
     case WM_NCDESTROY:
-      SetWindowLongPtrA(hwnd, GWLP_USERDATA, 0);
+      DetachWindowObject(hwnd);
       delete self;
       return 0;
     default: return DefWindowProcA(hwnd, msg, wp, lp);

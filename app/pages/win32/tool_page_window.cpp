@@ -8,6 +8,7 @@
 #include "app/pages/win32/page_buttons.h"
 #include "app/pages/win32/tab_strip_window.h"
 #include "app/pages/win32/ui_theme.h"
+#include "app/pages/win32/window_object.h"
 #include "app/pages/win32/win32_tree_view.h"
 
 namespace kv {
@@ -22,17 +23,6 @@ constexpr UINT kCheckClicked = WM_APP + 1;  // posted after the box of a line wa
 constexpr int kMargin = 8;
 constexpr int kButtonRow = 34;
 
-void RegisterOnce(WNDPROC proc) {
-  static bool done = false;
-  if (done) return;
-  WNDCLASSA wc{};
-  wc.lpfnWndProc = proc;
-  wc.hInstance = GetModuleHandleA(nullptr);
-  wc.hCursor = LoadCursor(nullptr, IDC_ARROW);
-  wc.lpszClassName = kClassName;
-  RegisterClassA(&wc);
-  done = true;
-}
 
 // Page texts through the host's numbered texts, with the form's localisation rules.
 Texts HostTexts(const PageHost& host) {
@@ -44,7 +34,7 @@ ToolPageWindow::ToolPageWindow(const PageLayout& layout, PageServices& services)
     : layout_(layout), services_(services), model_(layout, services.Functions(), services) {}
 
 ToolPageWindow* ToolPageWindow::Create(HWND parent, const PageLayout& layout, PageServices& services) {
-  RegisterOnce(&ToolPageWindow::Proc);
+  RegisterWindowClassOnce(kClassName, &ToolPageWindow::Proc);
   auto* self = new ToolPageWindow(layout, services);
   CreateWindowExA(WS_EX_CONTROLPARENT, kClassName, layout.FormName.c_str(), WS_CHILD | WS_CLIPCHILDREN, 0, 0, 100,
                   100, parent, nullptr, GetModuleHandleA(nullptr), self);
@@ -234,13 +224,9 @@ void ToolPageWindow::Paint() {
 void ToolPageWindow::Unload() { DestroyWindow(hwnd_); }
 
 LRESULT CALLBACK ToolPageWindow::Proc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
-  if (msg == WM_NCCREATE) {
-    auto* self = static_cast<ToolPageWindow*>(reinterpret_cast<CREATESTRUCTA*>(lp)->lpCreateParams);
-    self->hwnd_ = hwnd;
-    SetWindowLongPtrA(hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(self));
-  }
-  auto* self = reinterpret_cast<ToolPageWindow*>(GetWindowLongPtrA(hwnd, GWLP_USERDATA));
+  auto* self = WindowObject<ToolPageWindow>(hwnd, msg, lp);
   if (!self) return DefWindowProcA(hwnd, msg, wp, lp);
+  if (msg == WM_NCCREATE) self->hwnd_ = hwnd;
   switch (msg) {
     case WM_SIZE: self->Layout(); return 0;
     case WM_PAINT: self->Paint(); return 0;
@@ -260,7 +246,7 @@ LRESULT CALLBACK ToolPageWindow::Proc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp)
       return 0;
     }
     case WM_NCDESTROY:
-      SetWindowLongPtrA(hwnd, GWLP_USERDATA, 0);
+      DetachWindowObject(hwnd);
       delete self;
       return 0;
     default: return DefWindowProcA(hwnd, msg, wp, lp);
