@@ -2,6 +2,7 @@
 #include "app/mainwin/win32/engine_functions.h"
 
 #include "app/mainwin/core/startup_rules.h"
+#include "app/pages/setting_dialog/fkt_set_settings.h"
 
 namespace kv {
 
@@ -13,8 +14,8 @@ std::string EngineFunctions::GroupCaption(int page, int group) const {
 int EngineFunctions::RunningOsFilter() const { return kv::RunningOsFilter(app_.OsKind); }
 
 std::string EngineFunctions::EditFunctionValue(int number) {
-  (void)number;
-  return kSettingDialogError;
+  return FktSetSettings(GetActiveWindow(), number,
+                        SettingDialogContext{app_.Functions, *app_.Engine, app_.Text, app_.TwipsPerPixelX});
 }
 
 }  // namespace kv

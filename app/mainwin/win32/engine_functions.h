@@ -17,7 +17,7 @@ class EngineFunctions : public FunctionSource {
   std::string ReadValueText(int number) override { return app_.Engine->ReadValueText(number); }
   std::string ReadNumberText(int number) override { return app_.Engine->ReadNumberText(number); }
   bool ApplyFunctionState(int number, bool on) override { return app_.Engine->ApplyFunctionState(number, on); }
-  // The setting dialog comes with its own window; until then nothing is applied.
+  // The setting dialog FormB; "$ERROR$" when nothing was applied.
   std::string EditFunctionValue(int number) override;
 
  private:
