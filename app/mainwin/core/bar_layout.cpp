@@ -14,8 +14,8 @@ struct ToolSpec {
   int Picture;
 };
 
-void AddTools(BarModel& bar, const std::string& band, const std::vector<ToolSpec>& specs) {
-  for (const ToolSpec& s : specs) {
+void AddTools(BarModel& bar, const std::string& band, const std::vector<ToolSpec>& tools) {
+  for (const ToolSpec& s : tools) {
     BarTool* t = bar.AddTool(band, s.Id, s.Name);
     t->Caption = s.Caption;
     t->Category = s.Category;
