@@ -31,31 +31,36 @@ StartedProgram StartProgram(const std::string& commandLine, const std::string& f
 }
 
 namespace {
-struct Search {
-  DWORD ProcessId;
+// What EnumWindows / EnumChildWindows look for: a class (empty = any) and, for top-level windows, the
+// owning process and a visible window with a title (read without a message, so a busy program is not
+// asked and the moment it shows its window is not delayed).
+struct WindowMatch {
   const std::string* Class;
+  DWORD ProcessId;  // 0: any process, visible or not
   HWND Found;
 };
 
-BOOL CALLBACK MatchTopWindow(HWND window, LPARAM param) {
-  auto* search = reinterpret_cast<Search*>(param);
-  DWORD owner = 0;
-  GetWindowThreadProcessId(window, &owner);
-  if (owner != search->ProcessId || !IsWindowVisible(window) || GetWindowTextLengthA(window) == 0) return TRUE;
-  if (!search->Class->empty()) {
+BOOL CALLBACK MatchWindow(HWND window, LPARAM param) {
+  auto* match = reinterpret_cast<WindowMatch*>(param);
+  if (match->ProcessId) {
+    DWORD owner = 0;
+    GetWindowThreadProcessId(window, &owner);
+    if (owner != match->ProcessId || !IsWindowVisible(window) || WindowText(window).empty()) return TRUE;
+  }
+  if (!match->Class->empty()) {
     char name[128] = {};
     GetClassNameA(window, name, sizeof name);
-    if (*search->Class != name) return TRUE;
+    if (*match->Class != name) return TRUE;
   }
-  search->Found = window;
+  match->Found = window;
   return FALSE;
 }
 }  // namespace
 
 HWND FindShownWindow(DWORD processId, const std::string& windowClass) {
-  Search search{processId, &windowClass, nullptr};
-  EnumWindows(MatchTopWindow, reinterpret_cast<LPARAM>(&search));
-  return search.Found;
+  WindowMatch match{&windowClass, processId, nullptr};
+  EnumWindows(MatchWindow, reinterpret_cast<LPARAM>(&match));
+  return match.Found;
 }
 
 double WaitForShownWindow(const StartedProgram& program, const std::string& windowClass, double limitMs, HWND* window,
@@ -108,26 +113,10 @@ std::string WindowText(HWND window) {
   return text;
 }
 
-namespace {
-struct ChildSearch {
-  const std::string* Class;
-  HWND Found;
-};
-
-BOOL CALLBACK MatchChild(HWND window, LPARAM param) {
-  auto* search = reinterpret_cast<ChildSearch*>(param);
-  char name[128] = {};
-  GetClassNameA(window, name, sizeof name);
-  if (*search->Class != name) return TRUE;
-  search->Found = window;
-  return FALSE;
-}
-}  // namespace
-
 HWND FindChildByClass(HWND parent, const std::string& windowClass) {
-  ChildSearch search{&windowClass, nullptr};
-  EnumChildWindows(parent, MatchChild, reinterpret_cast<LPARAM>(&search));
-  return search.Found;
+  WindowMatch match{&windowClass, 0, nullptr};
+  EnumChildWindows(parent, MatchWindow, reinterpret_cast<LPARAM>(&match));
+  return match.Found;
 }
 
 }  // namespace kvbench
