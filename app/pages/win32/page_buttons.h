@@ -1,16 +1,25 @@
-// Seam for the page buttons: the info button (CoolBttn) and the style picture button (PicBttn1) are
-// plain Win32 buttons here; the program's own skinned controls can replace these two functions.
+// The tool pages' own buttons in the program's flat blue look: the flat button (CoolBttn; the info
+// button and any other captioned page button) and the style picture button (PicBttn1, a small tree
+// drawn in its normal, pointer-over and pressed pictures). Both send WM_COMMAND(id, BN_CLICKED) to
+// the page like a push button; the returned object owns the window (destroying the page first is fine).
 #pragma once
 
 #include <windows.h>
 
+#include <memory>
 #include <string>
+
+#include "app/controls/win32/cool_button.h"
+#include "app/controls/win32/picture_button.h"
 
 namespace kv {
 
-HWND CreateCoolButton(HWND parent, int id, const std::string& caption);
-HWND CreatePictureButton(HWND parent, int id);
-// Draws an owner-drawn picture button (a small tree glyph); true when handled.
-bool DrawPictureButton(const DRAWITEMSTRUCT* item);
+// A flat page button with a caption and an optional 16 x 16 icon (shared or kept alive by the caller).
+std::unique_ptr<controls::CoolButton> CreateCoolButton(HWND parent, int id, const std::string& caption,
+                                                       HICON icon = nullptr);
+// The info button: a flat page button with the system's question icon.
+std::unique_ptr<controls::CoolButton> CreateInfoButton(HWND parent, int id, const std::string& caption);
+// The style picture button (PicBttn1); its pictures are made once and shared by all pages.
+std::unique_ptr<controls::PictureButton> CreatePictureButton(HWND parent, int id);
 
 }  // namespace kv

@@ -76,7 +76,7 @@ void ToolPageWindow::Build() {
       frames_[tab].push_back(frame);
     }
   }
-  infoButton_ = CreateCoolButton(hwnd_, kInfoButtonId, info);
+  infoButton_ = CreateInfoButton(hwnd_, kInfoButtonId, info);
   if (!trees_.empty()) styleButton_ = CreatePictureButton(hwnd_, kStyleButtonId);
   model_.Load();
   ShowTab(model_.Tab());
@@ -134,7 +134,9 @@ void ToolPageWindow::ShowTab(int tab) {
   UpdateInfoButton();
 }
 
-void ToolPageWindow::UpdateInfoButton() { EnableWindow(infoButton_, model_.InfoEnabled()); }
+void ToolPageWindow::UpdateInfoButton() {
+  if (infoButton_) infoButton_->SetEnabled(model_.InfoEnabled());
+}
 
 void ToolPageWindow::Layout() {
   RECT rc;
@@ -153,8 +155,9 @@ void ToolPageWindow::Layout() {
     const int each = (bottom - top) / n;
     for (int i = 0; i < n; ++i) MoveWindow(frames[i], kMargin, top + i * each, w - 2 * kMargin, each - 6, TRUE);
   }
-  MoveWindow(infoButton_, w - kMargin - 96, h - kButtonRow + 5, 96, 24, TRUE);
-  if (styleButton_) MoveWindow(styleButton_, w - kMargin - 96 - 30, h - kButtonRow + 5, 24, 24, TRUE);
+  const int buttonTop = h - kButtonRow + 5;
+  if (infoButton_) infoButton_->Move(RECT{w - kMargin - 96, buttonTop, w - kMargin, buttonTop + 24});
+  if (styleButton_) styleButton_->Move(RECT{w - kMargin - 96 - 30, buttonTop, w - kMargin - 96 - 6, buttonTop + 24});
 }
 
 LRESULT ToolPageWindow::Notify(NMHDR* header) {
@@ -233,7 +236,6 @@ LRESULT CALLBACK ToolPageWindow::Proc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp)
     case WM_ERASEBKGND: return 1;
     case WM_NOTIFY: return self->Notify(reinterpret_cast<NMHDR*>(lp));
     case WM_COMMAND: self->Command(LOWORD(wp)); return 0;
-    case WM_DRAWITEM: return DrawPictureButton(reinterpret_cast<DRAWITEMSTRUCT*>(lp)) ? TRUE : FALSE;
     case WM_CTLCOLORSTATIC:
     case WM_CTLCOLORBTN:
       SetBkColor(reinterpret_cast<HDC>(wp), ui::kPageBack);

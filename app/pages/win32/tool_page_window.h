@@ -15,6 +15,10 @@ namespace kv {
 class TabStripWindow;
 class TreeControl;
 class Win32TreeView;
+namespace controls {
+class CoolButton;
+class PictureButton;
+}  // namespace controls
 
 // What the main window offers its hosted page beyond PageHost.
 class PageServices : public PageHost {
@@ -58,8 +62,8 @@ class ToolPageWindow {
   std::vector<Win32TreeView*> systemTrees_;          // the same tree when it is a system tree view, else null
   std::vector<int> treeTabs_;
   std::vector<std::vector<HWND>> frames_;                // per tab
-  HWND infoButton_ = nullptr;
-  HWND styleButton_ = nullptr;
+  std::unique_ptr<controls::CoolButton> infoButton_;
+  std::unique_ptr<controls::PictureButton> styleButton_;
 };
 
 }  // namespace kv

@@ -132,6 +132,40 @@ check "setting-saved line ends after 3 s" wait_for 6 headline_is 'System \ Windo
 tree_text 1 dbl
 check "double click on the line switches it off again (Hidden=2)" wait_for 5 bash -c "[ \"\$(wine reg query '$hidden_key' /v Hidden 2>/dev/null | tr -d '\r' | awk '\$1 == \"Hidden\" {print \$3}')\" = 0x2 ]"
 
+echo "# info button (CoolBttn) and style picture button (PicBttn1)"
+help_box_open() { probe list | grep -q '|KvHelpArea|1|'; }
+# Colour of a screenshot pixel; the hover face of both buttons is the light accent.
+pixel() { convert "$out/$1.png" -format "%[pixel:p{$2,$3}]" info:; }
+hover_face='srgb(214,226,243)'
+r=$(rect_of '\|Korvane2K\.CoolBttn\|')
+check "info button is the flat button Korvane2K.CoolBttn" test -n "$r"
+if [ -n "$r" ]; then
+  set -- $r
+  info_corner="$(($1 + 3)) $(($2 + 3))"
+  xdotool mousemove $((($1 + $3) / 2)) $((($2 + $4) / 2)); sleep 0.6
+  shot en-info-hover
+  check "info button shows the hover face" test "$(pixel en-info-hover $info_corner)" = "$hover_face"
+  click_at $((($1 + $3) / 2)) $((($2 + $4) / 2))
+  check "info button shows the function help box" wait_for 5 help_box_open
+  shot en-info-help
+  xdotool key Return; sleep 0.5
+  help_box_open && xdotool key Escape
+  # The box fades out hidden before it is gone; the page takes input again after that.
+  check "help box closes" wait_for 8 bash -c "! wine 'C:\\kvprobe.exe' list 2>/dev/null | grep -q '|KvHelpArea|'"
+fi
+r=$(rect_of '\|Korvane2K\.PicBttn\|')
+check "style button is the picture button Korvane2K.PicBttn" test -n "$r"
+if [ -n "$r" ]; then
+  set -- $r
+  xdotool mousemove $((($1 + $3) / 2)) $((($2 + $4) / 2)); sleep 0.6
+  shot en-style-hover
+  check "style button shows its pointer-over picture" test "$(pixel en-style-hover $(($1 + 3)) $(($2 + 3)))" = "$hover_face"
+  xdotool mousemove 10 10; sleep 0.6
+  shot en-buttons-normal
+  check "style button flat again once the pointer has left" test "$(pixel en-buttons-normal $(($1 + 3)) $(($2 + 3)))" != "$hover_face"
+  [ -n "${info_corner:-}" ] && check "info button flat again once the pointer has left" test "$(pixel en-buttons-normal $info_corner)" != "$hover_face"
+fi
+
 echo "# context and style menus"
 tree_text 2 right
 check "right click shows the context menu" wait_for 3 bash -c "wine 'C:\\kvprobe.exe' list 2>/dev/null | grep -q '|#32768|1|'"
