@@ -23,7 +23,7 @@ TEST(LoadDirectory, FoldersFirstSortedWithTheirContentsBelow) {
   fs.folders[L"C:\\w\\system"] = {{L"drivers", true}, {L"kernel.dll", false}};
   fs.folders[L"C:\\w\\system\\drivers"] = {};
   TreeModel model;
-  EXPECT_EQ(LoadDirectory(model, L"C:\\w", L"\\", fs), 7);
+  EXPECT_EQ(LoadDirectory(model, L"C:\\w", L"\\", fs), 6);
   std::wstring shape;
   for (Index i = 0; i < model.ListCount(); ++i)
     shape += model.Nodes().At(i).text + L":" + std::to_wstring(model.Nodes().At(i).level) + L" ";
