@@ -106,7 +106,7 @@ std::vector<double> Column(const std::vector<SwitchTime>& times, double SwitchTi
 }
 
 void PrintSwitches(const std::string& page, const std::vector<SwitchTime>& times) {
-  std::printf("  %-36s %9.1f %9.1f %9.1f\n", page.c_str(), Median(Column(times, &SwitchTime::HeadlineMs)),
+  std::printf("  %-40s %9.1f %9.1f %9.1f\n", page.c_str(), Median(Column(times, &SwitchTime::HeadlineMs)),
               Median(Column(times, &SwitchTime::ReadyMs)), Median(Column(times, &SwitchTime::PaintedMs)));
 }
 
@@ -134,7 +134,7 @@ void PageSwitchBench(const std::string& korvn2k, int switches, int smallIndex) {
   }
   kvbench::CloseProgram(program, main, 15000);
   std::printf("page switch, click on the side-bar tool until (median of %d, ms):\n", switches);
-  std::printf("  %-36s %9s %9s %9s\n", "", "headline", "ready", "painted");
+  std::printf("  %-40s %9s %9s %9s\n", "", "headline", "ready", "painted");
   PrintSwitches(windowsHeadline + " (tool 500, largest)", toWindows);
   PrintSwitches(smallHeadline + " (side tool " + std::to_string(smallIndex + 1) + ")", toSmall);
   std::printf("  ratio largest / small page (painted): %.2f\n",
