@@ -13,7 +13,7 @@ if [ -z "${KV_E2E_INSIDE:-}" ]; then
     { echo "install failed"; cat "$out/install.log"; exit 1; }
   cp "$build/bin/kvprobe.exe" "$out/prefix/drive_c/kvprobe.exe"
   cp "$build/catalogue/de/"Korvn2k.* "$out/" 2>/dev/null
-  export KV_E2E_INSIDE=1 KV_E2E_OUT=$out KV_E2E_BUILD=$build
+  export KV_E2E_INSIDE=1 KV_E2E_OUT=$out KV_E2E_BUILD=$build KV_E2E_ROOT=$root
   exec "$root/tests/wine/with-xvfb" bash "$0"
 fi
 
@@ -131,6 +131,125 @@ shot en-saved
 check "setting-saved line ends after 3 s" wait_for 6 headline_is 'System \ Windows'
 tree_text 1 dbl
 check "double click on the line switches it off again (Hidden=2)" wait_for 5 bash -c "[ \"\$(wine reg query '$hidden_key' /v Hidden 2>/dev/null | tr -d '\r' | awk '\$1 == \"Hidden\" {print \$3}')\" = 0x2 ]"
+
+echo "# setting dialog: a number line with a slider (Display tab, Double-click speed)"
+mouse_key='HKCU\Control Panel\Mouse'
+# Tree line of a function on its page as the program fills it on Windows 2000: each group with a caption,
+# then that group's functions for all systems or for Windows 2000, in number order.
+function_line() {  # function_line KVF_FILE NUMBER
+  awk -v want="$2" '
+    /^\[/ { section = $1; number = $2; gsub(/[^0-9]/, "", number) }
+    section == "[page" && /^group[0-9]+\.en = ./ { g = $1; gsub(/[^0-9]/, "", g); captioned[g] = 1 }
+    section == "[function" && /^group = / { group[number] = $3; order[++count] = number }
+    section == "[function" && /^os = / { os[number] = $3 }
+    END {
+      for (g = 1; g <= 8; ++g) {
+        if (!captioned[g]) continue
+        ++line
+        for (i = 1; i <= count; ++i) {
+          n = order[i]
+          if (group[n] != g || (os[n] != 0 && os[n] != 2)) continue
+          if (n == want) { print line; exit }
+          ++line
+        }
+      }
+    }' "$1"
+}
+# Clicks tab INDEX of the page's tab strip, found as the INDEX-th filled face along a row of a screenshot.
+page_tab() {
+  local r; r=$(rect_of '\|KvTabStrip\|'); [ -n "$r" ] || return 1; set -- $r "$1"
+  shot tab-strip
+  local x; x=$(convert "$out/tab-strip.png" -crop $(($3 - $1))x1+$1+$(($2 + 5)) +repage txt:- |
+    awk -v want="$5" 'NR > 1 { split($1, p, /[,:]/); c = $3; if (NR == 2) back = c; face = c != back
+                               if (face && !inside && ++n == want + 1) start = p[1]
+                               if (!face && inside && n == want + 1) { print int((start + p[1]) / 2); exit }
+                               inside = face }')
+  [ -n "$x" ] || return 1
+  click_at $(($1 + x)) $(($2 + 13))
+}
+form_b_open() { probe list | grep -q '^0|[^|]*|Korvane2K\.FormB|1|.*|Edit Function$'; }
+form_b_closed() { ! probe list | grep -q '|Korvane2K\.FormB|1|'; }
+# Lines of the dialog's windows in the probe list: the top-level FormB line and its children after it.
+form_b_windows() { probe list | awk -F'|' '$1 == 0 { inside = $3 == "Korvane2K.FormB" } inside'; }
+form_b_text() { form_b_windows | awk -F'|' -v t="$1" '$7 == t { found = 1 } END { exit !found }'; }
+ok_disabled() {  # the dialog's OK button carries WS_DISABLED
+  local style; style=$(form_b_windows | awk -F'|' '$3 ~ /[Bb]utton/ && $7 == "&OK" { print $6; exit }')
+  [ -n "$style" ] && [ $((0x$style & 0x08000000)) -ne 0 ]
+}
+ok_enabled() { form_b_windows | grep -q '|&OK$' && ! ok_disabled; }
+speed_is() { [ "$(reg_value "$mouse_key" DoubleClickSpeed)" = "$1" ]; }
+# Double-clicks the text of tree line N after selecting it by keyboard, which scrolls it into view;
+# line_box keeps the text's screen rectangle. With SHOT the line's sub-text is saved first (sub_text_shot).
+open_line() {  # open_line N [SHOT]
+  local before=${2:-}
+  local r; r=$(tree_rect); [ -n "$r" ] || return 1; set -- $r "$1"
+  click_at $(($1 + 90)) $(line_y $2 0)
+  xdotool key Home; [ "$5" -gt 0 ] && xdotool key --repeat "$5" --delay 40 Down; sleep 0.5
+  r=$(probe treeline "$5") || return 1; set -- $r
+  line_box="$1 $2 $3 $4"
+  [ -n "$before" ] && sub_text_shot "$before"
+  xdotool mousemove $((($1 + $3) / 2)) $((($2 + $4) / 2)) click --repeat 2 --delay 80 1; sleep 0.5
+}
+# The sub-text (the value) of the tree line cut out of a new screenshot: the line's text part holds the
+# caption on the selection band, then the sub-text; the band, found along the line's top row, is left out.
+sub_text_shot() {  # sub_text_shot NAME
+  shot "$1"
+  set -- "$1" $line_box
+  local band; band=$(convert "$out/$1.png" -crop $(($4 - $2))x1+$2+$3 +repage txt:- |
+    awk 'NR == 2 { c = $3 } NR > 1 && $3 != c { split($1, p, /[,:]/); print p[1]; exit }')
+  convert "$out/$1.png" -crop $(($4 - $2 - band))x$(($5 - $3))+$(($2 + band))+$3 +repage "$out/$1-line.png"
+}
+same_sub_text() { [ "$(compare -metric AE "$out/$1-line.png" "$out/$2-line.png" null: 2>&1)" = 0 ]; }
+other_sub_text() { ! same_sub_text "$@"; }
+
+speed_before=$(reg_value "$mouse_key" DoubleClickSpeed)
+speed_line=$(function_line "$KV_E2E_ROOT/database/pages/windows-display.kvf" 72)
+check "page tab 'Display' clicked" page_tab 1
+sleep 1
+check "Double-click speed is a line of the Display tree (line ${speed_line:-?})" test -n "$speed_line"
+open_line "$speed_line" en-formb-before
+check "double click opens the setting dialog (Korvane2K.FormB, 'Edit Function')" wait_for 5 form_b_open
+check "the dialog is for 'Double-click speed'" form_b_text 'Double-click speed'
+check "OK is disabled before any change" ok_disabled
+sleep 0.5; shot en-formb-slider
+xdotool key Home
+check "Home moves the slider to the minimum: '100 ms'" wait_for 3 form_b_text '100 ms'
+xdotool key --repeat 20 --delay 40 Next
+check "20 x Page Down on the slider: '200 ms'" wait_for 3 form_b_text '200 ms'
+check "OK is enabled after the change" ok_enabled
+shot en-formb-slider-200
+click_button '&OK'
+check "OK closes the dialog" wait_for 5 form_b_closed
+check "OK writes DoubleClickSpeed = 200 (was '${speed_before:-absent}')" wait_for 5 speed_is 200
+check "headline shows the setting-saved line" wait_for 2 headline_is 'New setting saved correctly...'
+value_shown_changed() { sub_text_shot en-formb-after-ok; other_sub_text en-formb-before en-formb-after-ok; }
+check "the line's value changed on screen after OK" wait_for 5 value_shown_changed
+
+open_line "$speed_line"
+check "double click opens the dialog again" wait_for 5 form_b_open
+check "it opens at the stored value '200 ms'" form_b_text '200 ms'
+xdotool key End
+check "End moves the slider to the maximum: '900 ms'" wait_for 3 form_b_text '900 ms'
+click_button '&Cancel'
+check "Cancel closes the dialog" wait_for 5 form_b_closed
+check "Cancel writes nothing (DoubleClickSpeed still 200)" speed_is 200
+sleep 1; sub_text_shot en-formb-after-cancel
+check "the line is unchanged after Cancel" same_sub_text en-formb-after-ok en-formb-after-cancel
+
+open_line "$speed_line"
+check "the dialog opens a third time" wait_for 5 form_b_open
+xdotool key Home
+check "Home again: '100 ms'" wait_for 3 form_b_text '100 ms'
+xdotool key Escape
+check "Escape closes the dialog" wait_for 5 form_b_closed
+check "Escape writes nothing (DoubleClickSpeed still 200)" speed_is 200
+sleep 1; sub_text_shot en-formb-after-escape
+check "the line is unchanged after Escape" same_sub_text en-formb-after-ok en-formb-after-escape
+
+if [ -n "$speed_before" ]; then wine reg add "$mouse_key" /v DoubleClickSpeed /t REG_SZ /d "$speed_before" /f >/dev/null 2>&1
+else wine reg delete "$mouse_key" /v DoubleClickSpeed /f >/dev/null 2>&1; fi
+check "back to the first tab" page_tab 0
+sleep 0.5
 
 echo "# info button (CoolBttn) and style picture button (PicBttn1)"
 help_box_open() { probe list | grep -q '|KvHelpArea|1|'; }

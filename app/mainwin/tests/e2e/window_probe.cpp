@@ -2,16 +2,20 @@
 //   kvprobe list                 every top-level window and its children: depth|hwnd|class|visible|rect|style|text
 //   kvprobe close CLASS          posts WM_CLOSE to the first top-level window of that class
 //   kvprobe password CLEAR       stores CLEAR as the scrambled access password ("" removes it)
+//   kvprobe treeline N           screen rectangle (left top right bottom) of the text of line N in the visible
+//                                kvTreeView; exit code 1 when the line is not on screen
 // Installed as KORVNST.EXE it stands in for the helper: it appends its command line to C:\korvnst-args.txt.
 #include <windows.h>
 
 #include <cstdio>
+#include <cstdlib>
 #include <string>
 
 #include "app/catalogue/registry.h"
 #include "app/catalogue/win32_registry_store.h"
 #include "app/mainwin/core/program_settings.h"
 #include "app/mainwin/core/scramble_text.h"
+#include "treelist/include/kvtree_messages.h"
 
 namespace {
 
@@ -37,6 +41,46 @@ BOOL CALLBACK TopProc(HWND w, LPARAM) {
   PrintWindow(w, 0);
   EnumChildWindows(w, ChildProc, 0);
   return TRUE;
+}
+
+BOOL CALLBACK FindVisibleTree(HWND w, LPARAM found) {
+  char cls[64] = {};
+  GetClassNameA(w, cls, sizeof cls);
+  if (lstrcmpA(cls, "kvTreeView") != 0 || !IsWindowVisible(w)) return TRUE;
+  *reinterpret_cast<HWND*>(found) = w;
+  return FALSE;
+}
+
+BOOL CALLBACK FindVisibleTreeIn(HWND top, LPARAM found) {
+  EnumChildWindows(top, FindVisibleTree, found);
+  return *reinterpret_cast<HWND*>(found) ? FALSE : TRUE;
+}
+
+// The control's item-rectangle message takes a RECT pointer, so the RECT lives in the program's memory.
+bool TreeLineRect(int line, RECT* screen) {
+  HWND tree = nullptr;
+  EnumWindows(FindVisibleTreeIn, reinterpret_cast<LPARAM>(&tree));
+  if (!tree) return false;
+  DWORD pid = 0;
+  GetWindowThreadProcessId(tree, &pid);
+  HANDLE process = OpenProcess(PROCESS_VM_OPERATION | PROCESS_VM_READ | PROCESS_VM_WRITE, FALSE, pid);
+  if (!process) return false;
+  bool ok = false;
+  if (void* remote = VirtualAllocEx(process, nullptr, sizeof(RECT), MEM_COMMIT, PAGE_READWRITE)) {
+    RECT r = {KVTREE_PART_TEXT, 0, 0, 0};
+    DWORD_PTR result = 0;
+    ok = WriteProcessMemory(process, remote, &r, sizeof r, nullptr) &&
+         SendMessageTimeoutA(tree, KVTM_GETITEMRECT, static_cast<WPARAM>(line), reinterpret_cast<LPARAM>(remote),
+                             SMTO_ABORTIFHUNG, 5000, &result) &&
+         result && ReadProcessMemory(process, remote, &r, sizeof r, nullptr);
+    if (ok) {
+      MapWindowPoints(tree, nullptr, reinterpret_cast<POINT*>(&r), 2);
+      *screen = r;
+    }
+    VirtualFreeEx(process, remote, 0, MEM_RELEASE);
+  }
+  CloseHandle(process);
+  return ok;
 }
 
 bool IsHelperStandIn() {
@@ -76,6 +120,12 @@ int main(int argc, char** argv) {
     else reg.RegWriteString(kv::kPasswordKey, kv::kPasswordValue, kv::ScrambleText(clear, kv::kScramble));
     return 0;
   }
-  std::fprintf(stderr, "usage: kvprobe list | close CLASS | password CLEAR\n");
+  if (mode == "treeline" && argc > 2) {
+    RECT r{};
+    if (!TreeLineRect(std::atoi(argv[2]), &r)) return 1;
+    std::printf("%ld %ld %ld %ld\n", r.left, r.top, r.right, r.bottom);
+    return 0;
+  }
+  std::fprintf(stderr, "usage: kvprobe list | close CLASS | password CLEAR | treeline N\n");
   return 2;
 }
