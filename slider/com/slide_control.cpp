@@ -4,7 +4,8 @@
 #include <new>
 #include <string>
 
-#include "slider/com/about_box.h"
+#include "activex/about_box.h"
+#include "resources/kvslide/kvslide_strings.h"
 #include "slider/com/ole_property_bag.h"
 #include "slider/win/slider_window.h"
 #include "activex/variant.h"
@@ -209,7 +210,7 @@ STDMETHODIMP SlideControl::get_hWnd(long* value) {
 }
 
 STDMETHODIMP SlideControl::AboutBox() {
-  ShowAboutBox(hwnd_);
+  kv::com::ShowAboutBox(hwnd_, IDS_KVSLIDE_ABOUT_CAPTION, IDS_KVSLIDE_ABOUT_TEXT);
   return S_OK;
 }
 
