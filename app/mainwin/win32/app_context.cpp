@@ -6,9 +6,15 @@
 
 namespace kv {
 
+kvdlg::DialogClient& DialogLibrary(AppContext& app) {
+  if (!app.Dialogs) app.Dialogs = std::make_shared<kvdlg::DialogClient>();
+  return *app.Dialogs;
+}
+
 int ShowMessage(AppContext& app, const std::string& headline, const std::string& message, bool fade, HWND owner,
                 int kind) {
-  if (app.Dialogs && app.Dialogs->Loaded()) return app.Dialogs->MsgDlg(headline, message, fade, owner, kind);
+  kvdlg::DialogClient& dialogs = DialogLibrary(app);
+  if (dialogs.Loaded()) return dialogs.MsgDlg(headline, message, fade, owner, kind);
   const UINT buttons = kind == 2 ? MB_YESNO | MB_ICONQUESTION : MB_OK | MB_ICONINFORMATION;
   const int r = MessageBoxA(owner, ExpandLineBreaks(message, "\r\n").c_str(), headline.c_str(), buttons);
   return r == IDYES ? 6 : r == IDNO ? 7 : 1;

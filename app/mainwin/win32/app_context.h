@@ -32,7 +32,8 @@ struct AppContext {
   std::string Title;
   int ScreenWidthTwips = 0, ScreenHeightTwips = 0;
   int TwipsPerPixelX = 15, TwipsPerPixelY = 15;
-  kvdlg::DialogClient* Dialogs = nullptr;
+  // The dialog library; loaded by DialogLibrary() on first use, since a normal start shows no dialog.
+  std::shared_ptr<kvdlg::DialogClient> Dialogs;
   SoundOutput* Sound = nullptr;
   std::string AllFilesFilter, ProfileFilter;  // common-dialog filters with NUL separators
   bool SplashUp = false;
@@ -40,6 +41,9 @@ struct AppContext {
 
   const std::string& ProgramFolder() const { return Engine->Paths().ProgramFolder(); }
 };
+
+// The dialog library, loaded on the first call; check Loaded() before use.
+kvdlg::DialogClient& DialogLibrary(AppContext& app);
 
 // The dialog library's message dialog (a plain message box when the library is missing).
 // kind: 0 OK, 2 Yes/No. Result: 1 OK, 2 Cancel, 6 Yes, 7 No.

@@ -228,7 +228,8 @@ std::string MainWindow::SlotFunctionHelp(int slot) const {
 }
 
 void MainWindow::ShowFunctionHelp(const std::string& helpText) {
-  if (app_.Dialogs && app_.Dialogs->Loaded()) app_.Dialogs->HlpBox(helpText, app_.Settings.DlgFade, hwnd_, "", "");
+  kvdlg::DialogClient& dialogs = DialogLibrary(app_);
+  if (dialogs.Loaded()) dialogs.HlpBox(helpText, app_.Settings.DlgFade, hwnd_, "", "");
   else ShowMessage(app_, app_.Text(465), helpText, app_.Settings.DlgFade, hwnd_, 0);
 }
 

@@ -15,7 +15,6 @@
 #include "app/mainwin/win32/main_window.h"
 #include "app/mainwin/win32/single_instance.h"
 #include "app/mainwin/win32/sound_output.h"
-#include "dialogs/include/korvndlg_client.h"
 
 namespace kv {
 
@@ -97,8 +96,6 @@ int RunMainProgram(HINSTANCE instance) {
   app.Instance = instance;
   app.Reg = &registry;
   app.Sound = &SystemSoundOutput();
-  kvdlg::DialogClient dialogs;
-  app.Dialogs = &dialogs;
 
   // 1. Language.
   app.Text = Texts(ResourceTexts(instance), LanguageOffset(registry.RegReadDword(kProductKey, "Language", 0)));
