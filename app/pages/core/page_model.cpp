@@ -26,14 +26,26 @@ void PageModel::Load() {
   tabToPage_.fill(0);
   for (std::size_t i = 0; i < layout_.Tabs.size() && i < tabToPage_.size(); ++i)
     tabToPage_[i] = layout_.Tabs[i].TreePage;
-  for (const auto& t : trees_) {
-    if (t.first >= 0 && t.first < static_cast<int>(layout_.Tabs.size()))
-      FillFunctionTree(*t.second, layout_.Tabs[t.first].TreePage, source_);
-  }
+  for (const auto& t : trees_) FillTree(t.first, *t.second);
   ApplyTreeStyle();
   loading_ = false;
   loaded_ = true;
   SelectionChanged();
+}
+
+void PageModel::FillTree(int tab, FunctionTreeView& tree) {
+  if (tab >= 0 && tab < static_cast<int>(layout_.Tabs.size()))
+    FillFunctionTree(tree, layout_.Tabs[tab].TreePage, source_);
+}
+
+void PageModel::AddTree(int tab, FunctionTreeView* tree) {
+  AttachTree(tab, tree);
+  if (!loaded_) return;  // the load fills it with the others
+  loading_ = true;
+  FillTree(tab, *tree);
+  ApplyTreeStyleTo(*tree, host_.TreeViewStyle());
+  loading_ = false;
+  if (tab == tab_) SelectionChanged();
 }
 
 void PageModel::SetTab(int tab) {
@@ -47,10 +59,14 @@ int PageModel::PageState(int query) const {
   switch (query) {
     case kQueryTab:
       return tab_;
-    case kQueryTreeIndex:
-      for (std::size_t i = 0; i < trees_.size(); ++i)
-        if (trees_[i].first == tab_) return static_cast<int>(i) + 1;
-      return -1;
+    case kQueryTreeIndex: {
+      // Position among the page's tree tabs, whichever trees were made yet.
+      if (tab_ < 0 || tab_ >= static_cast<int>(layout_.Tabs.size()) || layout_.Tabs[tab_].TreePage <= 0) return -1;
+      int index = 0;
+      for (int t = 0; t <= tab_; ++t)
+        if (layout_.Tabs[t].TreePage > 0) ++index;
+      return index;
+    }
     case kQuerySelected: {
       FunctionTreeView* t = TreeOfTab(tab_);
       return t ? t->Selected() : -1;

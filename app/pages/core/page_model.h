@@ -50,6 +50,9 @@ class PageModel {
 
   // Page load: tab-to-page table, fill every tree, style, then evaluate the current tab.
   void Load();
+  // A tree made after the load (a tab's tree is made when the tab is first shown): filled and styled
+  // at once, and the info button re-evaluated when it is the current tab's.
+  void AddTree(int tab, FunctionTreeView* tree);
   bool Loaded() const { return loaded_; }
 
   int Tab() const { return tab_; }
@@ -76,7 +79,9 @@ class PageModel {
   const PageLayout& layout_;
   FunctionSource& source_;
   PageHost& host_;
-  std::vector<std::pair<int, FunctionTreeView*>> trees_;  // (tab, tree) in tree-index order
+  void FillTree(int tab, FunctionTreeView& tree);
+
+  std::vector<std::pair<int, FunctionTreeView*>> trees_;  // (tab, tree) in the order attached
   std::array<int, kMaxTabs> tabToPage_{};
   std::array<std::string, kMaxTabs> helpText_{};
   int tab_ = 0;

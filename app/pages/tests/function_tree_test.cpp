@@ -191,6 +191,33 @@ TEST_F(SecurityPage, PageStateAndInfoRule) {
   EXPECT_EQ(host.log, (std::vector<std::string>{"sound 1"}));
 }
 
+// A tab's tree may be made only when the tab is first shown: it is filled and styled at once, the
+// tree index stays the tab's position among the tree tabs, and the info button follows it.
+TEST(PageModelLateTrees, TreeMadeAfterLoadIsFilledAndCounted) {
+  FakeSource src = SampleCatalogue();
+  FakeHost host;
+  host.style = 2;
+  PageModel page{*PageLayoutForTool(530), src, host};
+  FakeTree t0, t1;
+  page.Load();
+  EXPECT_FALSE(page.InfoEnabled());  // no tree yet
+  page.SetTab(1);
+  EXPECT_EQ(page.PageState(kQueryTreeIndex), 2);
+  EXPECT_EQ(page.PageState(kQueryFunction), -1);
+  page.AddTree(1, &t1);
+  EXPECT_GT(t1.ListCount(), 1);
+  EXPECT_TRUE(t1.treeLines && t1.plusMinus);
+  EXPECT_EQ(page.PageState(kQueryFunction), 8);
+  EXPECT_TRUE(page.InfoEnabled());
+  page.AddTree(0, &t0);  // another tab's tree: filled, the current tab's state unchanged
+  EXPECT_GT(t0.ListCount(), 1);
+  EXPECT_EQ(page.PageState(kQueryTreeIndex), 2);
+  EXPECT_EQ(page.PageState(kQueryFunction), 8);
+  page.SetTab(0);
+  EXPECT_EQ(page.PageState(kQueryTreeIndex), 1);
+  EXPECT_EQ(page.PageState(kQueryFunction), 1);
+}
+
 TEST_F(SecurityPage, CheckClickDoubleClickAndDialog) {
   t0.lines[1].Check = 0;  // the tree toggles the box before it reports the click
   page.CheckClick(1, 1, 0);

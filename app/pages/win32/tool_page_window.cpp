@@ -63,12 +63,9 @@ void ToolPageWindow::Build() {
     ShowTab(tab);
   });
   frames_.resize(layout_.Tabs.size());
+  bool hasTrees = false;
   for (std::size_t tab = 0; tab < layout_.Tabs.size(); ++tab) {
-    if (layout_.Tabs[tab].TreePage > 0) {
-      trees_.push_back(MakeTree(static_cast<int>(tab)));
-      treeTabs_.push_back(static_cast<int>(tab));
-      model_.AttachTree(static_cast<int>(tab), trees_.back().get());
-    }
+    hasTrees = hasTrees || layout_.Tabs[tab].TreePage > 0;
     for (const std::string& caption : frameCaptions[tab]) {
       HWND frame = CreateWindowExA(0, "BUTTON", caption.c_str(), WS_CHILD | BS_GROUPBOX, 0, 0, 10, 10, hwnd_, nullptr,
                                    GetModuleHandleA(nullptr), nullptr);
@@ -77,10 +74,21 @@ void ToolPageWindow::Build() {
     }
   }
   infoButton_ = CreateInfoButton(hwnd_, kInfoButtonId, info);
-  if (!trees_.empty()) styleButton_ = CreatePictureButton(hwnd_, kStyleButtonId);
+  if (hasTrees) styleButton_ = CreatePictureButton(hwnd_, kStyleButtonId);
   model_.Load();
-  ShowTab(model_.Tab());
-  for (auto& tree : trees_) tree->ScrollToTop();
+  ShowTab(model_.Tab());  // makes and fills the shown tab's tree; the others follow when their tab shows
+}
+
+// A tab's tree is made and filled the first time the tab is shown: the page opens with one tree
+// instead of all of them.
+bool ToolPageWindow::EnsureTree(int tab) {
+  if (tab < 0 || tab >= static_cast<int>(layout_.Tabs.size()) || layout_.Tabs[tab].TreePage <= 0) return false;
+  for (int t : treeTabs_)
+    if (t == tab) return false;
+  trees_.push_back(MakeTree(tab));
+  treeTabs_.push_back(tab);
+  model_.AddTree(tab, trees_.back().get());
+  return true;
 }
 
 // The kvTreeView control with its events routed to the page model; the system tree view when the
@@ -127,10 +135,12 @@ void ToolPageWindow::SetTab(int tab) {
 }
 
 void ToolPageWindow::ShowTab(int tab) {
+  const bool made = EnsureTree(tab);
   for (std::size_t i = 0; i < trees_.size(); ++i) ShowWindow(trees_[i]->hwnd(), treeTabs_[i] == tab ? SW_SHOW : SW_HIDE);
   for (std::size_t t = 0; t < frames_.size(); ++t)
     for (HWND f : frames_[t]) ShowWindow(f, static_cast<int>(t) == tab ? SW_SHOW : SW_HIDE);
   Layout();
+  if (made) trees_.back()->ScrollToTop();
   UpdateInfoButton();
 }
 

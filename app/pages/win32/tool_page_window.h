@@ -58,6 +58,7 @@ class ToolPageWindow {
   PageModel model_;
   TabStripWindow* tabs_ = nullptr;
   std::unique_ptr<TreeControl> MakeTree(int tab);
+  bool EnsureTree(int tab);  // true when the tree was made now
   std::vector<std::unique_ptr<TreeControl>> trees_;  // with the tab each belongs to in treeTabs_
   std::vector<Win32TreeView*> systemTrees_;          // the same tree when it is a system tree view, else null
   std::vector<int> treeTabs_;
