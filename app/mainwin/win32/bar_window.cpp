@@ -38,7 +38,12 @@ BarWindow* BarWindow::Create(HWND parent, BarModel& model, SoundOutput& sound) {
   return self;
 }
 
-int BarWindow::Measure(const std::string& text) const { return ui::TextWidth(hwnd_, ui::NormalFont(), text); }
+// Every layout pass measures all captions; each measurement needs a device context, so widths are kept.
+int BarWindow::Measure(const std::string& text) {
+  auto it = textWidths_.find(text);
+  if (it == textWidths_.end()) it = textWidths_.emplace(text, ui::TextWidth(hwnd_, ui::NormalFont(), text)).first;
+  return it->second;
+}
 
 void BarWindow::RecalcLayout() {
   model_.RecalcLayout();

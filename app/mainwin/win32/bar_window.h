@@ -5,6 +5,7 @@
 
 #include <windows.h>
 
+#include <map>
 #include <string>
 #include <vector>
 
@@ -44,13 +45,14 @@ class BarWindow {
   void MouseMove(int x, int y);
   void MouseDown(int x, int y);
   void PopupAt(const std::string& band, int x, int y, bool atPointer);
-  int Measure(const std::string& text) const;
+  int Measure(const std::string& text);
 
   BarModel& model_;
   SoundOutput& sound_;
   HWND hwnd_ = nullptr;
   HWND client_ = nullptr;
   std::vector<BarItem> items_;
+  std::map<std::string, int> textWidths_;  // the captions' widths in the bar font, measured once
   BarMetrics metrics_;
   int hot_ = -1;      // item under the pointer
   int openMenu_ = -1; // menu-bar item whose menu is open
