@@ -7,6 +7,7 @@
 #   kv_wine_test(name COMMAND ... [WINE_PREFIX p] [WINVER v] [XVFB] [TIMEOUT s])
 #                                                   any command run under the Wine harness (Windows build only)
 #   kv_fuzz_target(name SOURCES ... [LIBS ...])   libFuzzer target (fuzz build only)
+#   kv_delay_load(target DEF_DIR dir DLLS a b ...)  links system DLLs delay-loaded (<dll>_delay.def in dir)
 #   kv_version_resource(target DESCRIPTION text FILENAME name)
 #                                                   VERSIONINFO resource for a deliverable
 
@@ -21,6 +22,9 @@ if(WIN32)
   add_compile_definitions(WIN32_LEAN_AND_MEAN NOMINMAX _WIN32_WINNT=0x0500 WINVER=0x0500 _WIN32_IE=0x0500)
   set(CMAKE_EXE_LINKER_FLAGS "${CMAKE_EXE_LINKER_FLAGS} -static -static-libgcc -static-libstdc++")
   set(CMAKE_SHARED_LINKER_FLAGS "${CMAKE_SHARED_LINKER_FLAGS} -static -static-libgcc -static-libstdc++")
+  # Release deliverables carry no symbol tables: smaller files map faster at start.
+  set(CMAKE_EXE_LINKER_FLAGS_RELEASE "${CMAKE_EXE_LINKER_FLAGS_RELEASE} -s")
+  set(CMAKE_SHARED_LINKER_FLAGS_RELEASE "${CMAKE_SHARED_LINKER_FLAGS_RELEASE} -s")
   set(gtest_force_shared_crt OFF CACHE BOOL "" FORCE)
   set(INSTALL_GTEST OFF CACHE BOOL "" FORCE)
   add_subdirectory(/usr/src/googletest ${CMAKE_BINARY_DIR}/googletest EXCLUDE_FROM_ALL)
@@ -120,4 +124,28 @@ function(kv_version_resource target)
   set(out ${CMAKE_CURRENT_BINARY_DIR}/${target}_version.rc)
   configure_file(${KV_ROOT}/resources/version.rc.in ${out} @ONLY)
   target_sources(${target} PRIVATE ${out})
+endfunction()
+
+# Links system libraries so that each is loaded only when one of its functions is first called.
+# MinGW needs an import library made from a .def file listing the functions used: DEF_DIR/<dll>_delay.def.
+function(kv_delay_load target)
+  cmake_parse_arguments(A "" "DEF_DIR" "DLLS" ${ARGN})
+  if(MSVC)
+    foreach(dll ${A_DLLS})
+      target_link_options(${target} PRIVATE /DELAYLOAD:${dll}.dll)
+    endforeach()
+    target_link_libraries(${target} PRIVATE ${A_DLLS} delayimp)
+    return()
+  endif()
+  set(libs)
+  foreach(dll ${A_DLLS})
+    set(lib ${CMAKE_CURRENT_BINARY_DIR}/lib${dll}_delay.a)
+    add_custom_command(OUTPUT ${lib}
+      COMMAND ${CMAKE_DLLTOOL} --input-def ${A_DEF_DIR}/${dll}_delay.def --output-delaylib ${lib} --dllname ${dll}.dll
+      DEPENDS ${A_DEF_DIR}/${dll}_delay.def VERBATIM)
+    list(APPEND libs ${lib})
+  endforeach()
+  add_custom_target(${target}_delay_libs DEPENDS ${libs})
+  add_dependencies(${target} ${target}_delay_libs)
+  target_link_libraries(${target} PRIVATE ${libs} delayimp)
 endfunction()
