@@ -1,7 +1,7 @@
 // Connection point container with a single connection point for one source dispinterface.
 #include "activex/connection_point.h"
 
-#include <new>
+#include "activex/sink_list.h"
 
 namespace kv::com {
 
@@ -11,25 +11,14 @@ ConnectionPoints::ConnectionPoints(IUnknown* owner, REFIID eventInterface)
 ConnectionPoints::~ConnectionPoints() { DisconnectAll(); }
 
 void ConnectionPoints::DisconnectAll() {
-  std::vector<std::pair<DWORD, IDispatch*>> sinks;
-  sinks.swap(sinks_);
-  for (auto& entry : sinks) entry.second->Release();
+  ReleaseAllSinks(sinks_);
 }
 
 void ConnectionPoints::Fire(DISPID id, VARIANT* args, UINT count) {
   if (sinks_.empty()) return;
   std::vector<VARIANT> reversed(count);
   for (UINT i = 0; i < count; ++i) reversed[i] = args[count - 1 - i];  // shallow: args stay owned by caller
-  std::vector<IDispatch*> targets;
-  try {
-    targets.reserve(sinks_.size());
-  } catch (const std::bad_alloc&) {
-    return;
-  }
-  for (auto& entry : sinks_) {
-    entry.second->AddRef();
-    targets.push_back(entry.second);
-  }
+  std::vector<IDispatch*> targets = ReferencedSinks(sinks_);
   owner_->AddRef();  // a sink may drop the last outside reference while handling the event
   for (IDispatch* sink : targets) {
     DISPPARAMS params = {count ? reversed.data() : nullptr, nullptr, count, 0};

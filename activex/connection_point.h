@@ -13,6 +13,8 @@
 #include <utility>
 #include <vector>
 
+#include "activex/sink_list.h"
+
 namespace kv::com {
 
 class ConnectionPoints {
@@ -69,7 +71,7 @@ class ConnectionPoints {
   ContainerPart container_;
   PointPart point_;
   DWORD nextCookie_ = 1;
-  std::vector<std::pair<DWORD, IDispatch*>> sinks_;
+  SinkList<IDispatch> sinks_;
 };
 
 }  // namespace kv::com

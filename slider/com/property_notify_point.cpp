@@ -1,22 +1,13 @@
 // IPropertyNotifySink connection point of the slider object.
 #include "slider/com/property_notify_point.h"
 
-#include <new>
+#include "activex/sink_list.h"
 
 namespace kvslide {
 
 void PropertyNotifyPoint::Changed(DISPID id) {
   if (sinks_.empty()) return;
-  std::vector<IPropertyNotifySink*> targets;
-  try {
-    targets.reserve(sinks_.size());
-  } catch (const std::bad_alloc&) {
-    return;
-  }
-  for (auto& entry : sinks_) {
-    entry.second->AddRef();
-    targets.push_back(entry.second);
-  }
+  std::vector<IPropertyNotifySink*> targets = kv::com::ReferencedSinks(sinks_);
   owner_->AddRef();  // a sink may drop the last outside reference
   for (IPropertyNotifySink* sink : targets) {
     sink->OnChanged(id);
@@ -26,9 +17,7 @@ void PropertyNotifyPoint::Changed(DISPID id) {
 }
 
 void PropertyNotifyPoint::DisconnectAll() {
-  std::vector<std::pair<DWORD, IPropertyNotifySink*>> sinks;
-  sinks.swap(sinks_);
-  for (auto& entry : sinks) entry.second->Release();
+  kv::com::ReleaseAllSinks(sinks_);
 }
 
 STDMETHODIMP PropertyNotifyPoint::QueryInterface(REFIID iid, void** object) {

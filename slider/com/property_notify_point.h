@@ -9,6 +9,8 @@
 #include <utility>
 #include <vector>
 
+#include "activex/sink_list.h"
+
 namespace kvslide {
 
 class PropertyNotifyPoint final : public IConnectionPoint {
@@ -36,7 +38,7 @@ class PropertyNotifyPoint final : public IConnectionPoint {
  private:
   IUnknown* owner_;
   DWORD nextCookie_ = 1;
-  std::vector<std::pair<DWORD, IPropertyNotifySink*>> sinks_;
+  kv::com::SinkList<IPropertyNotifySink> sinks_;
 };
 
 }  // namespace kvslide
