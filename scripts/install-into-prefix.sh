@@ -22,7 +22,7 @@ done
 build=$(cd "$build" && pwd)
 mkdir -p "$prefix"; prefix=$(cd "$prefix" && pwd)
 export WINEPREFIX=$prefix WINEDEBUG=-all WINEARCH=win64 WINEDLLOVERRIDES="mscoree=d;mshtml=d"
-[ -f "$prefix/system.reg" ] || { env -u DISPLAY wineboot -i >/dev/null 2>&1; wineserver -w; }
+"$(dirname "$0")/../tests/wine/make-prefix" "$prefix"
 
 case $language in en) langval=1;; de) langval=0;; *) echo "language must be en or de" >&2; exit 2;; esac
 
