@@ -28,6 +28,29 @@ HICON ToolPicture(int picture) {
   cache[picture] = icon;
   return icon;
 }
+
+// The same picture as a small menu bitmap on the menu's own background (menus take bitmaps, not icons).
+HBITMAP MenuPicture(int picture) {
+  static std::map<int, HBITMAP> cache;
+  auto it = cache.find(picture);
+  if (it != cache.end()) return it->second;
+  HBITMAP bitmap = nullptr;
+  if (HICON icon = ToolPicture(picture)) {
+    const int size = GetSystemMetrics(SM_CXSMICON) > 0 ? GetSystemMetrics(SM_CXSMICON) : 16;
+    HDC screen = GetDC(nullptr);
+    HDC dc = CreateCompatibleDC(screen);
+    bitmap = CreateCompatibleBitmap(screen, size, size);
+    HGDIOBJ old = SelectObject(dc, bitmap);
+    RECT all = {0, 0, size, size};
+    FillRect(dc, &all, GetSysColorBrush(COLOR_MENU));
+    DrawIconEx(dc, 0, 0, icon, size, size, 0, nullptr, DI_NORMAL);
+    SelectObject(dc, old);
+    DeleteDC(dc);
+    ReleaseDC(nullptr, screen);
+  }
+  cache[picture] = bitmap;
+  return bitmap;
+}
 }  // namespace
 
 BarWindow* BarWindow::Create(HWND parent, BarModel& model, SoundOutput& sound) {
@@ -222,6 +245,13 @@ void BarWindow::PopupAt(const std::string& bandName, int x, int y, bool atPointe
     }
     UINT flags = MF_STRING | (tool.Enabled ? MF_ENABLED : MF_GRAYED) | (tool.Checked ? MF_CHECKED : MF_UNCHECKED);
     AppendMenuA(menu, flags, static_cast<UINT_PTR>(tool.Id), tool.Caption.c_str());
+    if (HBITMAP picture = tool.Picture > 0 ? MenuPicture(tool.Picture) : nullptr) {
+      MENUITEMINFOA item{};
+      item.cbSize = sizeof item;
+      item.fMask = MIIM_BITMAP;
+      item.hbmpItem = picture;
+      SetMenuItemInfoA(menu, static_cast<UINT>(tool.Id), FALSE, &item);
+    }
     ++shown;
   }
   POINT p = {x, y};
