@@ -70,12 +70,6 @@ bool AboutWindow::Build(HWND owner) {
   version_ = ProgramVersion();
   std::string copyright = app_.Reg->RegReadString(kProductKey, "Copyright", "");
   copyright_ = IsTextSet(copyright) ? copyright : std::string();
-  password_ = CreateWindowExA(WS_EX_CLIENTEDGE, "EDIT", "", WS_CHILD | ES_PASSWORD | ES_AUTOHSCROLL, 120, h - 36, 120, 22,
-                              hwnd_, reinterpret_cast<HMENU>(static_cast<INT_PTR>(kPasswordId)),
-                              GetModuleHandleA(nullptr), nullptr);
-  SendMessageA(password_, EM_LIMITTEXT, 10, 0);
-  SendMessageA(password_, EM_SETPASSWORDCHAR, '*', 0);
-  SendMessageA(password_, WM_SETFONT, reinterpret_cast<WPARAM>(ui::NormalFont()), FALSE);
   if (mode_ == Mode::Info) {
     okButton_ = CreateWindowExA(0, "BUTTON", ExpandLineBreaks(app_.Text(500), "").c_str(),
                                 WS_CHILD | WS_VISIBLE | WS_TABSTOP | BS_DEFPUSHBUTTON, w - 96, h - 38, 84, 26, hwnd_,
@@ -95,8 +89,21 @@ void AboutWindow::ShowModeless() {
   UpdateWindow(hwnd_);
 }
 
+// The password box exists only while the gate asks (most starts have no password).
+void AboutWindow::MakePasswordBox() {
+  RECT rc;
+  GetClientRect(hwnd_, &rc);
+  password_ = CreateWindowExA(WS_EX_CLIENTEDGE, "EDIT", "", WS_CHILD | ES_PASSWORD | ES_AUTOHSCROLL, 120,
+                              rc.bottom - 36, 120, 22, hwnd_, reinterpret_cast<HMENU>(static_cast<INT_PTR>(kPasswordId)),
+                              GetModuleHandleA(nullptr), nullptr);
+  SendMessageA(password_, EM_LIMITTEXT, 10, 0);
+  SendMessageA(password_, EM_SETPASSWORDCHAR, '*', 0);
+  SendMessageA(password_, WM_SETFONT, reinterpret_cast<WPARAM>(ui::NormalFont()), FALSE);
+}
+
 PasswordGateState AboutWindow::RunPasswordGate(const std::string& clearPassword) {
   clearPassword_ = clearPassword;
+  if (!password_) MakePasswordBox();
   SetTimer(hwnd_, kBlinkTimer, 400, nullptr);
   passwordLabelVisible_ = true;
   ShowWindow(password_, SW_SHOW);

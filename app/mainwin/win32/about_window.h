@@ -38,6 +38,7 @@ class AboutWindow {
   AboutWindow(AppContext& app, Mode mode) : app_(app), mode_(mode) {}
   static LRESULT CALLBACK Proc(HWND, UINT, WPARAM, LPARAM);
   bool Build(HWND owner);
+  void MakePasswordBox();
   void Paint();
   void PasswordChanged();
   void Timer(UINT_PTR id);

@@ -63,20 +63,24 @@ void ToolPageWindow::Build() {
     ShowTab(tab);
   });
   frames_.resize(layout_.Tabs.size());
+  frameCaptions_ = std::move(frameCaptions);
   bool hasTrees = false;
-  for (std::size_t tab = 0; tab < layout_.Tabs.size(); ++tab) {
-    hasTrees = hasTrees || layout_.Tabs[tab].TreePage > 0;
-    for (const std::string& caption : frameCaptions[tab]) {
-      HWND frame = CreateWindowExA(0, "BUTTON", caption.c_str(), WS_CHILD | BS_GROUPBOX, 0, 0, 10, 10, hwnd_, nullptr,
-                                   GetModuleHandleA(nullptr), nullptr);
-      SendMessageA(frame, WM_SETFONT, reinterpret_cast<WPARAM>(ui::BoldFont()), FALSE);
-      frames_[tab].push_back(frame);
-    }
-  }
+  for (const TabLayout& t : layout_.Tabs) hasTrees = hasTrees || t.TreePage > 0;
   infoButton_ = CreateInfoButton(hwnd_, kInfoButtonId, info);
   if (hasTrees) styleButton_ = CreatePictureButton(hwnd_, kStyleButtonId);
   model_.Load();
   ShowTab(model_.Tab());  // makes and fills the shown tab's tree; the others follow when their tab shows
+}
+
+// A tab's frames are made the first time the tab is shown, like its tree.
+void ToolPageWindow::EnsureFrames(int tab) {
+  if (tab < 0 || tab >= static_cast<int>(frames_.size()) || !frames_[tab].empty()) return;
+  for (const std::string& caption : frameCaptions_[tab]) {
+    HWND frame = CreateWindowExA(0, "BUTTON", caption.c_str(), WS_CHILD | BS_GROUPBOX, 0, 0, 10, 10, hwnd_, nullptr,
+                                 GetModuleHandleA(nullptr), nullptr);
+    SendMessageA(frame, WM_SETFONT, reinterpret_cast<WPARAM>(ui::BoldFont()), FALSE);
+    frames_[tab].push_back(frame);
+  }
 }
 
 // A tab's tree is made and filled the first time the tab is shown: the page opens with one tree
@@ -136,6 +140,7 @@ void ToolPageWindow::SetTab(int tab) {
 
 void ToolPageWindow::ShowTab(int tab) {
   const bool made = EnsureTree(tab);
+  EnsureFrames(tab);
   for (std::size_t i = 0; i < trees_.size(); ++i) ShowWindow(trees_[i]->hwnd(), treeTabs_[i] == tab ? SW_SHOW : SW_HIDE);
   for (std::size_t t = 0; t < frames_.size(); ++t)
     for (HWND f : frames_[t]) ShowWindow(f, static_cast<int>(t) == tab ? SW_SHOW : SW_HIDE);

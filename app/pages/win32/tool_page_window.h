@@ -6,6 +6,7 @@
 #include <windows.h>
 
 #include <memory>
+#include <string>
 #include <vector>
 
 #include "app/pages/core/page_model.h"
@@ -62,7 +63,9 @@ class ToolPageWindow {
   std::vector<std::unique_ptr<TreeControl>> trees_;  // with the tab each belongs to in treeTabs_
   std::vector<Win32TreeView*> systemTrees_;          // the same tree when it is a system tree view, else null
   std::vector<int> treeTabs_;
-  std::vector<std::vector<HWND>> frames_;                // per tab
+  void EnsureFrames(int tab);
+  std::vector<std::vector<HWND>> frames_;                // per tab; made when the tab first shows
+  std::vector<std::vector<std::string>> frameCaptions_;  // per tab, localised
   std::unique_ptr<controls::CoolButton> infoButton_;
   std::unique_ptr<controls::PictureButton> styleButton_;
 };
