@@ -54,7 +54,7 @@ HBITMAP MenuPicture(int picture) {
 }  // namespace
 
 BarWindow* BarWindow::Create(HWND parent, BarModel& model, SoundOutput& sound) {
-  RegisterWindowClassOnce(kClassName, &BarWindow::Proc, CS_HREDRAW | CS_VREDRAW);
+  RegisterWindowClassOnce(kClassName, &OwnedObjectProc<BarWindow>, CS_HREDRAW | CS_VREDRAW);
   auto* self = new BarWindow(model, sound);
   CreateWindowExA(WS_EX_CONTROLPARENT, kClassName, "", WS_CHILD | WS_VISIBLE | WS_CLIPCHILDREN, 0, 0, 100, 100, parent,
                   nullptr, GetModuleHandleA(nullptr), self);
@@ -279,25 +279,18 @@ bool BarWindow::OpenMenuByKey(char key) {
 
 void BarWindow::PlayWave(const std::string& path, unsigned flags) { sound_.PlayWave(path, flags); }
 
-LRESULT CALLBACK BarWindow::Proc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
-  auto* self = WindowObject<BarWindow>(hwnd, msg, lp);
-  if (!self) return DefWindowProcA(hwnd, msg, wp, lp);
-  if (msg == WM_NCCREATE) self->hwnd_ = hwnd;
+LRESULT BarWindow::Handle(UINT msg, WPARAM wp, LPARAM lp) {
   switch (msg) {
-    case WM_SIZE: self->Layout(); return 0;
-    case WM_PAINT: self->Paint(); return 0;
+    case WM_SIZE: Layout(); return 0;
+    case WM_PAINT: Paint(); return 0;
     case WM_ERASEBKGND: return 1;
-    case WM_MOUSEMOVE: self->MouseMove(static_cast<short>(LOWORD(lp)), static_cast<short>(HIWORD(lp))); return 0;
+    case WM_MOUSEMOVE: MouseMove(static_cast<short>(LOWORD(lp)), static_cast<short>(HIWORD(lp))); return 0;
     case WM_MOUSELEAVE:
-      self->hot_ = -1;
-      InvalidateRect(hwnd, nullptr, FALSE);
+      hot_ = -1;
+      InvalidateRect(hwnd_, nullptr, FALSE);
       return 0;
-    case WM_LBUTTONDOWN: self->MouseDown(static_cast<short>(LOWORD(lp)), static_cast<short>(HIWORD(lp))); return 0;
-    case WM_NCDESTROY:
-      DetachWindowObject(hwnd);
-      delete self;
-      return 0;
-    default: return DefWindowProcA(hwnd, msg, wp, lp);
+    case WM_LBUTTONDOWN: MouseDown(static_cast<short>(LOWORD(lp)), static_cast<short>(HIWORD(lp))); return 0;
+    default: return DefWindowProcA(hwnd_, msg, wp, lp);
   }
 }
 

@@ -5,6 +5,8 @@
 
 #include <windows.h>
 
+#include "app/pages/win32/window_object.h"
+
 #include <map>
 #include <string>
 #include <vector>
@@ -37,7 +39,8 @@ class BarWindow {
 
  private:
   BarWindow(BarModel& model, SoundOutput& sound) : model_(model), sound_(sound) {}
-  static LRESULT CALLBACK Proc(HWND, UINT, WPARAM, LPARAM);
+  friend LRESULT CALLBACK OwnedObjectProc<BarWindow>(HWND, UINT, WPARAM, LPARAM);
+  LRESULT Handle(UINT msg, WPARAM wp, LPARAM lp);
   void Layout();
   void Paint();
   void PaintMenuItem(HDC dc, const BarItem& item);

@@ -11,7 +11,7 @@ const char kClassName[] = "KvHeadline";
 }
 
 HeadlineWindow* HeadlineWindow::Create(HWND parent) {
-  RegisterWindowClassOnce(kClassName, &HeadlineWindow::Proc, CS_HREDRAW | CS_VREDRAW);
+  RegisterWindowClassOnce(kClassName, &OwnedObjectProc<HeadlineWindow>, CS_HREDRAW | CS_VREDRAW);
   auto* self = new HeadlineWindow();
   CreateWindowExA(0, kClassName, "Haedline", WS_CHILD, 0, 0, 10, 10, parent, nullptr, GetModuleHandleA(nullptr), self);
   return self;
@@ -58,18 +58,11 @@ void HeadlineWindow::Paint() {
   EndPaint(hwnd_, &ps);
 }
 
-LRESULT CALLBACK HeadlineWindow::Proc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
-  auto* self = WindowObject<HeadlineWindow>(hwnd, msg, lp);
-  if (!self) return DefWindowProcA(hwnd, msg, wp, lp);
-  if (msg == WM_NCCREATE) self->hwnd_ = hwnd;
+LRESULT HeadlineWindow::Handle(UINT msg, WPARAM wp, LPARAM lp) {
   switch (msg) {
-    case WM_PAINT: self->Paint(); return 0;
+    case WM_PAINT: Paint(); return 0;
     case WM_ERASEBKGND: return 1;
-    case WM_NCDESTROY:
-      DetachWindowObject(hwnd);
-      delete self;
-      return 0;
-    default: return DefWindowProcA(hwnd, msg, wp, lp);
+    default: return DefWindowProcA(hwnd_, msg, wp, lp);
   }
 }
 

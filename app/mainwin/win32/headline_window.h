@@ -4,6 +4,8 @@
 
 #include <windows.h>
 
+#include "app/pages/win32/window_object.h"
+
 #include <string>
 
 namespace kv {
@@ -20,7 +22,8 @@ class HeadlineWindow {
   bool InfoShown() const { return info_; }
 
  private:
-  static LRESULT CALLBACK Proc(HWND, UINT, WPARAM, LPARAM);
+  friend LRESULT CALLBACK OwnedObjectProc<HeadlineWindow>(HWND, UINT, WPARAM, LPARAM);
+  LRESULT Handle(UINT msg, WPARAM wp, LPARAM lp);
   void Paint();
   HWND hwnd_ = nullptr;
   std::string haedLabel_ = "...";

@@ -14,7 +14,7 @@ const char kClassName[] = "KvTabStrip";
 
 TabStripWindow* TabStripWindow::Create(HWND parent, int id, const std::vector<std::string>& captions,
                                        ChangeHandler onChange) {
-  RegisterWindowClassOnce(kClassName, &TabStripWindow::Proc);
+  RegisterWindowClassOnce(kClassName, &OwnedObjectProc<TabStripWindow>);
   auto* self = new TabStripWindow();
   self->model_.Captions() = captions;
   self->onChange_ = std::move(onChange);
@@ -60,19 +60,12 @@ void TabStripWindow::Paint() {
   EndPaint(hwnd_, &ps);
 }
 
-LRESULT CALLBACK TabStripWindow::Proc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
-  auto* self = WindowObject<TabStripWindow>(hwnd, msg, lp);
-  if (!self) return DefWindowProcA(hwnd, msg, wp, lp);
-  if (msg == WM_NCCREATE) self->hwnd_ = hwnd;
+LRESULT TabStripWindow::Handle(UINT msg, WPARAM wp, LPARAM lp) {
   switch (msg) {
-    case WM_PAINT: self->Paint(); return 0;
+    case WM_PAINT: Paint(); return 0;
     case WM_ERASEBKGND: return 1;
-    case WM_LBUTTONDOWN: self->Click(static_cast<short>(LOWORD(lp)), static_cast<short>(HIWORD(lp))); return 0;
-    case WM_NCDESTROY:
-      DetachWindowObject(hwnd);
-      delete self;
-      return 0;
-    default: return DefWindowProcA(hwnd, msg, wp, lp);
+    case WM_LBUTTONDOWN: Click(static_cast<short>(LOWORD(lp)), static_cast<short>(HIWORD(lp))); return 0;
+    default: return DefWindowProcA(hwnd_, msg, wp, lp);
   }
 }
 

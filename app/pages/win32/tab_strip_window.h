@@ -3,6 +3,8 @@
 
 #include <windows.h>
 
+#include "app/pages/win32/window_object.h"
+
 #include <functional>
 
 #include "app/pages/core/tab_strip_model.h"
@@ -20,7 +22,8 @@ class TabStripWindow {
   void SetTab(int tab);
 
  private:
-  static LRESULT CALLBACK Proc(HWND, UINT, WPARAM, LPARAM);
+  friend LRESULT CALLBACK OwnedObjectProc<TabStripWindow>(HWND, UINT, WPARAM, LPARAM);
+  LRESULT Handle(UINT msg, WPARAM wp, LPARAM lp);
   void Paint();
   void Click(int x, int y);
   int Measure(const std::string& s) const;

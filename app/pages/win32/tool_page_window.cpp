@@ -34,7 +34,7 @@ ToolPageWindow::ToolPageWindow(const PageLayout& layout, PageServices& services)
     : layout_(layout), services_(services), model_(layout, services.Functions(), services) {}
 
 ToolPageWindow* ToolPageWindow::Create(HWND parent, const PageLayout& layout, PageServices& services) {
-  RegisterWindowClassOnce(kClassName, &ToolPageWindow::Proc);
+  RegisterWindowClassOnce(kClassName, &OwnedObjectProc<ToolPageWindow>);
   auto* self = new ToolPageWindow(layout, services);
   CreateWindowExA(WS_EX_CONTROLPARENT, kClassName, layout.FormName.c_str(), WS_CHILD | WS_CLIPCHILDREN, 0, 0, 100,
                   100, parent, nullptr, GetModuleHandleA(nullptr), self);
@@ -241,32 +241,25 @@ void ToolPageWindow::Paint() {
 
 void ToolPageWindow::Unload() { DestroyWindow(hwnd_); }
 
-LRESULT CALLBACK ToolPageWindow::Proc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
-  auto* self = WindowObject<ToolPageWindow>(hwnd, msg, lp);
-  if (!self) return DefWindowProcA(hwnd, msg, wp, lp);
-  if (msg == WM_NCCREATE) self->hwnd_ = hwnd;
+LRESULT ToolPageWindow::Handle(UINT msg, WPARAM wp, LPARAM lp) {
   switch (msg) {
-    case WM_SIZE: self->Layout(); return 0;
-    case WM_PAINT: self->Paint(); return 0;
+    case WM_SIZE: Layout(); return 0;
+    case WM_PAINT: Paint(); return 0;
     case WM_ERASEBKGND: return 1;
-    case WM_NOTIFY: return self->Notify(reinterpret_cast<NMHDR*>(lp));
-    case WM_COMMAND: self->Command(LOWORD(wp)); return 0;
+    case WM_NOTIFY: return Notify(reinterpret_cast<NMHDR*>(lp));
+    case WM_COMMAND: Command(LOWORD(wp)); return 0;
     case WM_CTLCOLORSTATIC:
     case WM_CTLCOLORBTN:
       SetBkColor(reinterpret_cast<HDC>(wp), ui::kPageBack);
       SetTextColor(reinterpret_cast<HDC>(wp), ui::kAccentDark);
       return reinterpret_cast<LRESULT>(GetStockObject(WHITE_BRUSH));
     case kCheckClicked: {
-      TreeControl& tree = *self->trees_[wp];
-      self->model_.CheckClick(static_cast<int>(lp), 1, tree.NodeColumnCheck(static_cast<int>(lp), 1));
-      self->UpdateInfoButton();
+      TreeControl& tree = *trees_[wp];
+      model_.CheckClick(static_cast<int>(lp), 1, tree.NodeColumnCheck(static_cast<int>(lp), 1));
+      UpdateInfoButton();
       return 0;
     }
-    case WM_NCDESTROY:
-      DetachWindowObject(hwnd);
-      delete self;
-      return 0;
-    default: return DefWindowProcA(hwnd, msg, wp, lp);
+    default: return DefWindowProcA(hwnd_, msg, wp, lp);
   }
 }
 

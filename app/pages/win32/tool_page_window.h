@@ -5,6 +5,8 @@
 
 #include <windows.h>
 
+#include "app/pages/win32/window_object.h"
+
 #include <memory>
 #include <string>
 #include <vector>
@@ -44,7 +46,8 @@ class ToolPageWindow {
 
  private:
   ToolPageWindow(const PageLayout& layout, PageServices& services);
-  static LRESULT CALLBACK Proc(HWND, UINT, WPARAM, LPARAM);
+  friend LRESULT CALLBACK OwnedObjectProc<ToolPageWindow>(HWND, UINT, WPARAM, LPARAM);
+  LRESULT Handle(UINT msg, WPARAM wp, LPARAM lp);
   void Build();
   void Layout();
   void ShowTab(int tab);

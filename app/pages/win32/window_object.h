@@ -19,6 +19,23 @@ T* WindowObject(HWND hwnd, UINT msg, LPARAM lp) {
 // Detaches the object (on WM_NCDESTROY, before the object is freed).
 inline void DetachWindowObject(HWND hwnd) { SetWindowLongPtrA(hwnd, GWLP_USERDATA, 0); }
 
+// Window procedure of a window that owns the object behind it (made with the object as creation
+// parameter): the object's `hwnd_` is set on WM_NCCREATE, every message goes to its
+// `LRESULT Handle(UINT, WPARAM, LPARAM)`, and the object is freed with its window. T declares this
+// procedure a friend and registers its class with `&OwnedObjectProc<T>`.
+template <class T>
+LRESULT CALLBACK OwnedObjectProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
+  T* self = WindowObject<T>(hwnd, msg, lp);
+  if (!self) return DefWindowProcA(hwnd, msg, wp, lp);
+  if (msg == WM_NCCREATE) self->hwnd_ = hwnd;
+  if (msg == WM_NCDESTROY) {
+    DetachWindowObject(hwnd);
+    delete self;
+    return 0;
+  }
+  return self->Handle(msg, wp, lp);
+}
+
 // Registers a window class of this program once per process.
 void RegisterWindowClassOnce(const char* name, WNDPROC proc, UINT style = 0, HICON icon = nullptr);
 
