@@ -3,6 +3,7 @@
 #pragma once
 
 #include <algorithm>
+#include <functional>
 #include <map>
 #include <string>
 #include <vector>
@@ -11,6 +12,7 @@
 #include "app/catalogue/registry.h"
 #include "app/restore/file_store.h"
 #include "helper/core/folder_system.h"
+#include "helper/core/resident_mode.h"
 
 namespace kv::helper::test {
 
@@ -110,6 +112,48 @@ class FakeFolders : public FolderSystem {
     }
     return children;
   }
+};
+
+// Records the resident mode's platform calls in order ("add <tip>", "remove", "start <path>", "menu",
+// "end"); the shell's answer to AddIcon and the menu choice are set by the test.
+class FakeResidentPlatform : public ResidentPlatform {
+ public:
+  bool AddIcon(const std::string& tip) override {
+    log.push_back("add " + tip);
+    return shellAccepts;
+  }
+  void RemoveIcon() override { log.push_back("remove"); }
+  bool FileExists(const std::string& path) override { return existing.count(path) != 0; }
+  void StartProgram(const std::string& path) override { log.push_back("start " + path); }
+  int TrackMenu(const std::vector<TrayMenuEntry>& entries) override {
+    log.push_back("menu");
+    shownMenu = entries;
+    if (duringMenu) duringMenu();
+    return menuChoice;
+  }
+  void End() override { log.push_back("end"); }
+
+  bool shellAccepts = true;
+  int menuChoice = kMenuNone;
+  std::function<void()> duringMenu;  // runs inside the menu's modal loop
+  std::map<std::string, bool> existing;
+  std::vector<TrayMenuEntry> shownMenu;
+  std::vector<std::string> log;
+};
+
+class FakeTree : public KeepAliveTree {
+ public:
+  long ListCount() override { return static_cast<long>(lines.size()); }
+  void AddNode(const std::string& text, short position, short level) override {
+    log.push_back("add " + text + " " + std::to_string(position) + " " + std::to_string(level));
+    lines.push_back(text);
+  }
+  void RemoveNode(long index) override {
+    log.push_back("remove " + std::to_string(index));
+    if (index >= 0 && index < ListCount()) lines.erase(lines.begin() + index);
+  }
+  std::vector<std::string> lines;
+  std::vector<std::string> log;
 };
 
 struct HelperRegistry {
