@@ -78,6 +78,19 @@ bool RestoreEntry(Registry& registry, const RegistryAction& e) {
   }
 }
 
+bool EntryHolds(const Registry& registry, const RegistryAction& e) {
+  if (e.KeyPath.empty()) return false;
+  switch (e.ValueKind) {
+    case KindText: return registry.RegReadString(e.KeyPath, e.ValueName, kMissingText) == e.Data;
+    case KindDword: {
+      std::int32_t stored = 0;
+      return ParseStoredDword(e.Data, &stored) && registry.RegReadDword(e.KeyPath, e.ValueName, kMissingDword) == stored;
+    }
+    case KindBinary: return registry.RegReadBinary(e.KeyPath, e.ValueName, kMissingText) == e.Data;
+    default: return false;
+  }
+}
+
 bool RestoreRecord(Registry& registry, const ProfileRecord& record) {
   bool changed = false;
   for (const RegistryAction& entry : record.Entries) {

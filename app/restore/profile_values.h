@@ -22,6 +22,10 @@ std::string CaptureEntry(const Registry& registry, const std::string& keyPath, c
 // decimal number (damaged file) are skipped and give false.
 bool RestoreEntry(Registry& registry, const RegistryAction& entry);
 
+// True when the registry now holds what the entry stores (a stored missing-value marker: the value is
+// absent). Entries with an empty key path, other kinds and damaged DWORD data hold nothing: false.
+bool EntryHolds(const Registry& registry, const RegistryAction& entry);
+
 // Restores entries 0, 1, 2 of a record in order; true when any of them changed.
 bool RestoreRecord(Registry& registry, const ProfileRecord& record);
 

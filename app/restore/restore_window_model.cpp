@@ -1,0 +1,186 @@
+// The restore window's logic (see restore_window_model.h).
+#include "app/restore/restore_window_model.h"
+
+#include <cctype>
+#include <utility>
+
+#include "app/restore/profile_codec.h"
+#include "app/restore/profile_file.h"
+#include "app/restore/profile_values.h"
+#include "app/restore/recovery_profile.h"
+
+namespace kv {
+
+namespace {
+bool SameIgnoringCase(const std::string& a, const std::string& b) {
+  if (a.size() != b.size()) return false;
+  for (std::size_t i = 0; i < a.size(); ++i) {
+    if (std::toupper(static_cast<unsigned char>(a[i])) != std::toupper(static_cast<unsigned char>(b[i]))) return false;
+  }
+  return true;
+}
+
+std::string WithoutAccessKeys(std::string caption) {
+  std::string out;
+  for (char c : caption)
+    if (c != '&') out += c;
+  return out;
+}
+
+bool HasEntries(const ProfileRecord& record) {
+  for (const RegistryAction& e : record.Entries)
+    if (!e.KeyPath.empty()) return true;
+  return false;
+}
+}  // namespace
+
+RestoreOpeningTexts OpeningTexts(const RestoreRequest& request, const TextSource& text, const Catalogue& catalogue) {
+  RestoreOpeningTexts t;
+  std::string scope;
+  switch (request.Mode) {
+    case RestoreMode::Group:
+      t.Heading = text(143);
+      scope = request.ToolTitle + "\\ " + WithoutAccessKeys(request.TabCaption);
+      t.ListTitle = text(154) + scope;
+      break;
+    case RestoreMode::All:
+      t.Heading = text(150);
+      scope = text(155);
+      t.ListTitle = scope;
+      break;
+    case RestoreMode::Single: {
+      t.Heading = text(144);
+      scope = text(157);
+      const FunctionRecord* f = catalogue.Function(request.FunctionNumber);
+      t.ListTitle = f ? f->Caption : std::string();
+      break;
+    }
+  }
+  t.Headline = text(142) + " :  " + scope;
+  return t;
+}
+
+bool IsFunctionSelected(const RestoreRequest& request, int functionNumber, const ProfileRecord& record) {
+  switch (request.Mode) {
+    case RestoreMode::Group: return record.Page == request.Page;
+    case RestoreMode::All: return true;
+    case RestoreMode::Single: return functionNumber == request.FunctionNumber;
+  }
+  return false;
+}
+
+bool EntryFitsAction(const RegistryAction& entry, const RegistryAction& onAction) {
+  return !entry.KeyPath.empty() && SameIgnoringCase(entry.KeyPath, onAction.KeyPath) &&
+         SameIgnoringCase(entry.ValueName, onAction.ValueName) && entry.ValueKind == onAction.ValueKind;
+}
+
+int RestoreResult::FailedCount() const {
+  int n = 0;
+  for (const FunctionRestore& f : Functions)
+    if (f.Outcome == FunctionOutcome::Failed) ++n;
+  return n;
+}
+
+RestoreWindowModel::RestoreWindowModel(std::string& currentProfilePath, std::string undoFilePath, FileStore& files,
+                                       const Catalogue& catalogue, TextSource text)
+    : currentPath_(currentProfilePath),
+      undoPath_(std::move(undoFilePath)),
+      files_(files),
+      catalogue_(catalogue),
+      text_(std::move(text)) {}
+
+void RestoreWindowModel::Open(const RestoreRequest& request) {
+  request_ = request;
+  texts_ = OpeningTexts(request, text_, catalogue_);
+  Release();
+  boxKind_ = ProfileBoxKind::Empty;
+  restoreShown_ = false;
+  lines_.clear();
+}
+
+void RestoreWindowModel::LoadProfile(ProfileQuestions& questions) {
+  const int n = FunctionCount();
+  for (;;) {
+    if (!files_.Exists(currentPath_)) currentPath_ = undoPath_;
+    if (!files_.Exists(currentPath_)) return;  // the window keeps what it showed
+    ProfileTable table = ReadProfile(files_, currentPath_, n);
+    if (IsValidProfile(table, n)) {
+      table_ = std::move(table);
+      restoreShown_ = true;
+      boxKind_ = SameProfilePath(currentPath_, undoPath_) ? ProfileBoxKind::Master : ProfileBoxKind::File;
+      return;
+    }
+    table_.clear();
+    boxKind_ = ProfileBoxKind::None;
+    restoreShown_ = false;
+    // Offering the master profile instead of a damaged master profile would ask the same question forever.
+    if (SameProfilePath(currentPath_, undoPath_)) {
+      questions.MasterDamaged();
+      return;
+    }
+    if (!questions.UseMasterInstead()) return;
+    currentPath_ = undoPath_;
+  }
+}
+
+void RestoreWindowModel::ChooseProfile(const std::string& path, ProfileQuestions& questions) {
+  if (path.empty()) return;
+  currentPath_ = path;
+  LoadProfile(questions);
+}
+
+void RestoreWindowModel::ChooseMaster(ProfileQuestions& questions) {
+  if (SameProfilePath(currentPath_, undoPath_)) return;
+  currentPath_ = undoPath_;
+  LoadProfile(questions);
+}
+
+void RestoreWindowModel::Release() { ProfileTable().swap(table_); }
+
+FunctionOutcome RestoreWindowModel::RestoreFunction(Registry& registry, const ProfileRecord& record,
+                                                    const FunctionRecord* function, bool* changed) {
+  bool failed = false;
+  for (std::size_t d = 0; d < record.Entries.size(); ++d) {
+    const RegistryAction& entry = record.Entries[d];
+    if (entry.KeyPath.empty()) continue;
+    if (!function || !EntryFitsAction(entry, function->OnActions[d])) {
+      failed = true;  // not this function's value: left alone
+      continue;
+    }
+    const bool wrote = RestoreEntry(registry, entry);
+    if (!EntryHolds(registry, entry)) failed = true;
+    else if (wrote) *changed = true;
+  }
+  if (failed) return FunctionOutcome::Failed;
+  return *changed ? FunctionOutcome::Restored : FunctionOutcome::Unchanged;
+}
+
+RestoreResult RestoreWindowModel::Restore(Registry& registry, RestoreProgress* progress) {
+  RestoreResult result;
+  lines_.clear();
+  const int n = FunctionCount();
+  if (!restoreShown_ || table_.size() < ProfileRecordCount(n)) return result;
+  for (int i = 0; i <= n; ++i) {
+    const ProfileRecord& record = table_[static_cast<std::size_t>(i)];
+    if (!IsFunctionSelected(request_, i, record) || !HasEntries(record)) continue;
+    const FunctionRecord* function = catalogue_.Function(i);
+    FunctionRestore done;
+    done.Function = i;
+    done.Listed = !record.Entries[0].KeyPath.empty();
+    done.RestartLevel = function ? function->RestartLevel : 0;
+    if (done.Listed) {
+      lines_.push_back(RestoreLine{i, function ? function->Caption : std::string(), std::string()});
+      if (progress) progress->LineAdded(lines_.back());
+    }
+    done.Outcome = RestoreFunction(registry, record, function, &done.Changed);
+    if (done.Changed && done.RestartLevel >= 0 && done.RestartLevel < 31) result.NeedBits |= 1 << done.RestartLevel;
+    if (done.Listed) {
+      lines_.back().SubText = done.Outcome == FunctionOutcome::Failed ? text_(812) : "OK";
+      if (progress) progress->LineFinished(lines_.size() - 1, lines_.back());
+    }
+    result.Functions.push_back(done);
+  }
+  return result;
+}
+
+}  // namespace kv
