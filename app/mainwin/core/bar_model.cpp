@@ -85,6 +85,18 @@ bool BarModel::SetBandVisible(const std::string& band, bool visible) {
   return true;
 }
 
+bool BarModel::SetBandLook(const std::string& band, const BandLook& look) {
+  BarBand* b = Band(band);
+  if (!b) return false;
+  const bool known = look.BackStyle >= kBackSingleColour && look.BackStyle <= kBackPattern;
+  const int style = known ? look.BackStyle : b->Look.BackStyle;
+  b->Look = look;
+  b->Look.BackStyle = style;
+  for (std::uint32_t* c : {&b->Look.BackColor, &b->Look.BackEndColor, &b->Look.FolderTextColor, &b->Look.ToolTextColor})
+    *c &= 0xFFFFFFu;
+  return true;
+}
+
 void BarModel::SelectGroup(int group) {
   const BarBand* side = Band("SideBar");
   if (!side || group < 0 || group >= static_cast<int>(side->Groups.size()) || group == activeGroup_) return;

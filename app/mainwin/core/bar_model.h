@@ -28,12 +28,23 @@ struct BarTool {
 
 enum class BandKind { MenuBar, Popup, Headline, SideBar, SideGroup, Host };
 
+// Background and text colours of a band (used by the side bar); colours are 0x00BBGGRR.
+enum BandBackStyle { kBackSingleColour = 0, kBackGradient = 1, kBackPattern = 2 };
+struct BandLook {
+  int BackStyle = kBackGradient;
+  std::uint32_t BackColor = 0xA06234;       // RGB(52, 98, 160)
+  std::uint32_t BackEndColor = 0x6C3C1E;    // RGB(30, 60, 108)
+  std::uint32_t FolderTextColor = 0xFFFFFF;  // group names
+  std::uint32_t ToolTextColor = 0xFFFFFF;    // tool names
+};
+
 struct BarBand {
   std::string Name;
   std::string Caption;
   BandKind Kind = BandKind::Popup;
   bool Visible = true;
   bool Compact = false;
+  BandLook Look;
   std::vector<BarTool> Tools;
   std::vector<BarBand> Groups;  // side-bar groups (bands inside the side bar)
 };
@@ -66,6 +77,9 @@ class BarModel {
   // Removes the first tool of that name; false when there is none.
   bool RemoveTool(const std::string& band, const std::string& name);
   bool SetBandVisible(const std::string& band, bool visible);
+  // Sets a band's look; a style other than 0..2 keeps the current style, colours keep their low 24 bits.
+  // False when the band does not exist.
+  bool SetBandLook(const std::string& band, const BandLook& look);
 
   // Menu animation style: 1 animated, 2 plain.
   int MenuAnimation() const { return menuAnimation_; }

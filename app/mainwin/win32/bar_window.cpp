@@ -120,6 +120,27 @@ void BarWindow::PaintMenuItem(HDC dc, const BarItem& item) {
   DrawTextA(dc, tool->Caption.c_str(), -1, &r, DT_CENTER | DT_VCENTER | DT_SINGLELINE);
 }
 
+const BandLook& BarWindow::SideBarLook() const {
+  static const BandLook designed;
+  const BarBand* side = model_.Band("SideBar");
+  return side ? side->Look : designed;
+}
+
+// Single colour, gradient to the end colour, or a cross-hatch in the end colour over the background.
+void BarWindow::PaintBandBackground(HDC dc, const RECT& r, const BandLook& look) {
+  if (look.BackStyle == kBackGradient) {
+    ui::FillGradient(dc, r, look.BackColor, look.BackEndColor, true);
+    return;
+  }
+  ui::FillSolid(dc, r, look.BackColor);
+  if (look.BackStyle != kBackPattern) return;
+  HBRUSH hatch = CreateHatchBrush(HS_DIAGCROSS, look.BackEndColor);
+  const int oldMode = SetBkMode(dc, TRANSPARENT);
+  FillRect(dc, &r, hatch);
+  SetBkMode(dc, oldMode);
+  DeleteObject(hatch);
+}
+
 void BarWindow::PaintSideBar(HDC dc, const BarItem& item) {
   const int index = static_cast<int>(&item - items_.data());
   RECT r = {item.Rect.Left, item.Rect.Top, item.Rect.Right, item.Rect.Bottom};
@@ -129,7 +150,7 @@ void BarWindow::PaintSideBar(HDC dc, const BarItem& item) {
     RECT edge = {r.left, r.bottom - 1, r.right, r.bottom};
     ui::FillSolid(dc, edge, RGB(16, 36, 70));
     SelectObject(dc, ui::BoldFont());
-    SetTextColor(dc, RGB(255, 255, 255));
+    SetTextColor(dc, SideBarLook().FolderTextColor);
     RECT text = {r.left + 10, r.top, r.right - 4, r.bottom};
     DrawTextA(dc, group ? group->Caption.c_str() : "", -1, &text, DT_LEFT | DT_VCENTER | DT_SINGLELINE);
     return;
@@ -149,7 +170,7 @@ void BarWindow::PaintSideBar(HDC dc, const BarItem& item) {
   if (HICON icon = ToolPicture(tool->Picture))
     DrawIconEx(dc, (r.left + r.right - kIconSize) / 2, r.top + 5, icon, kIconSize, kIconSize, 0, nullptr, DI_NORMAL);
   SelectObject(dc, tool->Checked ? ui::BoldFont() : ui::NormalFont());
-  SetTextColor(dc, RGB(255, 255, 255));
+  SetTextColor(dc, SideBarLook().ToolTextColor);
   RECT text = {r.left + 2, r.top + kIconSize + 6, r.right - 2, r.bottom};
   std::string caption = CaptionDisplayText(tool->Caption);
   DrawTextA(dc, caption.c_str(), -1, &text, DT_CENTER | DT_TOP | DT_SINGLELINE | DT_NOPREFIX);
@@ -175,7 +196,7 @@ void BarWindow::Paint() {
   if (side && side->Visible) {
     const int top = menu && menu->Visible ? metrics_.MenuHeight : 0;
     RECT bar = {0, top, metrics_.SideBarWidth, rc.bottom};
-    ui::FillGradient(dc, bar, RGB(52, 98, 160), RGB(30, 60, 108), true);
+    PaintBandBackground(dc, bar, side->Look);
   }
   for (const BarItem& item : items_) {
     if (item.Kind == BarItemKind::MenuItem) PaintMenuItem(dc, item);

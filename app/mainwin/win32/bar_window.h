@@ -45,6 +45,8 @@ class BarWindow {
   void Paint();
   void PaintMenuItem(HDC dc, const BarItem& item);
   void PaintSideBar(HDC dc, const BarItem& item);
+  const BandLook& SideBarLook() const;
+  static void PaintBandBackground(HDC dc, const RECT& r, const BandLook& look);
   void MouseMove(int x, int y);
   void MouseDown(int x, int y);
   void PopupAt(const std::string& band, int x, int y, bool atPointer);
