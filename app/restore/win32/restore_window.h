@@ -1,0 +1,64 @@
+// The restore window (form UNDO, tool 99) as a page hosted by the main window: tab, mode heading,
+// profile box with the profile buttons, the list of processed functions, and the help, Restore and
+// Cancel buttons. The logic lives in RestoreWindowModel; this class turns messages into its calls.
+#pragma once
+
+#include <windows.h>
+
+#include <memory>
+#include <string>
+
+#include "app/restore/restore_window_model.h"
+#include "app/restore/win32/restore_host.h"
+
+namespace kv {
+
+class RestoreList;
+class TabStripWindow;
+namespace controls {
+class CoolButton;
+}
+
+class RestoreWindow : private ProfileQuestions, private RestoreProgress {
+ public:
+  // Button ids (CoolBttn 0 .. 4).
+  enum ButtonId { kChooseProfile = 400, kMasterProfile, kHelp, kStartRestore, kCancel };
+
+  // Creates the window (hidden) as a child of `parent` for a request; the profile is loaded by
+  // LoadProfile once the window is shown, since loading may ask questions.
+  static RestoreWindow* Create(HWND parent, RestoreHost& host, const RestoreRequest& request);
+  HWND hwnd() const { return hwnd_; }
+  const RestoreWindowModel& Model() const { return model_; }
+  void LoadProfile();
+  // Destroys the window and this object.
+  void Unload();
+
+ private:
+  RestoreWindow(RestoreHost& host, const RestoreRequest& request);
+  static LRESULT CALLBACK Proc(HWND, UINT, WPARAM, LPARAM);
+  void Build();
+  void Layout();
+  void Paint();
+  void Command(int id);
+  void RunRestore();
+  void ShowProfileState();
+  std::string ProfileBoxText() const;
+
+  // ProfileQuestions
+  bool UseMasterInstead() override;
+  void MasterDamaged() override;
+  // RestoreProgress
+  void LineAdded(const RestoreLine& line) override;
+  void LineFinished(std::size_t index, const RestoreLine& line) override;
+
+  HWND hwnd_ = nullptr;
+  RestoreHost& host_;
+  RestoreWindowModel model_;
+  TabStripWindow* tabs_ = nullptr;
+  HWND heading_ = nullptr;     // Label4
+  HWND profileBox_ = nullptr;  // Text1
+  std::unique_ptr<RestoreList> list_;
+  std::unique_ptr<controls::CoolButton> buttons_[5];
+};
+
+}  // namespace kv
