@@ -35,9 +35,9 @@ bool IsUsableProfileFile(FileStore& files, const std::string& path, int function
 
 std::string CreateRecoveryProfile(ProfileCreationUi& ui, Registry& registry, FileStore& files,
                                   const ProfileCreationSetup& setup) {
-  if (registry.RegReadDword(kWorkSetKey, kProfileInfoValue, -1) != 0) {
+  if (registry.RegReadDword(kProfileInfoKey, kProfileInfoValue, -1) != 0) {
     const bool off = ui.ShowProfileInfo();
-    registry.RegWriteDword(kWorkSetKey, kProfileInfoValue, off ? 0 : -1);
+    registry.RegWriteDword(kProfileInfoKey, kProfileInfoValue, off ? 0 : -1);
   }
   const std::string chosen = ui.AskProfileFile(setup.ProgramFolder + "*.prf");
   if (chosen.empty()) return std::string();

@@ -11,7 +11,8 @@
 
 namespace kv {
 
-inline constexpr const char* kWorkSetKey = "HKEY_CURRENT_USER\\Software\\Quorbel\\Korvane2k\\WorkSet";
+// The hint switch "ProfilInfo" lives under the WorkSet key.
+inline constexpr const char* kProfileInfoKey = "HKEY_CURRENT_USER\\Software\\Quorbel\\Korvane2k\\WorkSet";
 inline constexpr const char* kProfileInfoValue = "ProfilInfo";
 
 // The chosen name with ".prf" appended unless its last four characters already are ".PRF" (any case).

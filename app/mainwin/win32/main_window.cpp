@@ -82,6 +82,7 @@ void MainWindow::Build() {
                               0, 10, 10, barWindow_->hwnd(), nullptr, app_.Instance, nullptr);
   barWindow_->SetClientControl(workBack_);
   hostWindow_ = BarWindow::Create(workBack_, hostBar_, *app_.Sound);
+  restoreHost_ = std::make_unique<AppRestoreHost>(app_, hwnd_, [this](int tool, int tab) { SwitchTool(tool, "", tab); });
   RECT rc;
   GetClientRect(hwnd_, &rc);
   MoveWindow(barWindow_->hwnd(), 0, 0, rc.right, rc.bottom, TRUE);
@@ -99,9 +100,7 @@ void MainWindow::Localise() {
 void MainWindow::PrepareBars() {
   if (FileExists(app_.ProgramFolder() + "Fnkedit.exe")) bar_.Tool("muDatei", "btFkt")->Visible = true;
   bar_.SetMenuAnimation(app_.Settings.MenuAnimation);
-  // The restore window and the profile commands come with their own windows; until then they are off.
-  bar_.Tool("muDatei", "btProfWh")->Enabled = RestoreAvailable();
-  bar_.Tool("muDatei", "btProf")->Enabled = RestoreAvailable();
+  bar_.Tool("muDatei", "btProfWh")->Enabled = RestoreAvailable();  // checked again when the menu opens
   const int screenPixelsHigh = app_.ScreenHeightTwips / app_.TwipsPerPixelY;
   if (screenPixelsHigh < 500) {
     bar_.SetBandVisible("InfoLine", false);
@@ -189,10 +188,17 @@ void MainWindow::SwitchTool(int toolId, std::string caption, int tab) {
     page_->Unload();
     page_ = nullptr;
   }
+  if (restore_) {
+    restore_->Unload();
+    restore_ = nullptr;
+  }
   hostBar_.RemoveTool("Main", "FormSet");
   BarTool* host = hostBar_.AddTool("Main", kPageHostId, "FormSet");
   host->Style = ToolStyle::ControlHost;
-  if (const PageLayout* layout = PageLayoutForTool(toolId)) {
+  if (toolId == kRestoreToolId) {
+    restore_ = RestoreWindow::Create(hostWindow_->hwnd(), *restoreHost_, restoreRequest_);
+    if (restore_) host->HostedControl = reinterpret_cast<std::uintptr_t>(restore_->hwnd());
+  } else if (const PageLayout* layout = PageLayoutForTool(toolId)) {
     page_ = ToolPageWindow::Create(hostWindow_->hwnd(), *layout, *this);
     host->HostedControl = reinterpret_cast<std::uintptr_t>(page_->hwnd());
     page_->SetTab(tab);
@@ -233,9 +239,14 @@ void MainWindow::ShowFunctionHelp(const std::string& helpText) {
   else ShowMessage(app_, app_.Text(465), helpText, app_.Settings.DlgFade, hwnd_, 0);
 }
 
-void MainWindow::OpenRestore(int page, int functionNumber) {
-  (void)page;
-  (void)functionNumber;  // the restore window is not part of this program yet
+void MainWindow::OpenRestore(int page, int functionNumber) { OpenRestoreWindow(RestoreMode::Single, page, functionNumber); }
+
+// The restore window remembers where it was opened from; it loads its profile once it is shown.
+void MainWindow::OpenRestoreWindow(RestoreMode mode, int page, int functionNumber) {
+  if (currentTool_ == kRestoreToolId) return;  // neither the File menu nor a tree menu offers it there
+  restoreRequest_ = RestoreRequest{mode, page, functionNumber, currentTool_, currentTab_, headline_->HaedLabel(), ""};
+  SwitchTool(kRestoreToolId, restoreHost_->Headline(restoreRequest_), 0);
+  if (restore_) restore_->LoadProfile();
 }
 
 void MainWindow::ShowTreeMenu(const TreeMenuState& state) {
@@ -284,19 +295,23 @@ void MainWindow::ToolClick(const BarBand& band, const BarTool& tool) {
   } else if (name.size() == 3 && name[0] == 's' && name[1] == 'b' && name[2] >= '1' && name[2] <= '7') {
     if (tool.Id != currentTool_) PlaySoundKind(2);
     SwitchTool(tool.Id, tool.Category + tool.Caption, 0);
+  } else if (name == "btProfWh") {
+    OpenRestoreWindow(RestoreMode::All, currentTab_, 0);
+  } else if (name == "btProf") {
+    restoreHost_->CreateProfile();
   } else if (name == "btThems") {
     OpenFile(app_.ProgramFolder() + "KORVN2K.HLP", "", app_.ProgramFolder());
   } else if (name == "btNet") {
     if (IsUpdateTarget(tool.Tag)) OpenFile(app_.ProgramFolder() + "NETFETCH.EXE", "Software\\Quorbel\\Korvane2k", "");
     else OpenFile(tool.Tag, "", "");
   }
-  // btProfWh and btProf stay off until the restore window exists; other names do nothing.
+  // Other names do nothing.
 }
 
 void MainWindow::BandOpen(const BarBand& band, bool* cancel) {
   if (band.Name == kCustomizeBand) *cancel = true;
   if (band.Name == "muDatei") {
-    const bool undoHosted = page_ && page_->FormName() == "UNDO";
+    const bool undoHosted = restore_ != nullptr;
     bar_.Tool("muDatei", "btProfWh")->Enabled = RestoreAvailable() && !undoHosted;
   }
 }
@@ -321,7 +336,9 @@ void MainWindow::Exit(ExitCause cause) {
     reg.RegWriteDword(kMainSetKey, "AboutPosLeft", p.AboutLeft);
     reg.RegWriteDword(kMainSetKey, "AboutPosTop", p.AboutTop);
   }
-  WriteExitSettings(reg, app_.Settings, currentTool_, currentTab_);
+  // The restore window is opened for a request, never as the start page: the next start shows its return tool.
+  WriteExitSettings(reg, app_.Settings, restore_ ? restoreRequest_.ReturnTool : currentTool_,
+                    restore_ ? restoreRequest_.ReturnTab : currentTab_);
   ExitQuestion question{};
   if (AsksAtExit(cause) && ExitQuestionFor(app_.Engine->DecideExit(), &question)) {
     if (ShowMessage(app_, app_.Text(question.TitleText), app_.Text(question.MessageText), app_.Settings.DlgFade, hwnd_,
@@ -331,6 +348,10 @@ void MainWindow::Exit(ExitCause cause) {
   if (page_) {
     page_->Unload();
     page_ = nullptr;
+  }
+  if (restore_) {
+    restore_->Unload();
+    restore_ = nullptr;
   }
   app_.Engine->SetSaveInfoCallback(nullptr);
   DestroyWindow(hwnd_);

@@ -12,6 +12,8 @@
 #include "app/mainwin/win32/app_context.h"
 #include "app/mainwin/win32/engine_functions.h"
 #include "app/pages/win32/tool_page_window.h"
+#include "app/restore/win32/app_restore_host.h"
+#include "app/restore/win32/restore_window.h"
 
 namespace kv {
 
@@ -38,7 +40,7 @@ class MainWindow : public PageServices, public BarEvents {
   std::string Text(int id) const override { return app_.Text(id); }
   std::string SlotFunctionHelp(int slot) const override;
   void ShowFunctionHelp(const std::string& helpText) override;
-  bool RestoreAvailable() const override { return false; }
+  bool RestoreAvailable() const override { return restoreHost_ && restoreHost_->UndoFileValid(); }
   void OpenRestore(int page, int functionNumber) override;
   int TreeViewStyle() const override { return app_.Settings.TreeViewStyle; }
   void SetTreeViewStyle(int style) override { app_.Settings.TreeViewStyle = style; }
@@ -61,6 +63,7 @@ class MainWindow : public PageServices, public BarEvents {
   void OpenFile(const std::string& file, const std::string& parameters, const std::string& folder);
   void ShowInfoBox();
   void MarkCurrentSideTool();
+  void OpenRestoreWindow(RestoreMode mode, int page, int functionNumber);
 
   AppContext& app_;
   EngineFunctions functions_;
@@ -72,6 +75,9 @@ class MainWindow : public PageServices, public BarEvents {
   BarWindow* hostWindow_ = nullptr;
   HeadlineWindow* headline_ = nullptr;
   ToolPageWindow* page_ = nullptr;
+  std::unique_ptr<AppRestoreHost> restoreHost_;
+  RestoreWindow* restore_ = nullptr;  // the restore window (tool 99) while it is hosted
+  RestoreRequest restoreRequest_;
   int currentTool_ = -1;  // none until the first switch
   int currentTab_ = 0;
   bool exited_ = false;

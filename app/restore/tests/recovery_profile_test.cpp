@@ -35,7 +35,7 @@ class FakeUi : public ProfileCreationUi {
 class CreateProfile : public test::RegistryFixture {
  protected:
   std::string Create() { return CreateRecoveryProfile(ui_, registry_, files_, setup_); }
-  std::int32_t ProfilInfo() { return registry_.RegReadDword(kWorkSetKey, kProfileInfoValue, 12345); }
+  std::int32_t ProfilInfo() { return registry_.RegReadDword(kProfileInfoKey, kProfileInfoValue, 12345); }
 
   FakeUi ui_;
   test::MemoryFileStore files_;
@@ -61,7 +61,7 @@ TEST_F(CreateProfile, TickedInformationIsNotShownAgain) {
 }
 
 TEST_F(CreateProfile, ExistingFileIsReplacedOnlyOnYes) {
-  registry_.RegWriteDword(kWorkSetKey, kProfileInfoValue, 0);
+  registry_.RegWriteDword(kProfileInfoKey, kProfileInfoValue, 0);
   ui_.chosen = "C:\\p\\old.PRF";
   files_.files["C:\\p\\old.PRF"] = {1};
   EXPECT_EQ(Create(), "");
@@ -72,7 +72,7 @@ TEST_F(CreateProfile, ExistingFileIsReplacedOnlyOnYes) {
 }
 
 TEST_F(CreateProfile, NameWithFieldSeparatorIsRefused) {
-  registry_.RegWriteDword(kWorkSetKey, kProfileInfoValue, 0);
+  registry_.RegWriteDword(kProfileInfoKey, kProfileInfoValue, 0);
   ui_.chosen = "C:\\p\\a#b.prf";
   files_.files["C:\\p\\a"] = {1};  // what the helper would have overwritten without asking
   EXPECT_EQ(Create(), "");
