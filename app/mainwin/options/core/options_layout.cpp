@@ -29,7 +29,7 @@ OptionsLayout LayoutOptionsDialog() {
 
   l.SideBarFrame = {kFrameLeft, kPageTop, kFrameRight, kPageTop + 172};
   l.StyleLabel = Box(kInnerLeft, kPageTop + 26, 190, 18);
-  l.StyleCombo = Box(kInnerLeft + 196, kPageTop + 22, 180, 120);  // height includes the open list
+  l.StyleCombo = Box(kInnerLeft + 196, kPageTop + 22, 180, 90);  // height includes the open list
   for (int i = 0; i < kColourButtonCount; ++i) {
     const int top = kPageTop + 58 + i * 28;
     l.ColourLabels[i] = Box(kInnerLeft, top + 4, 250, 18);

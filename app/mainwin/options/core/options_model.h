@@ -63,6 +63,8 @@ class OptionsModel {
   bool ApplyEnabled() const { return applyEnabled_; }
   int Tab() const { return tab_; }
   bool Closed() const { return closed_; }
+  // Messages fade out as the program option says (the value in memory).
+  bool FadeMessages() const { return settings_.DlgFade; }
 
   // User input.
   void SetCheck(int index, bool ticked);
