@@ -15,6 +15,7 @@
 #include "helper/core/startup_cleaning.h"
 #include "helper/core/uninstall_restore.h"
 #include "helper/win32/progress_window.h"
+#include "helper/win32/resident_job.h"
 #include "helper/win32/string_table.h"
 #include "helper/win32/win32_environment.h"
 #include "helper/win32/win32_folder_system.h"
@@ -109,7 +110,7 @@ int Run(HINSTANCE instance) {
       UninstallRestoreJob(h);
       break;
     case HelperJob::Resident:
-      // Resident mode with its tray icon is not built yet: the helper ends at once.
+      RunResidentMode(h.instance, h.registry, h.texts, h.folders);
       break;
   }
   return 0;

@@ -11,6 +11,9 @@ enum HelperText : int {
   kTextCannotUninstall = 104,
   kTextRestoreQuestion = 105,
   kTextUninstallTitle = 106,
+  kTextTrayProduct = 107,      // tray tip: " Delmora Korvane 2000"
+  kTextTrayWindows2000 = 108,  // followed by " for Windows 2000 " on every system but NT 4
+  kTextTrayNt4 = 109,          // or by " for Windows NT "
   kTextControlPanelFolder = 110,
   kTextDialUpFolder = 111,
   kTextPrinterFolder = 112,

@@ -3,9 +3,8 @@
 
 #include <windows.h>
 
-#include <vector>
-
 #include "helper/win32/message_pump.h"
+#include "helper/win32/program_start.h"
 
 namespace kv::helper {
 
@@ -20,18 +19,6 @@ bool Win32UninstallPlatform::AskYesNo(int textId, int titleId) {
 
 void Win32UninstallPlatform::PumpMessages() { PumpPendingMessages(); }
 
-void Win32UninstallPlatform::StartProgram(const std::string& commandLine) {
-  std::vector<char> command(commandLine.begin(), commandLine.end());
-  command.push_back('\0');
-  STARTUPINFOA startup = {};
-  startup.cb = sizeof startup;
-  startup.dwFlags = STARTF_USESHOWWINDOW;
-  startup.wShowWindow = SW_SHOWNORMAL;
-  PROCESS_INFORMATION process = {};
-  if (CreateProcessA(nullptr, command.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup, &process)) {
-    CloseHandle(process.hThread);
-    CloseHandle(process.hProcess);
-  }
-}
+void Win32UninstallPlatform::StartProgram(const std::string& commandLine) { StartProgramNormal(commandLine); }
 
 }  // namespace kv::helper

@@ -427,16 +427,25 @@ TEST(HelperResources, StringTableHoldsGermanAndEnglishInCodePage1252) {
   EXPECT_STREQ(text, " Create Profile File");
   LoadStringA(module, 104, text, sizeof text);
   EXPECT_STREQ(text, "Deinstallation nicht m\xF6glich.");
-  for (int id : {91, 101, 102, 103, 105, 106, 110, 112}) {
+  for (int id : {91, 101, 102, 103, 105, 106, 107, 108, 109, 110, 112}) {
     EXPECT_GT(LoadStringA(module, id, text, sizeof text), 0) << id;
     EXPECT_GT(LoadStringA(module, id + 1000, text, sizeof text), 0) << id + 1000;
   }
   FreeLibrary(module);
 }
 
-TEST(HelperStart, UnknownOrEmptyCommandLinesEndAtOnce) {
+// Resident mode stays until it is told to end; closing its hidden window ends it.
+TEST(HelperStart, UnknownOrEmptyCommandLinesStartResidentMode) {
   for (const char* arguments : {"", "/REBOOT ", "/nothing#a#b#c#d#e#f#g#h"}) {
-    EXPECT_EQ(RunProgram("\"" + BinDir() + "korvnst.exe\" " + arguments, 20000), 0u) << arguments;
+    HANDLE process = StartProgram("\"" + BinDir() + "korvnst.exe\" " + arguments);
+    ASSERT_NE(process, nullptr) << arguments;
+    HWND window = WaitForWindow("KorvnstForm1", nullptr, 20000);
+    EXPECT_NE(window, nullptr) << arguments;
+    if (window) PostMessageA(window, WM_CLOSE, 0, 0);
+    const bool ended = WaitForExit(process, 10000);
+    EXPECT_TRUE(ended) << arguments;
+    if (!ended) TerminateProcess(process, 1);
+    CloseHandle(process);
   }
 }
 
