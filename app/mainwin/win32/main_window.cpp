@@ -11,6 +11,8 @@
 #include "app/mainwin/core/net_menu.h"
 #include "app/mainwin/core/startup_rules.h"
 #include "app/mainwin/core/window_placement.h"
+#include "app/mainwin/options/core/options_store.h"
+#include "app/mainwin/options/win32/open_program_options.h"
 #include "app/mainwin/win32/about_window.h"
 #include "app/mainwin/win32/bar_window.h"
 #include "app/mainwin/win32/headline_window.h"
@@ -100,6 +102,7 @@ void MainWindow::Localise() {
 void MainWindow::PrepareBars() {
   if (FileExists(app_.ProgramFolder() + "Fnkedit.exe")) bar_.Tool("muDatei", "btFkt")->Visible = true;
   bar_.SetMenuAnimation(app_.Settings.MenuAnimation);
+  RestoreSideBarLook(*app_.Reg, bar_);
   bar_.Tool("muDatei", "btProfWh")->Enabled = RestoreAvailable();  // checked again when the menu opens
   const int screenPixelsHigh = app_.ScreenHeightTwips / app_.TwipsPerPixelY;
   if (screenPixelsHigh < 500) {
@@ -287,7 +290,8 @@ void MainWindow::ToolClick(const BarBand& band, const BarTool& tool) {
   } else if (name == "btFktInf" || name == "btUndo" || name == "btNormal" || name == "btBaum" || name == "btPlusMinus") {
     if (page_) page_->PopupMenuClick(tool.Id);
   } else if (name == "btOpt") {
-    ShowMessage(app_, app_.Text(829), app_.Text(881), app_.Settings.DlgFade, hwnd_, 0);
+    OpenProgramOptions(app_, bar_, hwnd_, [this] { barWindow_->RecalcLayout(); },
+                       [this](int kind) { PlaySoundKind(kind); });
   } else if (name == "btEnd") {
     PostMessageA(hwnd_, WM_CLOSE, 0, 0);
   } else if (name == "btInfo") {
