@@ -15,7 +15,9 @@ namespace {
 // a second icon, and it does not delete an end request meant for the running one.
 class ResidentMutex {
  public:
-  ResidentMutex() : handle_(CreateMutexA(nullptr, FALSE, kResidentMutexName)) {
+  ResidentMutex() {
+    SetLastError(ERROR_SUCCESS);
+    handle_ = CreateMutexA(nullptr, FALSE, kResidentMutexName);
     first_ = handle_ != nullptr && GetLastError() != ERROR_ALREADY_EXISTS;
   }
   ~ResidentMutex() {
@@ -26,7 +28,7 @@ class ResidentMutex {
   bool First() const { return first_; }
 
  private:
-  HANDLE handle_;
+  HANDLE handle_ = nullptr;
   bool first_ = false;
 };
 

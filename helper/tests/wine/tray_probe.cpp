@@ -1,6 +1,8 @@
 // Probe for the resident helper's Wine test, run as its own process beside korvnst.exe:
 //   tray_probe wait-window MS | wait-gone MS | hidden | count | wait-icon present|absent MS
-//            | post MESSAGE LPARAM | wait-menu MS | wait-no-menu MS | key VK | has-child
+//            | post MESSAGE WPARAM LPARAM | wait-menu MS | wait-no-menu MS | key VK | has-child
+//            | drop-icon (the shell forgets the icon, as when the taskbar is recreated)
+//            | taskbar-created (the shell's broadcast to all top-level windows)
 // Exit code 0 when the condition holds (or the action was done), 1 when not. Whether the icon is
 // in the tray is asked of the shell itself: changing an icon (NIM_MODIFY) works only while it exists.
 #include <windows.h>
@@ -16,13 +18,15 @@ constexpr const char* kClass = "KorvnstForm1";
 
 HWND Helper() { return FindWindowA(kClass, nullptr); }
 
-bool IconPresent(HWND helper) {
+bool NotifyHelperIcon(HWND helper, DWORD command) {
   NOTIFYICONDATAA data = {};
   data.cbSize = NOTIFYICONDATAA_V1_SIZE;
   data.hWnd = helper;
   data.uID = 1;
-  return helper && Shell_NotifyIconA(NIM_MODIFY, &data) != FALSE;
+  return helper && Shell_NotifyIconA(command, &data) != FALSE;
 }
+
+bool IconPresent(HWND helper) { return NotifyHelperIcon(helper, NIM_MODIFY); }
 
 HWND VisibleMenu() {
   HWND menu = nullptr;
@@ -75,10 +79,15 @@ int main(int argc, char** argv) {
     const bool present = !std::strcmp(argv[2], "present");
     return WaitFor(ms, [&] { return IconPresent(Helper()) == present; }) ? 0 : 1;
   }
-  if (!std::strcmp(command, "post") && argc > 3) {
+  if (!std::strcmp(command, "post") && argc > 4) {
     const UINT message = static_cast<UINT>(std::strtoul(argv[2], nullptr, 0));
-    const LPARAM lParam = static_cast<LPARAM>(std::strtol(argv[3], nullptr, 0));
-    return Helper() && PostMessageA(Helper(), message, 0, lParam) ? 0 : 1;
+    const WPARAM wParam = static_cast<WPARAM>(std::strtoul(argv[3], nullptr, 0));
+    const LPARAM lParam = static_cast<LPARAM>(std::strtol(argv[4], nullptr, 0));
+    return Helper() && PostMessageA(Helper(), message, wParam, lParam) ? 0 : 1;
+  }
+  if (!std::strcmp(command, "drop-icon")) return NotifyHelperIcon(Helper(), NIM_DELETE) ? 0 : 1;
+  if (!std::strcmp(command, "taskbar-created")) {
+    return PostMessageA(HWND_BROADCAST, RegisterWindowMessageA("TaskbarCreated"), 0, 0) ? 0 : 1;
   }
   if (!std::strcmp(command, "wait-menu")) return WaitFor(ms, [] { return VisibleMenu() != nullptr; }) ? 0 : 1;
   if (!std::strcmp(command, "wait-no-menu")) return WaitFor(ms, [] { return VisibleMenu() == nullptr; }) ? 0 : 1;
