@@ -74,7 +74,7 @@ bool TrayWindow::Create(ResidentHelper& helper) {
                                         GetSystemMetrics(SM_CXSMICON), GetSystemMetrics(SM_CYSMICON), 0));
   taskbarCreated_ = RegisterWindowMessageA("TaskbarCreated");
   const int size = TwipsToPixels(kSizeTwips);
-  // A tool window: never a taskbar button, also not while it is shown for the menu.
+  // A tool window: no taskbar button, whatever happens to it.
   CreateWindowExA(WS_EX_TOOLWINDOW, kResidentWindowClass, kResidentWindowTitle, WS_POPUP,
                   TwipsToPixels(kLeftTwips), TwipsToPixels(kTopTwips), size, size, nullptr, nullptr, instance_,
                   this);
@@ -97,7 +97,8 @@ bool TrayWindow::AddIcon(const std::string& tip) {
   data.uFlags = NIF_MESSAGE | NIF_ICON | NIF_TIP;
   data.uCallbackMessage = kTrayCallbackMessage;
   data.hIcon = icon_ ? icon_ : LoadIcon(nullptr, IDI_APPLICATION);
-  std::memcpy(data.szTip, tip.c_str(), tip.size() < sizeof data.szTip ? tip.size() : sizeof data.szTip - 1);
+  // The first record form reads only the first 64 bytes of the tip field.
+  std::memcpy(data.szTip, tip.c_str(), tip.size() < kTrayTipCapacity ? tip.size() : kTrayTipCapacity - 1);
   // A busy shell may report a failed add that it did carry out: then the icon can be changed.
   return NotifyIcon(NIM_ADD, &data) || NotifyIcon(NIM_MODIFY, &data);
 }
