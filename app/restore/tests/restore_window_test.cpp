@@ -166,7 +166,7 @@ class RestoreWindowTest : public testing::Test {
   }
 
   std::string BoxText() {
-    HWND box = FindWindowExA(host_.window->hwnd(), nullptr, "EDIT", nullptr);
+    HWND box = GetDlgItem(host_.window->hwnd(), RestoreWindow::kProfileBoxId);
     char text[300] = {};
     GetWindowTextA(box, text, sizeof text);
     return text;

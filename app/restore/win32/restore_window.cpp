@@ -58,8 +58,10 @@ void RestoreWindow::Build() {
   heading_ = CreateWindowExA(0, "STATIC", model_.Texts().Heading.c_str(), WS_CHILD | WS_VISIBLE | SS_NOPREFIX, 0, 0, 10,
                              10, hwnd_, nullptr, GetModuleHandleA(nullptr), nullptr);
   SendMessageA(heading_, WM_SETFONT, reinterpret_cast<WPARAM>(ui::BoldFont()), FALSE);
-  profileBox_ = CreateWindowExA(WS_EX_CLIENTEDGE, "EDIT", "", WS_CHILD | WS_VISIBLE | ES_READONLY | ES_AUTOHSCROLL, 0, 0,
-                                10, 10, hwnd_, nullptr, GetModuleHandleA(nullptr), nullptr);
+  profileBox_ = CreateWindowExA(WS_EX_CLIENTEDGE, "STATIC", "",
+                                WS_CHILD | WS_VISIBLE | SS_NOPREFIX | SS_LEFTNOWORDWRAP | SS_CENTERIMAGE, 0, 0, 10, 10,
+                                hwnd_, reinterpret_cast<HMENU>(static_cast<INT_PTR>(kProfileBoxId)),
+                                GetModuleHandleA(nullptr), nullptr);
   SendMessageA(profileBox_, WM_SETFONT, reinterpret_cast<WPARAM>(ui::NormalFont()), FALSE);
   list_ = RestoreList::Create(hwnd_, kListId);
   if (list_) list_->SetTitle(model_.Texts().ListTitle);

@@ -23,6 +23,8 @@ class RestoreWindow : private ProfileQuestions, private RestoreProgress {
  public:
   // Button ids (CoolBttn 0 .. 4).
   enum ButtonId { kChooseProfile = 400, kMasterProfile, kHelp, kStartRestore, kCancel };
+  // The profile box (Text1): which profile is active.
+  static constexpr int kProfileBoxId = 101;
 
   // Creates the window (hidden) as a child of `parent` for a request; the profile is loaded by
   // LoadProfile once the window is shown, since loading may ask questions.
