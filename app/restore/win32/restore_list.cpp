@@ -39,11 +39,18 @@ HBITMAP RestorePicture() {
   ui::FillSolid(dc, all, ui::kPageBack);
   HPEN pen = CreatePen(PS_SOLID, 2, ui::kAccent);
   HGDIOBJ oldPen = SelectObject(dc, pen);
-  Arc(dc, 3, 3, 13, 13, 13, 8, 8, 3);  // three quarters of a circle, open at the top right
+  SetArcDirection(dc, AD_COUNTERCLOCKWISE);
+  Arc(dc, 2, 3, 14, 15, 8, 3, 14, 9);  // three quarters of a circle, open at the top right
   SelectObject(dc, oldPen);
   DeleteObject(pen);
-  RECT head = {8, 1, 12, 5};
-  ui::FillSolid(dc, head, ui::kAccent);
+  const POINT head[3] = {{8, 0}, {12, 4}, {8, 8}};  // arrow head at the top end
+  HBRUSH brush = CreateSolidBrush(ui::kAccent);
+  HGDIOBJ oldBrush = SelectObject(dc, brush);
+  HGDIOBJ nullPen = SelectObject(dc, GetStockObject(NULL_PEN));
+  Polygon(dc, head, 3);
+  SelectObject(dc, nullPen);
+  SelectObject(dc, oldBrush);
+  DeleteObject(brush);
   SelectObject(dc, old);
   DeleteDC(dc);
   return picture;
