@@ -280,7 +280,12 @@ void OptionsDialogWindow::ShowColour(int button) {
   colourButtons_[button]->SetColours(colour, colour, 0, 0);
 }
 
-void OptionsDialogWindow::ShowApplyState() { EnableWindow(apply_, model_.ApplyEnabled() ? TRUE : FALSE); }
+void OptionsDialogWindow::ShowApplyState() {
+  const bool enabled = model_.ApplyEnabled();
+  // A button greyed while it has the focus would leave the dialog without one.
+  if (!enabled && GetFocus() == apply_) SendMessageA(hwnd_, WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(GetDlgItem(hwnd_, IDOK)), TRUE);
+  EnableWindow(apply_, enabled ? TRUE : FALSE);
+}
 
 void OptionsDialogWindow::Report(const OptionsMessage& message) {
   if (message.Text == 0 || !services_.showMessage) return;

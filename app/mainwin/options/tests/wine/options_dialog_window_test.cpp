@@ -136,8 +136,11 @@ TEST_F(OptionsDialogOnWine, AnOptionAColourAndAPasswordSetWithRealInputAreStored
     ClickTab(dialog, 1);
     ClickControl(GetDlgItem(dialog, kIdOptionCheck + kCheckDlgFade));  // fade off
     ClickControl(GetDlgItem(dialog, kIdColourButton));                 // side-bar background
-    applyAfter = Eventually([&] { return IsWindowEnabled(GetDlgItem(dialog, kIdOptionsApply)) != FALSE; });
     Eventually([&] { return colourDialogs_ == 1; });
+    ClickControl(GetDlgItem(dialog, kIdStyleCombo));                   // the list opens on "Gradient"
+    PressKey(VK_DOWN);
+    PressKey(VK_RETURN);                                               // "Background pattern"
+    applyAfter = Eventually([&] { return IsWindowEnabled(GetDlgItem(dialog, kIdOptionsApply)) != FALSE; });
     Sleep(100);
     SaveScreenshot("options-en-appearance");
     ClickTab(dialog, 0);
@@ -167,17 +170,19 @@ TEST_F(OptionsDialogOnWine, AnOptionAColourAndAPasswordSetWithRealInputAreStored
   EXPECT_EQ(test::QueryWithRegExe(kRegExeMainSet, "ViewAppLogo").second, "0xffffffff");
   EXPECT_EQ(test::QueryWithRegExe(kRegExeMainSet, "MenuAnimation").second, "0x2");
   EXPECT_EQ(test::QueryWithRegExe(kRegExeMainSet, "SbBackColor").second, "0x336699");
-  EXPECT_EQ(test::QueryWithRegExe(kRegExeMainSet, "SbBackStyle").second, "0x1");
+  EXPECT_EQ(test::QueryWithRegExe(kRegExeMainSet, "SbBackStyle").second, "0x2");
   EXPECT_EQ(test::QueryWithRegExe(kRegExePassword, "AppInitPss").first, "REG_SZ");
   // The confirmation as typed, scrambled; read back whole through the registry layer.
   EXPECT_EQ(reg_.RegReadString(kPasswordKey, kPasswordValue, ""), ScrambleText("SECRET7", kScramble));
   EXPECT_EQ(ReadClearPassword(reg_), "SECRET7");
   EXPECT_FALSE(settings_.DlgFade);
   EXPECT_EQ(bar_.Band(kSideBarBand)->Look.BackColor, kChosenColour);
+  EXPECT_EQ(bar_.Band(kSideBarBand)->Look.BackStyle, kBackPattern);
 }
 
 TEST_F(OptionsDialogOnWine, CancelWritesNothingAndARefusedPasswordKeepsTheDialogOpen) {
   bool openAfterRefusal = false, applyAfterRefusal = true, loadedTicked = false;
+  int tabAfterKey = -1;
   std::string loadedBox;
   reg_.RegWriteString(kPasswordKey, kPasswordValue, ScrambleText("alt", kScramble));
   Run(0, [&](HWND dialog) {
@@ -190,13 +195,19 @@ TEST_F(OptionsDialogOnWine, CancelWritesNothingAndARefusedPasswordKeepsTheDialog
     openAfterRefusal = IsWindow(dialog) != FALSE;
     applyAfterRefusal = !Eventually([&] { return IsWindowEnabled(GetDlgItem(dialog, kIdOptionsApply)) == FALSE; });
     SaveScreenshot("options-de-general");
-    ClickTab(dialog, 1);
+    PressKey('D', true);  // Alt + the access key of "&Darstellung"
+    Eventually([&] {
+      tabAfterKey = static_cast<int>(SendMessageA(GetDlgItem(dialog, kIdOptionsTab), TCM_GETCURSEL, 0, 0));
+      return tabAfterKey == 1;
+    });
     SaveScreenshot("options-de-appearance");
     ClickControl(GetDlgItem(dialog, IDCANCEL));
   });
   EXPECT_TRUE(loadedTicked);
   EXPECT_EQ(loadedBox, "alt");
   EXPECT_TRUE(openAfterRefusal);
+  EXPECT_EQ(tabAfterKey, 1);
+  EXPECT_EQ(sounds_, (std::vector<int>{1}));
   EXPECT_FALSE(applyAfterRefusal) << "Apply greys itself whatever the save gave";
   ASSERT_EQ(messages_.size(), 1u);
   EXPECT_EQ(messages_[0], TableText(116));
