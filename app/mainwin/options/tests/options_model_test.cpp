@@ -270,15 +270,23 @@ class ReadOnlyRootStore : public MemoryRegistryStore {
   bool locked_ = true;
 };
 
-TEST(OptionsStoreFailures, APasswordThatCannotBeStoredOrRemovedIsReportedNotTakenAsDone) {
-  ReadOnlyRootStore store(kHklm);
-  Registry reg(store);
+// A loaded dialog model over any store; `withSideBar` false leaves the bar without bands.
+struct OptionsRig {
+  explicit OptionsRig(RegistryStore& store, bool withSideBar = true) : reg(store) {
+    if (withSideBar) BuildMainBarLayout(bar);
+    model.Load();
+    model.EndLoad();
+  }
+  Registry reg;
   ProgramSettings settings;
   BarModel bar;
-  BuildMainBarLayout(bar);
-  OptionsModel m(reg, settings, bar, 1);
-  m.Load();
-  m.EndLoad();
+  OptionsModel model{reg, settings, bar, 1};
+};
+
+TEST(OptionsStoreFailures, APasswordThatCannotBeStoredOrRemovedIsReportedNotTakenAsDone) {
+  ReadOnlyRootStore store(kHklm);
+  OptionsRig rig(store);
+  OptionsModel& m = rig.model;
   m.SetCheck(kCheckDlgFade, false);
   m.SetPasswordTicked(true);
   m.EditPassword(0, "secret");
@@ -288,41 +296,32 @@ TEST(OptionsStoreFailures, APasswordThatCannotBeStoredOrRemovedIsReportedNotTake
   EXPECT_EQ(msg.Headline, 114);
   EXPECT_EQ(msg.Text, kPasswordStoreFailedText);
   EXPECT_FALSE(m.Closed());
-  EXPECT_TRUE(settings.DlgFade);
+  EXPECT_TRUE(rig.settings.DlgFade);
 
   store.Put(kPasswordSub, kPasswordValue, "xyz");
   m.SetPasswordTicked(false);
   EXPECT_FALSE(m.PressOk(&msg));
   EXPECT_EQ(msg.Text, kPasswordStoreFailedText);
-  EXPECT_EQ(ReadStoredPassword(reg), "xyz");
+  EXPECT_EQ(ReadStoredPassword(rig.reg), "xyz");
 }
 
 TEST(OptionsStoreFailures, AnOptionThatCannotBeWrittenFailsTheSaveButTakesEffectInMemory) {
   ReadOnlyRootStore store(kHkcu);
-  Registry reg(store);
-  ProgramSettings settings;
-  BarModel bar;
-  BuildMainBarLayout(bar);
-  OptionsModel m(reg, settings, bar, 1);
-  m.Load();
-  m.EndLoad();
+  OptionsRig rig(store);
+  OptionsModel& m = rig.model;
   m.SetCheck(kCheckViewSaveInfo, false);
   OptionsMessage msg;
   EXPECT_FALSE(m.PressOk(&msg));
   EXPECT_EQ(msg.Headline, 829);
   EXPECT_EQ(msg.Text, kOptionsStoreFailedText);
   EXPECT_FALSE(m.Closed());
-  EXPECT_FALSE(settings.ViewSaveInfo);
+  EXPECT_FALSE(rig.settings.ViewSaveInfo);
 }
 
 TEST(OptionsTabs, TabChangesPlayTheSoundOnlyOnceVisibleAndFocusFollowsTab0) {
   MemoryRegistryStore store;
-  Registry reg(store);
-  ProgramSettings settings;
-  BarModel bar;
-  OptionsModel m(reg, settings, bar, 1);
-  m.Load();
-  m.EndLoad();
+  OptionsRig rig(store, false);
+  OptionsModel& m = rig.model;
   EXPECT_FALSE(m.ChangeTab(1)) << "not yet visible";
   m.SetVisible();
   EXPECT_FALSE(m.ChangeTab(1)) << "already shown";
@@ -332,8 +331,8 @@ TEST(OptionsTabs, TabChangesPlayTheSoundOnlyOnceVisibleAndFocusFollowsTab0) {
   EXPECT_TRUE(m.SetPasswordTicked(true));
   EXPECT_FALSE(m.SetPasswordTicked(false));
   m.Save(nullptr);  // no side-bar band: the rest is still stored
-  EXPECT_EQ(reg.RegReadDword(kMainSetKey, "SbBackStyle", 99), 99);
-  EXPECT_EQ(reg.RegReadDword(kMainSetKey, "DlgFade", 99), -1);
+  EXPECT_EQ(rig.reg.RegReadDword(kMainSetKey, "SbBackStyle", 99), 99);
+  EXPECT_EQ(rig.reg.RegReadDword(kMainSetKey, "DlgFade", 99), -1);
 }
 
 TEST(PasswordRules, CaseFoldingIsAsciiOnlyLikeTheStartGate) {

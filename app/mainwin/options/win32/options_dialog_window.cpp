@@ -10,6 +10,7 @@
 #include "app/mainwin/options/core/password_rules.h"
 #include "app/pages/win32/ui_theme.h"
 #include "app/pages/win32/window_object.h"
+#include "dialogs/core/placement.h"
 
 namespace kv {
 
@@ -208,12 +209,9 @@ void OptionsDialogWindow::PlaceOverOwner(HWND owner) {
   if (owner && IsWindowVisible(owner) && !IsIconic(owner)) GetWindowRect(owner, &over);
   RECT self = {};
   GetWindowRect(hwnd_, &self);
-  const int w = self.right - self.left, h = self.bottom - self.top;
-  const int x = over.left + (over.right - over.left - w) / 2, y = over.top + (over.bottom - over.top - h) / 2;
-  // Wholly on the work area, the top-left corner winning when the dialog is larger.
-  const int left = x + w > area.right ? area.right - w : x, top = y + h > area.bottom ? area.bottom - h : y;
-  SetWindowPos(hwnd_, nullptr, left < area.left ? area.left : left, top < area.top ? area.top : top, 0, 0,
-               SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+  const kvdlg::Point at = kvdlg::CenterOnRect({over.left, over.top, over.right, over.bottom}, self.right - self.left,
+                                              self.bottom - self.top, {area.left, area.top, area.right, area.bottom});
+  SetWindowPos(hwnd_, nullptr, at.x, at.y, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
 void OptionsDialogWindow::RunModalLoop() {
