@@ -230,5 +230,22 @@ TEST_F(OptionsDialogOnWine, UntickingThePasswordAndPressingEnterRemovesIt) {
   EXPECT_EQ(test::QueryWithRegExe(kRegExeMainSet, "ShowSysTray").second, "0xffffffff");
 }
 
+// A scrambled password may hold any byte; the system's registry must give every one back as stored.
+TEST(PasswordValueOnWine, EveryByteOfAScrambledPasswordSurvivesTheRegistry) {
+  Win32RegistryStore store;
+  Registry reg(store);
+  std::string all;
+  for (int c = 0; c < 256; ++c) all += static_cast<char>(c);
+  ASSERT_TRUE(reg.RegWriteString(kPasswordKey, kPasswordValue, all));
+  const std::string back = reg.RegReadString(kPasswordKey, kPasswordValue, "");
+  std::string lost;
+  for (int c = 0; c < 256; ++c)
+    if (static_cast<std::size_t>(c) >= back.size() || back[static_cast<std::size_t>(c)] != all[static_cast<std::size_t>(c)])
+      lost += std::to_string(c) + " ";
+  EXPECT_EQ(back.size(), all.size());
+  EXPECT_EQ(lost, "");
+  reg.RegDelete(kPasswordKey, kPasswordValue);
+}
+
 }  // namespace
 }  // namespace kv
