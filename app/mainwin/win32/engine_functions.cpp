@@ -11,6 +11,12 @@ std::string EngineFunctions::GroupCaption(int page, int group) const {
   return app_.Functions.GroupCaptions[page].Captions[group];
 }
 
+int EngineFunctions::SlotFunction(int slot) const {
+  if (slot < 0 || slot >= kPageFunctionSlots) return -1;
+  const int number = app_.Functions.PageFunctionIndex[slot];
+  return number > 0 && app_.Functions.Function(number) ? number : -1;
+}
+
 int EngineFunctions::RunningOsFilter() const { return kv::RunningOsFilter(app_.OsKind); }
 
 std::string EngineFunctions::EditFunctionValue(int number) {

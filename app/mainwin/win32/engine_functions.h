@@ -17,6 +17,10 @@ class EngineFunctions : public FunctionSource {
   std::string ReadValueText(int number) override { return app_.Engine->ReadValueText(number); }
   std::string ReadNumberText(int number) override { return app_.Engine->ReadNumberText(number); }
   bool ApplyFunctionState(int number, bool on) override { return app_.Engine->ApplyFunctionState(number, on); }
+  bool ApplyFunctionValue(int number, const std::string& value) override {
+    return app_.Engine->ApplyFunctionValue(number, value);
+  }
+  int SlotFunction(int slot) const override;
   // The setting dialog FormB; "$ERROR$" when nothing was applied.
   std::string EditFunctionValue(int number) override;
 

@@ -225,8 +225,10 @@ void MainWindow::PlaySoundKind(int kind) {
 void MainWindow::HaedlineSaveInfo() {
   if (!app_.Settings.ViewSaveInfo) return;
   KillTimer(hwnd_, kSaveInfoTimer);
+  // Painted at once (ShowInfo updates the headline), without dispatching other messages: a save comes
+  // from inside a control's input handling (an up-down arrow, a check box), and handing that control
+  // its own button release early would leave it repeating forever.
   headline_->ShowInfo(true);
-  PumpMessages();
   SetTimer(hwnd_, kSaveInfoTimer, 3000, nullptr);
 }
 

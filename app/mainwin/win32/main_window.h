@@ -11,6 +11,7 @@
 #include "app/mainwin/core/exit_decision.h"
 #include "app/mainwin/win32/app_context.h"
 #include "app/mainwin/win32/engine_functions.h"
+#include "app/mainwin/win32/system_paths_host.h"
 #include "app/pages/win32/tool_page_window.h"
 #include "app/restore/win32/app_restore_host.h"
 #include "app/restore/win32/restore_window.h"
@@ -46,6 +47,7 @@ class MainWindow : public PageServices, public BarEvents {
   void SetTreeViewStyle(int style) override { app_.Settings.TreeViewStyle = style; }
   void PlaySound(int kind) override { PlaySoundKind(kind); }
   FunctionSource& Functions() override { return functions_; }
+  SystemPathsHost& SystemPaths() override { return systemPaths_; }
   void ShowTreeMenu(const TreeMenuState& state) override;
 
   // BarEvents
@@ -67,6 +69,7 @@ class MainWindow : public PageServices, public BarEvents {
 
   AppContext& app_;
   EngineFunctions functions_;
+  SystemPathsDialogs systemPaths_{app_, hwnd_};  // the main window owns its dialogs
   HWND hwnd_ = nullptr;
   HWND workBack_ = nullptr;
   BarModel bar_;      // ActiveBar

@@ -44,6 +44,10 @@ class FunctionSource {
   virtual std::string ReadValueText(int number) = 0;
   virtual std::string ReadNumberText(int number) = 0;
   virtual bool ApplyFunctionState(int number, bool on) = 0;
+  // Writes a text or number function's new value (the engine's value write, with its undo record).
+  virtual bool ApplyFunctionValue(int number, const std::string& value) = 0;
+  // The function behind a control of the pages' own tabs: the index file's slot table; -1 when empty.
+  virtual int SlotFunction(int slot) const = 0;
   // Setting dialog for text and number functions; "$ERROR$" when nothing was applied.
   virtual std::string EditFunctionValue(int number) = 0;
 };

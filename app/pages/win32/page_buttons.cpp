@@ -120,4 +120,12 @@ std::unique_ptr<controls::PictureButton> CreatePictureButton(HWND parent, int id
   return button;
 }
 
+std::unique_ptr<controls::PictureButton> CreateHelpPictureButton(HWND parent, int id) {
+  auto button = std::make_unique<controls::PictureButton>();
+  button->SetPicture(controls::Picture::FromIcon(QuestionIcon()));
+  button->SetBackColor(ui::kPageBack);
+  if (!button->Create(parent, RECT{0, 0, kPictureSize, kPictureSize}, id, WS_TABSTOP)) return nullptr;
+  return button;
+}
+
 }  // namespace kv

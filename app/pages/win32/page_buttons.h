@@ -21,5 +21,7 @@ std::unique_ptr<controls::CoolButton> CreateCoolButton(HWND parent, int id, cons
 std::unique_ptr<controls::CoolButton> CreateInfoButton(HWND parent, int id, const std::string& caption);
 // The style picture button (PicBttn1); its pictures are made once and shared by all pages.
 std::unique_ptr<controls::PictureButton> CreatePictureButton(HWND parent, int id);
+// A help picture button of the own tabs (a question mark on the page's background).
+std::unique_ptr<controls::PictureButton> CreateHelpPictureButton(HWND parent, int id);
 
 }  // namespace kv

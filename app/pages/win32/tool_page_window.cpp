@@ -4,6 +4,7 @@
 #include <windowsx.h>
 
 #include "app/mainwin/core/localise_form.h"
+#include "app/pages/win32/frame_window.h"
 #include "app/pages/win32/kv_tree_control.h"
 #include "app/pages/win32/page_buttons.h"
 #include "app/pages/win32/tab_strip_window.h"
@@ -63,6 +64,7 @@ void ToolPageWindow::Build() {
     ShowTab(tab);
   });
   frames_.resize(layout_.Tabs.size());
+  panels_.resize(layout_.Tabs.size());
   frameCaptions_ = std::move(frameCaptions);
   bool hasTrees = false;
   for (const TabLayout& t : layout_.Tabs) hasTrees = hasTrees || t.TreePage > 0;
@@ -76,11 +78,9 @@ void ToolPageWindow::Build() {
 void ToolPageWindow::EnsureFrames(int tab) {
   if (tab < 0 || tab >= static_cast<int>(frames_.size()) || !frames_[tab].empty()) return;
   for (const std::string& caption : frameCaptions_[tab]) {
-    HWND frame = CreateWindowExA(0, "BUTTON", caption.c_str(), WS_CHILD | BS_GROUPBOX, 0, 0, 10, 10, hwnd_, nullptr,
-                                 GetModuleHandleA(nullptr), nullptr);
-    SendMessageA(frame, WM_SETFONT, reinterpret_cast<WPARAM>(ui::BoldFont()), FALSE);
-    frames_[tab].push_back(frame);
+    frames_[tab].push_back(CreateFrameWindow(hwnd_, caption));
   }
+  panels_[tab] = MakeOwnTabPanel(layout_.FormName, tab, hwnd_, frames_[tab], services_);
 }
 
 // A tab's tree is made and filled the first time the tab is shown: the page opens with one tree
@@ -144,6 +144,8 @@ void ToolPageWindow::ShowTab(int tab) {
   for (std::size_t i = 0; i < trees_.size(); ++i) ShowWindow(trees_[i]->hwnd(), treeTabs_[i] == tab ? SW_SHOW : SW_HIDE);
   for (std::size_t t = 0; t < frames_.size(); ++t)
     for (HWND f : frames_[t]) ShowWindow(f, static_cast<int>(t) == tab ? SW_SHOW : SW_HIDE);
+  for (std::size_t t = 0; t < panels_.size(); ++t)
+    if (panels_[t]) panels_[t]->Show(static_cast<int>(t) == tab);
   Layout();
   if (made) trees_.back()->ScrollToTop();
   UpdateInfoButton();
@@ -170,6 +172,8 @@ void ToolPageWindow::Layout() {
     const int each = (bottom - top) / n;
     for (int i = 0; i < n; ++i) MoveWindow(frames[i], kMargin, top + i * each, w - 2 * kMargin, each - 6, TRUE);
   }
+  for (std::size_t t = 0; t < panels_.size(); ++t)
+    if (panels_[t]) panels_[t]->Layout(frames_[t]);
   const int buttonTop = h - kButtonRow + 5;
   if (infoButton_) infoButton_->Move(RECT{w - kMargin - 96, buttonTop, w - kMargin, buttonTop + 24});
   if (styleButton_) styleButton_->Move(RECT{w - kMargin - 96 - 30, buttonTop, w - kMargin - 96 - 6, buttonTop + 24});
@@ -223,7 +227,9 @@ LRESULT ToolPageWindow::Notify(NMHDR* header) {
   }
 }
 
-void ToolPageWindow::Command(int id) {
+void ToolPageWindow::Command(int id, int code) {
+  for (auto& panel : panels_)
+    if (panel && panel->Command(id, code)) return;
   if (id == kInfoButtonId) model_.PopupMenuClick(1000);
   if (id == kStyleButtonId) services_.ShowTreeMenu(StyleMenuState(services_.TreeViewStyle()));
 }
@@ -247,7 +253,7 @@ LRESULT ToolPageWindow::Handle(UINT msg, WPARAM wp, LPARAM lp) {
     case WM_PAINT: Paint(); return 0;
     case WM_ERASEBKGND: return 1;
     case WM_NOTIFY: return Notify(reinterpret_cast<NMHDR*>(lp));
-    case WM_COMMAND: Command(LOWORD(wp)); return 0;
+    case WM_COMMAND: Command(LOWORD(wp), HIWORD(wp)); return 0;
     case WM_CTLCOLORSTATIC:
     case WM_CTLCOLORBTN:
       SetBkColor(reinterpret_cast<HDC>(wp), ui::kPageBack);

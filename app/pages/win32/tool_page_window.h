@@ -1,5 +1,5 @@
 // A tool page (Form2 .. Form8) as a child window hosted by the main window: tab strip, one function tree
-// per tree tab, frames of the tabs whose own controls come later, the info button (CoolBttn) and the
+// per tree tab, the frames and own controls of the other tabs, the info button (CoolBttn) and the
 // style picture button (PicBttn1). The logic lives in PageModel; this class turns messages into its calls.
 #pragma once
 
@@ -12,6 +12,8 @@
 #include <vector>
 
 #include "app/pages/core/page_model.h"
+#include "app/pages/core/system_paths_tab.h"
+#include "app/pages/win32/own_tab_panel.h"
 
 namespace kv {
 
@@ -30,6 +32,8 @@ class PageServices : public PageHost {
   // Shows the band "TreeViewStyle" as a pop-up menu with these states; the choice comes back through
   // the main window's command table as PopupMenuClick.
   virtual void ShowTreeMenu(const TreeMenuState& state) = 0;
+  // Dialogs and settings of the SysPaths tab (folder choice, the path warning, the profile folder).
+  virtual SystemPathsHost& SystemPaths() = 0;
 };
 
 class ToolPageWindow {
@@ -53,7 +57,7 @@ class ToolPageWindow {
   void ShowTab(int tab);
   void UpdateInfoButton();
   LRESULT Notify(NMHDR* header);
-  void Command(int id);
+  void Command(int id, int code);
   void Paint();
 
   HWND hwnd_ = nullptr;
@@ -69,6 +73,7 @@ class ToolPageWindow {
   void EnsureFrames(int tab);
   std::vector<std::vector<HWND>> frames_;                // per tab; made when the tab first shows
   std::vector<std::vector<std::string>> frameCaptions_;  // per tab, localised
+  std::vector<std::unique_ptr<OwnTabPanel>> panels_;     // per tab: its own controls, if it has them
   std::unique_ptr<controls::CoolButton> infoButton_;
   std::unique_ptr<controls::PictureButton> styleButton_;
 };

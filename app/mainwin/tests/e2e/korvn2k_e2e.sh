@@ -362,6 +362,45 @@ check "the program goes on after the entry" program_running
 stop_program
 wine reg delete "$netkey" /f >/dev/null 2>&1
 
+echo "# Windows page, Mouse and SysPaths tabs: their own controls write at once"
+wine reg add "$mouse_key" /v DoubleClickWidth /d 4 /f >/dev/null 2>&1
+wine reg add 'HKCU\Control Panel\Desktop' /v WheelScrollLines /d 3 /f >/dev/null 2>&1
+start_and_wait
+side_tool 0
+wait_for 5 headline_is 'System \ Windows'
+check "page tab 'Mouse' clicked" page_tab 3
+sleep 1
+shot en-mouse-tab
+# The double-click tolerance field is the highest number field of the tab; its up arrow is at its right.
+r=$(probe list | awk -F'|' '$3 == "Korvane2K.UpDown" && $4 == 1 { split($5, c, ","); if (best == "" || c[2] < top) { top = c[2]; best = c[1] " " c[2] " " c[3] " " c[4] } } END { print best }')
+if [ -n "$r" ]; then
+  set -- $r
+  click_at $(($3 - 8)) $(($2 + 5))
+  check "the up arrow writes the double-click tolerance once (4 -> 5)" wait_for 3 bash -c "[ \"\$(wine reg query '$mouse_key' /v DoubleClickWidth 2>/dev/null | tr -d '\r' | awk '\$1 == \"DoubleClickWidth\" { print \$3 }')\" = 5 ]"
+  sleep 1.5
+  check "and nothing more after the click" test "$(reg_value "$mouse_key" DoubleClickWidth)" = 5
+else
+  fail "no number field on the Mouse tab"
+fi
+r=$(rect_of '\|Button\|1\|.*\|Wheel Mouse Scrolling$')
+if [ -n "$r" ]; then
+  set -- $r
+  click_at $(($1 + 7)) $((($2 + $4) / 2))
+  check "clearing the wheel box writes 0 lines" wait_for 3 bash -c "wine reg query 'HKCU\\Control Panel\\Desktop' /v WheelScrollLines 2>/dev/null | tr -d '\r' | grep -q 'REG_SZ *0\$'"
+  shot en-mouse-wheel-off
+else
+  fail "no wheel box on the Mouse tab"
+fi
+check "page tab 'SysPaths' clicked" page_tab 4
+sleep 1
+shot en-syspaths-tab
+check "the Desktop row shows the user's desktop folder" window_with_text '|Edit|1|.*\\Desktop$'
+probe close KvKorvaneMain >/dev/null
+check "the mouse changes ask the log-off question" wait_for 10 window_with_text 'take effect only after you log on again'
+click_button '&No'
+wait_for 15 program_ended || { kill "$pid" 2>/dev/null; wineserver -k; }
+wine reg add 'HKCU\Control Panel\Desktop' /v WheelScrollLines /d 3 /f >/dev/null 2>&1
+
 echo "# password gate"
 probe password 'SeCrEt1'
 start_program

@@ -23,6 +23,11 @@ void PrintWindow(HWND w, int depth) {
   char cls[128] = {}, text[512] = {};
   GetClassNameA(w, cls, sizeof cls);
   GetWindowTextA(w, text, sizeof text);
+  // An edit control keeps its text to itself: ask it (the system carries the text across processes).
+  DWORD_PTR copied = 0;
+  if (lstrcmpiA(cls, "Edit") == 0 &&
+      !SendMessageTimeoutA(w, WM_GETTEXT, sizeof text, reinterpret_cast<LPARAM>(text), SMTO_ABORTIFHUNG, 2000, &copied))
+    text[0] = 0;
   RECT r{};
   GetWindowRect(w, &r);
   std::printf("%d|%p|%s|%d|%ld,%ld,%ld,%ld|%08lx|%s\n", depth, static_cast<void*>(w), cls, IsWindowVisible(w) ? 1 : 0,

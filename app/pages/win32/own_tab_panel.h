@@ -1,0 +1,40 @@
+// The controls of a tool page tab that has no function tree (the page's "own" tabs). A panel's
+// controls are children of the page window, placed inside the tab's frames; the page shows and hides
+// them with the tab and hands them the commands of their buttons.
+#pragma once
+
+#include <windows.h>
+
+#include <memory>
+#include <string>
+#include <vector>
+
+namespace kv {
+
+class PageServices;
+
+class OwnTabPanel {
+ public:
+  virtual ~OwnTabPanel() = default;
+  // Places the controls inside the tab's frames (in the layout's frame order).
+  virtual void Layout(const std::vector<HWND>& frames) = 0;
+  virtual void Show(bool visible) = 0;
+  // WM_COMMAND of a control of the panel; false when the id is not one of its own.
+  virtual bool Command(int id, int code) = 0;
+};
+
+// Control ids of the panels start here (each panel takes at most 100).
+constexpr int kFirstPanelControlId = 3000;
+
+// The panel of a page's own tab, or nullptr when that tab has none (yet): the Windows page's Mouse
+// and SysPaths tabs.
+std::unique_ptr<OwnTabPanel> MakeOwnTabPanel(const std::string& formName, int tab, HWND page,
+                                             const std::vector<HWND>& frames, PageServices& services);
+
+// Small helpers shared by the panels.
+HWND MakeLabel(HWND parent, const std::string& text, DWORD style = SS_LEFT);
+HWND MakeButton(HWND parent, int id, const std::string& text, DWORD style);
+bool IsTicked(HWND button);
+void SetTicked(HWND button, bool ticked);
+
+}  // namespace kv
