@@ -30,7 +30,7 @@ struct OptionsDialogWindow::Captions {
     FormTexts form;
     form.Caption = &this->form;
     form.ControlCaptions = {&optionsFrame, &password, &sideBarFrame, &controlsFrame, &styleLabel};
-    for (auto* group : {&passwordLabels[0], &passwordLabels[1]}) form.ControlCaptions.push_back(group);
+    for (std::string& s : passwordLabels) form.ControlCaptions.push_back(&s);
     for (std::string& s : colourLabels) form.ControlCaptions.push_back(&s);
     for (std::string& s : checks) form.ControlCaptions.push_back(&s);
     for (std::string& s : buttons) form.ControlCaptions.push_back(&s);
@@ -65,9 +65,9 @@ OptionsDialogWindow::OptionsDialogWindow(OptionsModel& model, OptionsDialogServi
 OptionsDialogWindow::~OptionsDialogWindow() { Release(); }
 
 void OptionsDialogWindow::Release() {
+  for (auto& button : colourButtons_) button.reset();  // their windows go with them
   if (hwnd_) DestroyWindow(hwnd_);
   hwnd_ = nullptr;
-  for (auto& button : colourButtons_) button.reset();
 }
 
 void ShowOptionsDialog(HWND owner, OptionsModel& model, const OptionsDialogServices& services) {
