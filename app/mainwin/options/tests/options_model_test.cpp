@@ -382,6 +382,12 @@ TEST(SideBarLookStore, StartRestoresStoredValuesAndKeepsDesignedOnesForBadOrMiss
   reg.RegWriteDword(kMainSetKey, "SbBackStyle", -3);
   RestoreSideBarLook(reg, bar);
   EXPECT_EQ(bar.Band(kSideBarBand)->Look.BackStyle, kBackPattern) << "unknown style keeps the current one";
+
+  BandLook wide = look;
+  wide.ToolTextColor = 0xFF00FF00u;
+  EXPECT_TRUE(bar.SetBandLook(kSideBarBand, wide));
+  EXPECT_EQ(bar.Band(kSideBarBand)->Look.ToolTextColor, 0x00FF00u) << "only the colour bits are kept";
+  EXPECT_FALSE(bar.SetBandLook("NoSuchBand", wide));
 }
 
 }  // namespace
