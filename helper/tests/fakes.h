@@ -11,35 +11,13 @@
 #include "app/catalogue/memory_registry_store.h"
 #include "app/catalogue/registry.h"
 #include "app/restore/file_store.h"
+#include "app/restore/tests/memory_file_store.h"
 #include "helper/core/folder_system.h"
 #include "helper/core/resident_mode.h"
 
 namespace kv::helper::test {
 
-class MemoryFileStore : public FileStore {
- public:
-  bool Exists(const std::string& path) override { return files.count(path) != 0; }
-  bool ReadAll(const std::string& path, std::vector<std::uint8_t>* bytes) override {
-    auto it = files.find(path);
-    if (it == files.end()) return false;
-    *bytes = it->second;
-    return true;
-  }
-  bool WriteNew(const std::string& path, const std::vector<std::uint8_t>& bytes) override {
-    files[path] = bytes;
-    return true;
-  }
-  bool Replace(const std::string& from, const std::string& to) override {
-    auto it = files.find(from);
-    if (it == files.end()) return false;
-    files[to] = it->second;
-    files.erase(from);
-    return true;
-  }
-  void Remove(const std::string& path) override { files.erase(path); }
-
-  std::map<std::string, std::vector<std::uint8_t>> files;
-};
+using MemoryFileStore = kv::test::MemoryFileStore;  // the restore tests' file store in memory
 
 // Paths are kept without a trailing backslash; a directory is any path with the directory bit.
 class FakeFolders : public FolderSystem {

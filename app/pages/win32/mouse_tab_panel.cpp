@@ -37,13 +37,7 @@ std::string CaptionAfterGap(const std::string& caption) {
 }
 
 int TextWidth(HWND control, const std::string& text) {
-  HDC dc = GetDC(control);
-  HGDIOBJ old = SelectObject(dc, reinterpret_cast<HGDIOBJ>(SendMessageA(control, WM_GETFONT, 0, 0)));
-  SIZE size{};
-  GetTextExtentPoint32A(dc, text.c_str(), static_cast<int>(text.size()), &size);
-  SelectObject(dc, old);
-  ReleaseDC(control, dc);
-  return size.cx;
+  return ui::TextWidth(control, reinterpret_cast<HFONT>(SendMessageA(control, WM_GETFONT, 0, 0)), text);
 }
 }  // namespace
 

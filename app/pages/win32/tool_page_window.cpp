@@ -234,16 +234,7 @@ void ToolPageWindow::Command(int id, int code) {
   if (id == kStyleButtonId) services_.ShowTreeMenu(StyleMenuState(services_.TreeViewStyle()));
 }
 
-void ToolPageWindow::Paint() {
-  PAINTSTRUCT ps;
-  HDC dc = BeginPaint(hwnd_, &ps);
-  RECT rc;
-  GetClientRect(hwnd_, &rc);
-  ui::FillSolid(dc, rc, ui::kPageBack);
-  RECT row = {0, rc.bottom - kButtonRow, rc.right, rc.bottom};
-  ui::FillSolid(dc, row, ui::kPanelBack);
-  EndPaint(hwnd_, &ps);
-}
+void ToolPageWindow::Paint() { ui::PaintPageBackground(hwnd_, kButtonRow); }
 
 void ToolPageWindow::Unload() { DestroyWindow(hwnd_); }
 

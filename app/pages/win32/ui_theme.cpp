@@ -61,4 +61,15 @@ int TextWidth(HWND window, HFONT font, const std::string& text) {
   return size.cx;
 }
 
+void PaintPageBackground(HWND hwnd, int buttonRowHeight) {
+  PAINTSTRUCT ps;
+  HDC dc = BeginPaint(hwnd, &ps);
+  RECT rc;
+  GetClientRect(hwnd, &rc);
+  FillSolid(dc, rc, kPageBack);
+  RECT row = {0, rc.bottom - buttonRowHeight, rc.right, rc.bottom};
+  FillSolid(dc, row, kPanelBack);
+  EndPaint(hwnd, &ps);
+}
+
 }  // namespace kv::ui

@@ -22,6 +22,8 @@ constexpr COLORREF kMutedText = RGB(110, 118, 130);
 // Vertical or horizontal two-colour gradient.
 void FillGradient(HDC dc, const RECT& r, COLORREF from, COLORREF to, bool vertical);
 void FillSolid(HDC dc, const RECT& r, COLORREF colour);
+// A hosted page's background: white, with the light button row of this height along the bottom.
+void PaintPageBackground(HWND hwnd, int buttonRowHeight);
 int TextWidth(HWND window, HFONT font, const std::string& text);
 
 }  // namespace kv::ui

@@ -178,16 +178,7 @@ void RestoreWindow::Layout() {
   if (model_.BoxKind() == ProfileBoxKind::File) ShowProfileState();  // the shortened path follows the width
 }
 
-void RestoreWindow::Paint() {
-  PAINTSTRUCT ps;
-  HDC dc = BeginPaint(hwnd_, &ps);
-  RECT rc;
-  GetClientRect(hwnd_, &rc);
-  ui::FillSolid(dc, rc, ui::kPageBack);
-  RECT row = {0, rc.bottom - kButtonRow, rc.right, rc.bottom};
-  ui::FillSolid(dc, row, ui::kPanelBack);
-  EndPaint(hwnd_, &ps);
-}
+void RestoreWindow::Paint() { ui::PaintPageBackground(hwnd_, kButtonRow); }
 
 void RestoreWindow::Unload() {
   model_.Release();

@@ -69,7 +69,17 @@ std::string EnvironmentWithTemp(const std::string& temp) {
   return block;
 }
 
-bool Reg(const std::string& arguments) { return RunProgram(SystemDir() + "reg.exe " + arguments) == 0; }
+// reg.exe is a separate Wine process: on a loaded machine its start has been seen to fail once in a
+// long run, so a failed call is tried a second time (and reported when that fails too).
+bool Reg(const std::string& arguments) {
+  for (int attempt = 0; attempt < 2; ++attempt) {
+    const DWORD code = RunProgram(SystemDir() + "reg.exe " + arguments);
+    if (code == 0) return true;
+    std::fprintf(stderr, "reg.exe %s: exit code %lu\n", arguments.c_str(), static_cast<unsigned long>(code));
+    Sleep(200);
+  }
+  return false;
+}
 
 bool QueryValue(HKEY root, const std::string& subKey, const std::string& name, DWORD* type,
                 std::vector<std::uint8_t>* data) {

@@ -5,12 +5,12 @@
 
 #include <cctype>
 
+#include "app/controls/win32/modal_window.h"
 #include "app/mainwin/core/bar_model.h"
 #include "app/mainwin/core/localise_form.h"
 #include "app/mainwin/options/core/password_rules.h"
 #include "app/pages/win32/ui_theme.h"
 #include "app/pages/win32/window_object.h"
-#include "dialogs/core/placement.h"
 
 namespace kv {
 
@@ -202,34 +202,11 @@ void OptionsDialogWindow::CreateButtons(const Captions& c) {
   }
 }
 
-void OptionsDialogWindow::PlaceOverOwner(HWND owner) {
-  RECT area = {};
-  SystemParametersInfoA(SPI_GETWORKAREA, 0, &area, 0);
-  RECT over = area;
-  if (owner && IsWindowVisible(owner) && !IsIconic(owner)) GetWindowRect(owner, &over);
-  RECT self = {};
-  GetWindowRect(hwnd_, &self);
-  const kvdlg::Point at = kvdlg::CenterOnRect({over.left, over.top, over.right, over.bottom}, self.right - self.left,
-                                              self.bottom - self.top, {area.left, area.top, area.right, area.bottom});
-  SetWindowPos(hwnd_, nullptr, at.x, at.y, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
-}
+void OptionsDialogWindow::PlaceOverOwner(HWND owner) { controls::CenterOverOwner(hwnd_, owner); }
 
 void OptionsDialogWindow::RunModalLoop() {
-  MSG msg;
-  while (hwnd_ && !model_.Closed()) {
-    const BOOL got = GetMessageA(&msg, nullptr, 0, 0);
-    if (got == 0) {
-      PostQuitMessage(static_cast<int>(msg.wParam));  // the program is ending: leave, and pass it on
-      model_.PressCancel();
-      break;
-    }
-    if (got < 0) break;
-    if (TranslateTabKey(msg)) continue;
-    if (!IsDialogMessageA(hwnd_, &msg)) {
-      TranslateMessage(&msg);
-      DispatchMessageA(&msg);
-    }
-  }
+  controls::RunModalLoop(hwnd_, [this] { return model_.Closed(); }, [this] { model_.PressCancel(); },
+                         [this](const MSG& msg) { return TranslateTabKey(msg); });
 }
 
 // Alt + a tab caption's access key and Ctrl+Tab switch the tab, as they would on SSTab.

@@ -5,6 +5,7 @@
 
 #include <vector>
 
+#include "app/controls/win32/modal_window.h"
 #include "app/mainwin/core/localise_form.h"
 #include "app/pages/win32/ui_theme.h"
 
@@ -198,37 +199,10 @@ void SettingDialogWindow::FocusInput() {
   }
 }
 
-void SettingDialogWindow::PlaceOverOwner(HWND owner) {
-  RECT area = {};
-  SystemParametersInfoA(SPI_GETWORKAREA, 0, &area, 0);
-  RECT over = area;
-  if (owner && IsWindowVisible(owner) && !IsIconic(owner)) GetWindowRect(owner, &over);
-  RECT self = {};
-  GetWindowRect(hwnd_, &self);
-  const int w = self.right - self.left, h = self.bottom - self.top;
-  int x = over.left + (over.right - over.left - w) / 2, y = over.top + (over.bottom - over.top - h) / 2;
-  if (x + w > area.right) x = area.right - w;
-  if (y + h > area.bottom) y = area.bottom - h;
-  if (x < area.left) x = area.left;
-  if (y < area.top) y = area.top;
-  SetWindowPos(hwnd_, nullptr, x, y, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
-}
+void SettingDialogWindow::PlaceOverOwner(HWND owner) { controls::CenterOverOwner(hwnd_, owner); }
 
 void SettingDialogWindow::RunModalLoop() {
-  MSG msg;
-  while (hwnd_ && !model_.Closed()) {
-    const BOOL got = GetMessageA(&msg, nullptr, 0, 0);
-    if (got == 0) {
-      PostQuitMessage(static_cast<int>(msg.wParam));  // the program is ending: leave, and pass it on
-      model_.PressCancel();
-      break;
-    }
-    if (got < 0) break;
-    if (!IsDialogMessageA(hwnd_, &msg)) {
-      TranslateMessage(&msg);
-      DispatchMessageA(&msg);
-    }
-  }
+  controls::RunModalLoop(hwnd_, [this] { return model_.Closed(); }, [this] { model_.PressCancel(); });
 }
 
 void SettingDialogWindow::ShowOkState() {
