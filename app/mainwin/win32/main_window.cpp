@@ -247,9 +247,14 @@ void MainWindow::ShowFunctionHelp(const std::string& helpText) {
 void MainWindow::OpenRestore(int page, int functionNumber) { OpenRestoreWindow(RestoreMode::Single, page, functionNumber); }
 
 // The restore window remembers where it was opened from; it loads its profile once it is shown.
-void MainWindow::OpenRestoreWindow(RestoreMode mode, int page, int functionNumber) {
+void MainWindow::OpenRestoreGroup(int group, const std::string& tabCaption) {
+  OpenRestoreWindow(RestoreMode::Group, group, 0, tabCaption);
+}
+
+void MainWindow::OpenRestoreWindow(RestoreMode mode, int page, int functionNumber, const std::string& tabCaption) {
   if (currentTool_ == kRestoreToolId) return;  // neither the File menu nor a tree menu offers it there
-  restoreRequest_ = RestoreRequest{mode, page, functionNumber, currentTool_, currentTab_, headline_->HaedLabel(), ""};
+  restoreRequest_ =
+      RestoreRequest{mode, page, functionNumber, currentTool_, currentTab_, headline_->HaedLabel(), tabCaption};
   SwitchTool(kRestoreToolId, restoreHost_->Headline(restoreRequest_), 0);
   if (restore_) restore_->LoadProfile();
 }

@@ -48,6 +48,7 @@ class MainWindow : public PageServices, public BarEvents {
   void PlaySound(int kind) override { PlaySoundKind(kind); }
   FunctionSource& Functions() override { return functions_; }
   SystemPathsHost& SystemPaths() override { return systemPaths_; }
+  void OpenRestoreGroup(int group, const std::string& tabCaption) override;
   void ShowTreeMenu(const TreeMenuState& state) override;
 
   // BarEvents
@@ -65,7 +66,7 @@ class MainWindow : public PageServices, public BarEvents {
   void OpenFile(const std::string& file, const std::string& parameters, const std::string& folder);
   void ShowInfoBox();
   void MarkCurrentSideTool();
-  void OpenRestoreWindow(RestoreMode mode, int page, int functionNumber);
+  void OpenRestoreWindow(RestoreMode mode, int page, int functionNumber, const std::string& tabCaption = "");
 
   AppContext& app_;
   EngineFunctions functions_;

@@ -16,6 +16,7 @@ struct TabLayout {
   int FixedHelpText = 0;            // string id of the tab's own help text (fixed rule), 0 = none
   int FixedHelpSlot = -1;           // or the help text of the function in this index slot
   std::vector<std::string> Frames;  // designed frame captions of the tab's own controls
+  int RestoreGroup = 0;             // function group the page's undo button restores on this tab, 0 = none
 };
 
 struct PageLayout {

@@ -20,6 +20,8 @@ constexpr int kTabStripId = 100;
 constexpr int kFirstTreeId = 200;
 constexpr int kInfoButtonId = 300;
 constexpr int kStyleButtonId = 301;
+constexpr int kUndoButtonId = 302;
+constexpr UINT kRestoreTab = WM_APP + 2;  // posted by the undo button: the page is replaced, not in its click
 constexpr UINT kCheckClicked = WM_APP + 1;  // posted after the box of a line was toggled
 constexpr int kMargin = 8;
 constexpr int kButtonRow = 34;
@@ -69,6 +71,10 @@ void ToolPageWindow::Build() {
   bool hasTrees = false;
   for (const TabLayout& t : layout_.Tabs) hasTrees = hasTrees || t.TreePage > 0;
   infoButton_ = CreateInfoButton(hwnd_, kInfoButtonId, info);
+  tabCaptions_ = tabCaptions;
+  bool restores = false;
+  for (const TabLayout& t : layout_.Tabs) restores = restores || t.RestoreGroup > 0;
+  if (restores) undoButton_ = CreateCoolButton(hwnd_, kUndoButtonId, services_.Text(506), nullptr);
   if (hasTrees) styleButton_ = CreatePictureButton(hwnd_, kStyleButtonId);
   model_.Load();
   ShowTab(model_.Tab());  // makes and fills the shown tab's tree; the others follow when their tab shows
@@ -153,6 +159,17 @@ void ToolPageWindow::ShowTab(int tab) {
 
 void ToolPageWindow::UpdateInfoButton() {
   if (infoButton_) infoButton_->SetEnabled(model_.InfoEnabled());
+  const int tab = model_.Tab();
+  const bool group = tab >= 0 && tab < static_cast<int>(layout_.Tabs.size()) && layout_.Tabs[tab].RestoreGroup > 0;
+  if (undoButton_) undoButton_->SetEnabled(group && services_.RestoreAvailable());
+}
+
+void ToolPageWindow::RestoreCurrentTab() {
+  const int tab = model_.Tab();
+  if (tab < 0 || tab >= static_cast<int>(layout_.Tabs.size()) || layout_.Tabs[tab].RestoreGroup <= 0) return;
+  if (!services_.RestoreAvailable()) return;
+  const std::string caption = tab < static_cast<int>(tabCaptions_.size()) ? tabCaptions_[tab] : std::string();
+  services_.OpenRestoreGroup(layout_.Tabs[tab].RestoreGroup, caption);  // unloads this page: nothing after it
 }
 
 void ToolPageWindow::Layout() {
@@ -177,6 +194,7 @@ void ToolPageWindow::Layout() {
   const int buttonTop = h - kButtonRow + 5;
   if (infoButton_) infoButton_->Move(RECT{w - kMargin - 96, buttonTop, w - kMargin, buttonTop + 24});
   if (styleButton_) styleButton_->Move(RECT{w - kMargin - 96 - 30, buttonTop, w - kMargin - 96 - 6, buttonTop + 24});
+  if (undoButton_) undoButton_->Move(RECT{kMargin, buttonTop, kMargin + 96, buttonTop + 24});
 }
 
 LRESULT ToolPageWindow::Notify(NMHDR* header) {
@@ -231,6 +249,7 @@ void ToolPageWindow::Command(int id, int code) {
   for (auto& panel : panels_)
     if (panel && panel->Command(id, code)) return;
   if (id == kInfoButtonId) model_.PopupMenuClick(1000);
+  if (id == kUndoButtonId) PostMessageA(hwnd_, kRestoreTab, 0, 0);
   if (id == kStyleButtonId) services_.ShowTreeMenu(StyleMenuState(services_.TreeViewStyle()));
 }
 
@@ -250,6 +269,7 @@ LRESULT ToolPageWindow::Handle(UINT msg, WPARAM wp, LPARAM lp) {
       SetBkColor(reinterpret_cast<HDC>(wp), ui::kPageBack);
       SetTextColor(reinterpret_cast<HDC>(wp), ui::kAccentDark);
       return reinterpret_cast<LRESULT>(GetStockObject(WHITE_BRUSH));
+    case kRestoreTab: RestoreCurrentTab(); return 0;
     case kCheckClicked: {
       TreeControl& tree = *trees_[wp];
       model_.CheckClick(static_cast<int>(lp), 1, tree.NodeColumnCheck(static_cast<int>(lp), 1));

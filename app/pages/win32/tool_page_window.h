@@ -34,6 +34,8 @@ class PageServices : public PageHost {
   virtual void ShowTreeMenu(const TreeMenuState& state) = 0;
   // Dialogs and settings of the SysPaths tab (folder choice, the path warning, the profile folder).
   virtual SystemPathsHost& SystemPaths() = 0;
+  // The page's undo button: the restore window for one function group, named by the tab's caption.
+  virtual void OpenRestoreGroup(int group, const std::string& tabCaption) = 0;
 };
 
 class ToolPageWindow {
@@ -56,6 +58,7 @@ class ToolPageWindow {
   void Layout();
   void ShowTab(int tab);
   void UpdateInfoButton();
+  void RestoreCurrentTab();
   LRESULT Notify(NMHDR* header);
   void Command(int id, int code);
   void Paint();
@@ -75,6 +78,8 @@ class ToolPageWindow {
   std::vector<std::vector<std::string>> frameCaptions_;  // per tab, localised
   std::vector<std::unique_ptr<OwnTabPanel>> panels_;     // per tab: its own controls, if it has them
   std::unique_ptr<controls::CoolButton> infoButton_;
+  std::unique_ptr<controls::CoolButton> undoButton_;  // restores the current tab's function group
+  std::vector<std::string> tabCaptions_;              // localised
   std::unique_ptr<controls::PictureButton> styleButton_;
 };
 

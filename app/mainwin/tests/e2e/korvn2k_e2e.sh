@@ -59,14 +59,20 @@ start_and_wait() {
   wait_for 40 main_shown && wait_for 10 splash_gone
 }
 click_at() { xdotool mousemove "$1" "$2" click "${3:-1}"; sleep 0.4; }
-# Clicks a window's button whose text matches, by its rectangle from the probe.
+# Clicks a window's button (system or our own flat button) whose text matches, by its rectangle from the probe.
 click_button() {
-  local r; r=$(probe list | awk -F'|' -v t="$1" '$3 ~ /[Bb]utton/ && $7 == t && $4 == 1 { split($5, r, ","); print r[1], r[2], r[3], r[4]; exit }')
+  local r; r=$(probe list | awk -F'|' -v t="$1" '$3 ~ /[Bb]utton|CoolBttn/ && $7 == t && $4 == 1 { split($5, r, ","); print r[1], r[2], r[3], r[4]; exit }')
   [ -n "$r" ] || return 1
   set -- $r
   click_at $((($1 + $3) / 2)) $((($2 + $4) / 2))
 }
 window_with_text() { probe list | grep -q "$1"; }
+# A click into the splash's password box, as a user would: the typing then surely goes there.
+click_password_box() {
+  local r; r=$(rect_of '\|Edit\|1\|'); [ -n "$r" ] || return 1
+  set -- $r
+  click_at $((($1 + $3) / 2)) $((($2 + $4) / 2))
+}
 stop_program() {
   probe close KvKorvaneMain >/dev/null
   wait_for 15 program_ended || { kill "$pid" 2>/dev/null; wineserver -k; }
@@ -401,16 +407,33 @@ click_button '&No'
 wait_for 15 program_ended || { kill "$pid" 2>/dev/null; wineserver -k; }
 wine reg add 'HKCU\Control Panel\Desktop' /v WheelScrollLines /d 3 /f >/dev/null 2>&1
 
+echo "# the page's undo button opens the restore window for the tab's function group"
+start_and_wait
+side_tool 0
+wait_for 5 headline_is 'System \ Windows'
+page_tab 0
+if click_button '&Undo'; then
+  check "restore window for the General tab's group" wait_for 5 headline_is 'Restore :  System \ Windows\ General'
+  shot en-restore-group
+  click_button '&Cancel'
+  check "Cancel goes back to the Windows page" wait_for 5 headline_is 'System \ Windows'
+else
+  fail "no undo button on the Windows page"
+fi
+stop_program
+
 echo "# password gate"
 probe password 'SeCrEt1'
 start_program
 check "password prompt shown" wait_for 20 bash -c "wine 'C:\\kvprobe.exe' list 2>/dev/null | grep -q '|KvAbout|1|'"
 shot en-password
+click_password_box
 xdotool type --delay 60 'secret1'
 check "password accepted in any letter case without Enter" wait_for 30 main_shown
 stop_program
 start_program
 wait_for 20 bash -c "wine 'C:\\kvprobe.exe' list 2>/dev/null | grep -q '|KvAbout|1|'"
+click_password_box
 xdotool type --delay 60 'sec'; xdotool key Return
 check "Enter before a match refuses with message 115" wait_for 10 window_with_text 'password was not entered correctly'
 shot en-password-refused
