@@ -13,6 +13,7 @@
 #include "app/restore/profile_snapshot.h"
 #include "app/restore/win32/restore_window.h"
 #include "app/restore/win32_file_store.h"
+#include "tests/wine/screen_bitmap.h"
 
 namespace kv {
 namespace {
@@ -78,38 +79,7 @@ std::string TempFile(const char* name) {
   return std::string(folder) + name;
 }
 
-void SaveWindowPicture(HWND window, const char* file) {
-  RECT r;
-  GetWindowRect(window, &r);
-  const int w = r.right - r.left, h = r.bottom - r.top;
-  HDC screen = GetDC(nullptr);
-  HDC dc = CreateCompatibleDC(screen);
-  BITMAPINFO info{};
-  info.bmiHeader.biSize = sizeof info.bmiHeader;
-  info.bmiHeader.biWidth = w;
-  info.bmiHeader.biHeight = h;
-  info.bmiHeader.biPlanes = 1;
-  info.bmiHeader.biBitCount = 24;
-  void* bits = nullptr;
-  HBITMAP bitmap = CreateDIBSection(screen, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
-  HGDIOBJ old = SelectObject(dc, bitmap);
-  BitBlt(dc, 0, 0, w, h, screen, r.left, r.top, SRCCOPY);
-  SelectObject(dc, old);
-  const DWORD size = static_cast<DWORD>(((w * 3 + 3) & ~3) * h);
-  BITMAPFILEHEADER header{};
-  header.bfType = 0x4D42;
-  header.bfOffBits = sizeof header + sizeof info.bmiHeader;
-  header.bfSize = header.bfOffBits + size;
-  if (std::FILE* f = std::fopen(file, "wb")) {
-    std::fwrite(&header, sizeof header, 1, f);
-    std::fwrite(&info.bmiHeader, sizeof info.bmiHeader, 1, f);
-    std::fwrite(bits, 1, size, f);
-    std::fclose(f);
-  }
-  DeleteObject(bitmap);
-  DeleteDC(dc);
-  ReleaseDC(nullptr, screen);
-}
+void SaveWindowPicture(HWND window, const char* file) { kv::screenshots::SaveWindowBitmap(window, file); }
 
 class RestoreWindowTest : public testing::Test {
  protected:

@@ -1,6 +1,8 @@
 // Win32 helpers of the helper program's Wine tests (see wine_support.h).
 #include "helper/tests/wine/wine_support.h"
 
+#include "tests/wine/screen_bitmap.h"
+
 #include <cstdio>
 #include <cstring>
 
@@ -192,38 +194,6 @@ void PressButton(HWND box, int buttonId) {
                reinterpret_cast<LPARAM>(GetDlgItem(box, buttonId)));
 }
 
-bool SaveScreenshot(const std::string& path) {
-  const int w = GetSystemMetrics(SM_CXSCREEN);
-  const int h = GetSystemMetrics(SM_CYSCREEN);
-  HDC screen = GetDC(nullptr);
-  HDC memory = CreateCompatibleDC(screen);
-  BITMAPINFO info = {};
-  info.bmiHeader.biSize = sizeof info.bmiHeader;
-  info.bmiHeader.biWidth = w;
-  info.bmiHeader.biHeight = h;
-  info.bmiHeader.biPlanes = 1;
-  info.bmiHeader.biBitCount = 24;
-  void* bits = nullptr;
-  HBITMAP bitmap = CreateDIBSection(screen, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
-  HGDIOBJ old = SelectObject(memory, bitmap);
-  BitBlt(memory, 0, 0, w, h, screen, 0, 0, SRCCOPY);
-  GdiFlush();
-  const DWORD stride = ((w * 3 + 3) / 4) * 4;
-  BITMAPFILEHEADER file = {};
-  file.bfType = 0x4D42;
-  file.bfOffBits = sizeof file + sizeof info.bmiHeader;
-  file.bfSize = file.bfOffBits + stride * h;
-  std::vector<std::uint8_t> bytes(reinterpret_cast<std::uint8_t*>(&file),
-                                  reinterpret_cast<std::uint8_t*>(&file) + sizeof file);
-  bytes.insert(bytes.end(), reinterpret_cast<std::uint8_t*>(&info.bmiHeader),
-               reinterpret_cast<std::uint8_t*>(&info.bmiHeader) + sizeof info.bmiHeader);
-  bytes.insert(bytes.end(), static_cast<std::uint8_t*>(bits), static_cast<std::uint8_t*>(bits) + stride * h);
-  WriteBytes(path, bytes);
-  SelectObject(memory, old);
-  DeleteObject(bitmap);
-  DeleteDC(memory);
-  ReleaseDC(nullptr, screen);
-  return true;
-}
+bool SaveScreenshot(const std::string& path) { return kv::screenshots::SaveScreenBitmap(path); }
 
 }  // namespace kv::helper::wine
