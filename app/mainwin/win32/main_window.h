@@ -11,6 +11,7 @@
 #include "app/mainwin/core/exit_decision.h"
 #include "app/mainwin/win32/app_context.h"
 #include "app/mainwin/win32/engine_functions.h"
+#include "app/mainwin/win32/own_tab_dialogs.h"
 #include "app/mainwin/win32/system_paths_host.h"
 #include "app/pages/win32/tool_page_window.h"
 #include "app/restore/win32/app_restore_host.h"
@@ -49,6 +50,11 @@ class MainWindow : public PageServices, public BarEvents {
   FunctionSource& Functions() override { return functions_; }
   SystemPathsHost& SystemPaths() override { return systemPaths_; }
   void OpenRestoreGroup(int group, const std::string& tabCaption) override;
+  OwnTabHost& OwnTabs() override { return ownTabs_; }
+  std::unique_ptr<OwnTabPanel> MakeOwnTabPanel(const std::string& formName, int tab, HWND page,
+                                               const std::vector<HWND>& frames) override;
+  void PageLoaded(const std::string& formName) override;
+  void PageUnloading(const std::string& formName) override;
   void ShowTreeMenu(const TreeMenuState& state) override;
 
   // BarEvents
@@ -71,6 +77,7 @@ class MainWindow : public PageServices, public BarEvents {
   AppContext& app_;
   EngineFunctions functions_;
   SystemPathsDialogs systemPaths_{app_, hwnd_};  // the main window owns its dialogs
+  OwnTabDialogs ownTabs_{app_, hwnd_};
   HWND hwnd_ = nullptr;
   HWND workBack_ = nullptr;
   BarModel bar_;      // ActiveBar

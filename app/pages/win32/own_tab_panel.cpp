@@ -1,20 +1,9 @@
-// Panel factory and shared control helpers (see own_tab_panel.h).
+// Shared control helpers of the panels (see own_tab_panel.h).
 #include "app/pages/win32/own_tab_panel.h"
 
-#include "app/pages/win32/mouse_tab_panel.h"
-#include "app/pages/win32/system_paths_tab_panel.h"
 #include "app/pages/win32/ui_theme.h"
 
 namespace kv {
-
-std::unique_ptr<OwnTabPanel> MakeOwnTabPanel(const std::string& formName, int tab, HWND page,
-                                             const std::vector<HWND>& frames, PageServices& services) {
-  if (formName == "Form2" && tab == 3)
-    return std::make_unique<MouseTabPanel>(page, frames, services, kFirstPanelControlId);
-  if (formName == "Form2" && tab == 4)
-    return std::make_unique<SystemPathsTabPanel>(page, services, kFirstPanelControlId + 100);
-  return nullptr;
-}
 
 HWND MakeLabel(HWND parent, const std::string& text, DWORD style) {
   HWND label = CreateWindowExA(0, "STATIC", text.c_str(), WS_CHILD | style, 0, 0, 10, 10, parent, nullptr,

@@ -21,15 +21,16 @@ class OwnTabPanel {
   virtual void Show(bool visible) = 0;
   // WM_COMMAND of a control of the panel; false when the id is not one of its own.
   virtual bool Command(int id, int code) = 0;
+  // WM_NOTIFY of a control of the panel; false (result untouched) when it is not one of its own.
+  virtual bool Notify(NMHDR* /*header*/, LRESULT* /*result*/) { return false; }
+  // The page's undo button on this tab: true when the tab restores its settings itself (the boot
+  // parameters); false lets the page open the restore window for the tab's function group.
+  virtual bool HasOwnRestore() const { return false; }
+  virtual void Restore() {}
 };
 
 // Control ids of the panels start here (each panel takes at most 100).
 constexpr int kFirstPanelControlId = 3000;
-
-// The panel of a page's own tab, or nullptr when that tab has none (yet): the Windows page's Mouse
-// and SysPaths tabs.
-std::unique_ptr<OwnTabPanel> MakeOwnTabPanel(const std::string& formName, int tab, HWND page,
-                                             const std::vector<HWND>& frames, PageServices& services);
 
 // Small helpers shared by the panels.
 HWND MakeLabel(HWND parent, const std::string& text, DWORD style = SS_LEFT);

@@ -77,6 +77,7 @@ void ToolPageWindow::Build() {
   if (restores) undoButton_ = CreateCoolButton(hwnd_, kUndoButtonId, services_.Text(506), nullptr);
   if (hasTrees) styleButton_ = CreatePictureButton(hwnd_, kStyleButtonId);
   model_.Load();
+  services_.PageLoaded(layout_.FormName);
   ShowTab(model_.Tab());  // makes and fills the shown tab's tree; the others follow when their tab shows
 }
 
@@ -86,7 +87,7 @@ void ToolPageWindow::EnsureFrames(int tab) {
   for (const std::string& caption : frameCaptions_[tab]) {
     frames_[tab].push_back(CreateFrameWindow(hwnd_, caption));
   }
-  panels_[tab] = MakeOwnTabPanel(layout_.FormName, tab, hwnd_, frames_[tab], services_);
+  panels_[tab] = services_.MakeOwnTabPanel(layout_.FormName, tab, hwnd_, frames_[tab]);
 }
 
 // A tab's tree is made and filled the first time the tab is shown: the page opens with one tree
@@ -161,11 +162,20 @@ void ToolPageWindow::UpdateInfoButton() {
   if (infoButton_) infoButton_->SetEnabled(model_.InfoEnabled());
   const int tab = model_.Tab();
   const bool group = tab >= 0 && tab < static_cast<int>(layout_.Tabs.size()) && layout_.Tabs[tab].RestoreGroup > 0;
-  if (undoButton_) undoButton_->SetEnabled(group && services_.RestoreAvailable());
+  if (undoButton_) undoButton_->SetEnabled((group && services_.RestoreAvailable()) || CurrentPanelRestores());
+}
+
+bool ToolPageWindow::CurrentPanelRestores() const {
+  const int tab = model_.Tab();
+  return tab >= 0 && tab < static_cast<int>(panels_.size()) && panels_[tab] && panels_[tab]->HasOwnRestore();
 }
 
 void ToolPageWindow::RestoreCurrentTab() {
   const int tab = model_.Tab();
+  if (CurrentPanelRestores()) {
+    panels_[tab]->Restore();
+    return;
+  }
   if (tab < 0 || tab >= static_cast<int>(layout_.Tabs.size()) || layout_.Tabs[tab].RestoreGroup <= 0) return;
   if (!services_.RestoreAvailable()) return;
   const std::string caption = tab < static_cast<int>(tabCaptions_.size()) ? tabCaptions_[tab] : std::string();
@@ -198,6 +208,9 @@ void ToolPageWindow::Layout() {
 }
 
 LRESULT ToolPageWindow::Notify(NMHDR* header) {
+  LRESULT result = 0;
+  for (auto& panel : panels_)
+    if (panel && panel->Notify(header, &result)) return result;
   const int id = static_cast<int>(header->idFrom);
   if (id < kFirstTreeId || id >= kFirstTreeId + static_cast<int>(trees_.size())) return 0;
   if (!systemTrees_[id - kFirstTreeId]) return 0;  // the kvTreeView control reports through its events
@@ -255,7 +268,10 @@ void ToolPageWindow::Command(int id, int code) {
 
 void ToolPageWindow::Paint() { ui::PaintPageBackground(hwnd_, kButtonRow); }
 
-void ToolPageWindow::Unload() { DestroyWindow(hwnd_); }
+void ToolPageWindow::Unload() {
+  services_.PageUnloading(layout_.FormName);
+  DestroyWindow(hwnd_);
+}
 
 LRESULT ToolPageWindow::Handle(UINT msg, WPARAM wp, LPARAM lp) {
   switch (msg) {

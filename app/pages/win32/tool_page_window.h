@@ -11,6 +11,7 @@
 #include <string>
 #include <vector>
 
+#include "app/pages/core/own_tab_host.h"
 #include "app/pages/core/page_model.h"
 #include "app/pages/core/system_paths_tab.h"
 #include "app/pages/win32/own_tab_panel.h"
@@ -36,6 +37,14 @@ class PageServices : public PageHost {
   virtual SystemPathsHost& SystemPaths() = 0;
   // The page's undo button: the restore window for one function group, named by the tab's caption.
   virtual void OpenRestoreGroup(int group, const std::string& tabCaption) = 0;
+  // Dialogs, settings and system facts for the pages' own tabs.
+  virtual OwnTabHost& OwnTabs() = 0;
+  // The panel of a page's own tab, made the first time the tab is shown; nullptr when it has none.
+  virtual std::unique_ptr<OwnTabPanel> MakeOwnTabPanel(const std::string& formName, int tab, HWND page,
+                                                       const std::vector<HWND>& frames) = 0;
+  // A page was loaded (before its first tab is shown) or is about to be unloaded.
+  virtual void PageLoaded(const std::string& /*formName*/) {}
+  virtual void PageUnloading(const std::string& /*formName*/) {}
 };
 
 class ToolPageWindow {
@@ -59,6 +68,7 @@ class ToolPageWindow {
   void ShowTab(int tab);
   void UpdateInfoButton();
   void RestoreCurrentTab();
+  bool CurrentPanelRestores() const;
   LRESULT Notify(NMHDR* header);
   void Command(int id, int code);
   void Paint();
