@@ -4,6 +4,8 @@
 #include <cstdio>
 #include <vector>
 
+#include "tests/wine/screen_bitmap.h"
+
 namespace kvdlg::test {
 
 HWND FindDialog(const char* caption) {
@@ -116,39 +118,8 @@ std::string SaveScreenshot(const std::string& name) {
   CreateDirectoryA(folder.c_str(), nullptr);
   std::string path = folder + "/" + name + ".bmp";
 
-  int width = GetSystemMetrics(SM_CXSCREEN);
-  int height = GetSystemMetrics(SM_CYSCREEN);
-  HDC screen = GetDC(nullptr);
-  HDC memory = CreateCompatibleDC(screen);
-  BITMAPINFO info{};
-  info.bmiHeader.biSize = sizeof(info.bmiHeader);
-  info.bmiHeader.biWidth = width;
-  info.bmiHeader.biHeight = height;
-  info.bmiHeader.biPlanes = 1;
-  info.bmiHeader.biBitCount = 24;
-  info.bmiHeader.biCompression = BI_RGB;
-  void* bits = nullptr;
-  HBITMAP bitmap = CreateDIBSection(screen, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
-  HGDIOBJ old = SelectObject(memory, bitmap);
-  BitBlt(memory, 0, 0, width, height, screen, 0, 0, SRCCOPY);
-  GdiFlush();
-  DWORD stride = ((static_cast<DWORD>(width) * 3 + 3) & ~3u);
-  DWORD imageSize = stride * static_cast<DWORD>(height);
-  BITMAPFILEHEADER file{};
-  file.bfType = 0x4D42;
-  file.bfOffBits = sizeof(file) + sizeof(info.bmiHeader);
-  file.bfSize = file.bfOffBits + imageSize;
-  bool ok = false;
-  if (FILE* out = std::fopen(path.c_str(), "wb")) {
-    ok = std::fwrite(&file, sizeof(file), 1, out) == 1 && std::fwrite(&info.bmiHeader, sizeof(info.bmiHeader), 1, out) == 1 &&
-         std::fwrite(bits, imageSize, 1, out) == 1;
-    std::fclose(out);
-  }
-  SelectObject(memory, old);
-  DeleteObject(bitmap);
-  DeleteDC(memory);
-  ReleaseDC(nullptr, screen);
-  return ok ? path : std::string();
+  const RECT screen{0, 0, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)};
+  return kv::screenshots::SaveScreenBitmap(screen, path) ? path : std::string();
 }
 
 bool PumpUntil(const std::function<bool()>& done, DWORD milliseconds) {

@@ -9,6 +9,7 @@
 #include <cstdio>
 #include <string>
 
+#include "tests/wine/screen_bitmap.h"
 #include "treelist/include/kvtree_client.h"
 
 namespace {
@@ -166,46 +167,10 @@ void FillIcons(kv::treeclient::TreeList& tree) {
   tree.SetSelected(0);
 }
 
-bool SaveBitmap(const char* path, HBITMAP bitmap, int width, int height) {
-  BITMAPINFOHEADER info = {};
-  info.biSize = sizeof info;
-  info.biWidth = width;
-  info.biHeight = height;
-  info.biPlanes = 1;
-  info.biBitCount = 24;
-  info.biCompression = BI_RGB;
-  const int stride = ((width * 3 + 3) / 4) * 4;
-  std::string pixels(size_t(stride) * height, '\0');
-  HDC screen = GetDC(nullptr);
-  GetDIBits(screen, bitmap, 0, height, &pixels[0], reinterpret_cast<BITMAPINFO*>(&info), DIB_RGB_COLORS);
-  ReleaseDC(nullptr, screen);
-  BITMAPFILEHEADER file = {};
-  file.bfType = 0x4D42;
-  file.bfOffBits = sizeof file + sizeof info;
-  file.bfSize = file.bfOffBits + DWORD(pixels.size());
-  FILE* out = std::fopen(path, "wb");
-  if (!out) return false;
-  std::fwrite(&file, sizeof file, 1, out);
-  std::fwrite(&info, sizeof info, 1, out);
-  std::fwrite(pixels.data(), 1, pixels.size(), out);
-  return std::fclose(out) == 0;
-}
-
 bool CaptureWindow(HWND window, const char* path) {
   RECT r;
   GetWindowRect(window, &r);
-  const int width = r.right - r.left, height = r.bottom - r.top;
-  HDC screen = GetDC(nullptr);
-  HDC dc = CreateCompatibleDC(screen);
-  HBITMAP shot = CreateCompatibleBitmap(screen, width, height);
-  HGDIOBJ old = SelectObject(dc, shot);
-  BitBlt(dc, 0, 0, width, height, screen, r.left, r.top, SRCCOPY);
-  SelectObject(dc, old);
-  ReleaseDC(nullptr, screen);
-  bool saved = SaveBitmap(path, shot, width, height);
-  DeleteObject(shot);
-  DeleteDC(dc);
-  return saved;
+  return kv::screenshots::SaveScreenBitmap(r, path);
 }
 
 }  // namespace

@@ -21,6 +21,7 @@
 #include "app/pages/setting_dialog/fkt_set_settings.h"
 #include "app/pages/setting_dialog/tests/value_functions.h"
 #include "app/pages/setting_dialog/win32/setting_dialog_window.h"
+#include "tests/wine/screen_bitmap.h"
 
 namespace kv {
 namespace {
@@ -52,29 +53,7 @@ void SaveScreenshot(HWND window, const std::string& name) {
   if (!dir || !*dir) return;
   RECT r;
   GetWindowRect(window, &r);
-  const int w = r.right - r.left, h = r.bottom - r.top;
-  HDC screen = GetDC(nullptr);
-  HDC memory = CreateCompatibleDC(screen);
-  BITMAPINFO info = {};
-  info.bmiHeader = {sizeof(BITMAPINFOHEADER), w, h, 1, 24, BI_RGB, 0, 0, 0, 0, 0};
-  void* bits = nullptr;
-  HBITMAP bitmap = CreateDIBSection(screen, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
-  HGDIOBJ old = SelectObject(memory, bitmap);
-  BitBlt(memory, 0, 0, w, h, screen, r.left, r.top, SRCCOPY);
-  GdiFlush();
-  const DWORD stride = ((static_cast<DWORD>(w) * 3 + 3) & ~3u), size = stride * static_cast<DWORD>(h);
-  BITMAPFILEHEADER file = {0x4D42, static_cast<DWORD>(sizeof(BITMAPFILEHEADER) + sizeof(BITMAPINFOHEADER) + size),
-                           0, 0, sizeof(BITMAPFILEHEADER) + sizeof(BITMAPINFOHEADER)};
-  if (FILE* out = std::fopen((std::string(dir) + "\\" + name + ".bmp").c_str(), "wb")) {
-    std::fwrite(&file, sizeof file, 1, out);
-    std::fwrite(&info.bmiHeader, sizeof info.bmiHeader, 1, out);
-    std::fwrite(bits, 1, size, out);
-    std::fclose(out);
-  }
-  SelectObject(memory, old);
-  DeleteObject(bitmap);
-  DeleteDC(memory);
-  ReleaseDC(nullptr, screen);
+  kv::screenshots::SaveScreenBitmap(r, std::string(dir) + "\\" + name + ".bmp");
 }
 
 // Real input, from the driver thread.
