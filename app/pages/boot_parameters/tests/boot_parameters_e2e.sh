@@ -1,0 +1,97 @@
+#!/usr/bin/env bash
+# End-to-end test of the Boot parameters tab (Boot options page) in the installed korvn2k.exe under
+# Wine: a BOOT.INI with three systems is put on C:, the tab is opened by real clicks, a switch is
+# cleared and another set, the timeout mode changed and saved; the file's text is checked byte for
+# byte; the page's undo button with Yes brings back the backup taken at the first page load.
+# Screenshots in English and German under BUILD/e2e-boot/.
+#   boot_parameters_e2e.sh BUILD_DIR
+. "$(dirname "${BASH_SOURCE[0]}")/../../../mainwin/tests/e2e/e2e_lib.sh"
+kv_e2e_begin "${1:-}" "$0" e2e-boot
+
+drive_c=$WINEPREFIX/drive_c
+boot_file=$drive_c/BOOT.INI
+backup=$drive_c/windows/system32/BOOTINI.BAK
+nt5='multi(0)disk(0)rdisk(0)partition(1)\WINNT'
+nt4='multi(0)disk(0)rdisk(0)partition(2)\WINNT'
+original=$(printf '[boot loader]\r\ntimeout=30\r\ndefault=%s\r\n[operating systems]\r\n%s="Microsoft Windows 2000 Professional" /fastdetect\r\n%s="Windows NT Workstation 4.0" /sos /noserialmice\r\nC:\\="MS-DOS"\r\n' "$nt5" "$nt5" "$nt4")
+printf '%s' "$original" >"$boot_file"
+rm -f "$backup"
+
+file_is() { [ -f "$1" ] && [ "$(cat "$1")" = "$2" ]; }
+# The tab strip's tabs are the runs of tab-face colour along a row just under its top edge; clicks the
+# middle of run INDEX.
+click_tab() {
+  local r; r=$(rect_of '\|KvTabStrip\|'); [ -n "$r" ] || return 1; set -- $r "$1"
+  import -window root "$out/strip.png"
+  local x; x=$(convert "$out/strip.png" -crop $(($3 - $1))x1+$1+$(($2 + 5)) +repage txt:- |
+    awk -v want="$5" 'NR == 2 { back = $3 } NR > 1 { split($1, p, /[,:]/); on = $3 != back
+                      if (on && !was) { runs++; from = p[1] } if (!on && was && runs == want + 1) { print int((from + p[1]) / 2); exit }
+                      was = on }')
+  [ -n "$x" ] || return 1
+  click_at $(($1 + x)) $(($2 + 13))
+}
+click_line() {
+  local r; r=$(probe treeline "$1") || return 1; set -- $r
+  click_at $((($1 + $3) / 2)) $((($2 + $4) / 2))
+}
+# The dialog library's boxes: a window carrying the text, closed with its button.
+answer() {  # answer BUTTON_TEXT
+  click_button "$1" || xdotool key Return
+  sleep 0.5
+}
+combo_rect() { rect_of '\|ComboBox\|1\|'; }
+
+echo "# Boot parameters tab"
+check "main window shown" start_and_wait
+side_tool 1
+check "Boot Options page shown" wait_for 5 headline_is 'System \ Boot Options'
+check "page load took the backup (BOOTINI.BAK = the boot file)" wait_for 5 file_is "$backup" "$original"
+click_tab 2
+check "system list shown" wait_for 5 bash -c "wine 'C:\\kvprobe.exe' treeline 2 >/dev/null 2>&1"
+check "the switch boxes are shown" window_with_text '|Button|1|.*|Fast &hardware initialization$'
+sleep 1; shot en-boot
+
+click_button 'Fast &hardware initialization'
+check "first edit shows the save hint" wait_for 5 window_with_text 'Saving Boot Parameters'
+shot en-boot-hint
+answer '&OK'
+click_button 'Display &driver names instead of dots at bootup'
+check "the hint comes once per opening" bash -c '! wine "C:\\kvprobe.exe" list 2>/dev/null | grep -q "Saving Boot Parameters"'
+r=$(combo_rect)
+if [ -n "$r" ]; then
+  set -- $r
+  click_at $((($1 + $3) / 2)) $((($2 + $4) / 2))
+  xdotool key Up Return; sleep 0.5
+else
+  fail "no timeout mode list"
+fi
+shot en-boot-edited
+click_button 'Save'
+check "Save reports success" wait_for 5 window_with_text 'Boot parameters saved successfully.'
+answer 'OK'
+saved=$(printf '[boot loader]\r\ntimeout=-1\r\ndefault=%s\r\n[Operating Systems]\r\n%s="Microsoft Windows 2000 Professional" /SOS\r\n%s="Windows NT Workstation 4.0" /SOS\r\nC:\\="MS-DOS"\r\n' "$nt5" "$nt5" "$nt4")
+check "the boot file holds the new text" file_is "$boot_file" "$saved"
+[ -f "$boot_file" ] && cp "$boot_file" "$out/saved-boot.ini"
+
+click_button '&Undo'
+check "undo asks before restoring" wait_for 5 window_with_text 'restores all boot parameters'
+answer '&Yes'
+check "Yes puts the backup back" wait_for 5 file_is "$boot_file" "$original"
+shot en-boot-restored
+stop_program
+check "closing the page leaves no temporary file" bash -c "! ls '$WINEPREFIX/drive_c/users/'*/Temp/'\$BOOT\$.TMP' >/dev/null 2>&1"
+protected() { wine cmd /c attrib 'C:\BOOT.INI' 2>/dev/null | tr -d '\r' | cut -c1-10 | grep -q 'S.*H.*R'; }
+check "closing the page protects the boot file (system, hidden, read-only)" protected
+
+echo "# German edition"
+wine reg add 'HKLM\Software\Quorbel\Korvane2k' /v Language /t REG_DWORD /d 0 /f >/dev/null 2>&1
+[ -f "$out/Korvn2k.fkt" ] && cp "$out"/Korvn2k.fkt "$out"/Korvn2k.hdl "$out"/Korvn2k.idx "$progdir/"
+check "main window shown (German)" start_and_wait
+side_tool 1
+check "German page headline" wait_for 5 headline_is 'System \ Boot Optionen'
+click_tab 2
+check "German switch texts" wait_for 5 window_with_text '|Button|1|.*|&Hardware Schnellerkennung$'
+sleep 1; shot de-boot
+stop_program
+
+kv_e2e_end

@@ -1,0 +1,35 @@
+// Fuzzes the BOOT.INI reader: never crashes, and what a save writes reads back to the same systems,
+// timeout and kept lines; a second save writes the same text unless loader lines moved section.
+#include <cstddef>
+#include <cstdint>
+#include <string>
+
+#include "app/catalogue/fuzz/fuzz_check.h"
+#include "app/pages/boot_parameters/core/boot_ini.h"
+
+namespace {
+bool SameEntries(const kv::BootIni& a, const kv::BootIni& b) {
+  if (a.Entries.size() != b.Entries.size()) return false;
+  for (std::size_t i = 0; i < a.Entries.size(); ++i) {
+    const kv::BootEntry& x = a.Entries[i];
+    const kv::BootEntry& y = b.Entries[i];
+    if (x.ArcPath != y.ArcPath || x.Kind != y.Kind || x.Description != y.Description || x.Switches != y.Switches)
+      return false;
+    if (x.Switches[kv::kMaxMemOn] && x.MaxMem != y.MaxMem) return false;
+    if (x.Switches[kv::kNumProcOn] && x.NumProc != y.NumProc) return false;
+  }
+  return true;
+}
+}  // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+  const std::string text(reinterpret_cast<const char*>(data), size);
+  const kv::BootIni first = kv::ParseBootIni(text);
+  const std::string written = kv::FormatBootIni(first);
+  const kv::BootIni second = kv::ParseBootIni(written);
+  KV_FUZZ_CHECK(SameEntries(first, second));
+  KV_FUZZ_CHECK(first.Timeout == second.Timeout);
+  KV_FUZZ_CHECK(first.KeptLines == second.KeptLines);
+  KV_FUZZ_CHECK(kv::FormatBootIni(second) == written || first.LoaderLines != second.LoaderLines);
+  return 0;
+}

@@ -1,0 +1,83 @@
+// The real boot file access under Wine: whole-file round trips, the copy step that replaces a file in
+// one move, and failures that leave the target as it was.
+#include <windows.h>
+
+#include <gtest/gtest.h>
+
+#include "app/pages/boot_parameters/win32/win32_boot_files.h"
+
+namespace kv {
+namespace {
+
+class Win32BootFilesTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    char temp[MAX_PATH] = {};
+    GetTempPathA(MAX_PATH, temp);
+    dir_ = std::string(temp) + "kv_boot_files_" + std::to_string(GetCurrentProcessId()) + "\\";
+    CreateDirectoryA(dir_.c_str(), nullptr);
+  }
+  void TearDown() override {
+    for (const char* name : {"BOOT.INI", "BOOT.INI.$$$", "$BOOT$.TMP", "big"}) files_.Remove(dir_ + name);
+    RemoveDirectoryA(dir_.c_str());
+  }
+  std::string dir_;
+  Win32BootFiles files_;
+};
+
+TEST_F(Win32BootFilesTest, WriteReadRoundTripKeepsEveryByte) {
+  std::string text = "[boot loader]\r\ntimeout=30\r\n";
+  text.push_back('\0');
+  text += "\xE4\xF6\xFC\n";
+  ASSERT_TRUE(files_.Write(dir_ + "$BOOT$.TMP", text));
+  std::string back = "guard";
+  ASSERT_TRUE(files_.Read(dir_ + "$BOOT$.TMP", &back));
+  EXPECT_EQ(back, text);
+  ASSERT_TRUE(files_.Write(dir_ + "$BOOT$.TMP", "short"));  // replaces, no old tail left
+  ASSERT_TRUE(files_.Read(dir_ + "$BOOT$.TMP", &back));
+  EXPECT_EQ(back, "short");
+}
+
+TEST_F(Win32BootFilesTest, MissingFilesAndFoldersFail) {
+  std::string text = "guard";
+  EXPECT_FALSE(files_.Read(dir_ + "nothing", &text));
+  EXPECT_TRUE(text.empty());
+  EXPECT_FALSE(files_.Exists(dir_ + "nothing"));
+  EXPECT_FALSE(files_.Write(dir_ + "no folder\\x.tmp", "x"));
+  EXPECT_FALSE(files_.Remove(dir_ + "nothing"));
+}
+
+TEST_F(Win32BootFilesTest, OversizedFileIsNotRead) {
+  ASSERT_TRUE(files_.Write(dir_ + "big", std::string(Win32BootFiles::kMaxFileSize + 1, 'x')));
+  std::string text;
+  EXPECT_FALSE(files_.Read(dir_ + "big", &text));
+  EXPECT_TRUE(text.empty());
+}
+
+TEST_F(Win32BootFilesTest, ReplaceWithCopyOverAProtectedFile) {
+  const std::string boot = dir_ + "BOOT.INI", temp = dir_ + "$BOOT$.TMP";
+  ASSERT_TRUE(files_.Write(boot, "old"));
+  ASSERT_TRUE(files_.Write(temp, "new"));
+  ASSERT_TRUE(files_.SetAttributes(boot, kProtectedAttributes));
+  EXPECT_EQ(GetFileAttributesA(boot.c_str()) & 7u, 7u);
+  ASSERT_TRUE(files_.SetAttributes(boot, kNormalAttributes));
+  ASSERT_TRUE(files_.ReplaceWithCopy(temp, boot));
+  std::string text;
+  ASSERT_TRUE(files_.Read(boot, &text));
+  EXPECT_EQ(text, "new");
+  EXPECT_TRUE(files_.Exists(temp));  // the source stays
+  EXPECT_FALSE(files_.Exists(boot + ".$$$"));
+}
+
+TEST_F(Win32BootFilesTest, FailedCopyLeavesTheTargetAndNoLeftovers) {
+  const std::string boot = dir_ + "BOOT.INI";
+  ASSERT_TRUE(files_.Write(boot, "old"));
+  EXPECT_FALSE(files_.ReplaceWithCopy(dir_ + "nothing", boot));
+  std::string text;
+  ASSERT_TRUE(files_.Read(boot, &text));
+  EXPECT_EQ(text, "old");
+  EXPECT_FALSE(files_.Exists(boot + ".$$$"));
+}
+
+}  // namespace
+}  // namespace kv

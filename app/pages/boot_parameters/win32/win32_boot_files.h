@@ -1,0 +1,22 @@
+// The boot file access of the Boot parameters tab on the Windows file system (ANSI paths).
+#pragma once
+
+#include "app/pages/boot_parameters/core/boot_files.h"
+
+namespace kv {
+
+class Win32BootFiles : public BootFileAccess {
+ public:
+  // Files larger than this are not read: no BOOT.INI is, and the page then keeps its hands off.
+  static constexpr unsigned long kMaxFileSize = 1024 * 1024;
+
+  bool Read(const std::string& path, std::string* text) override;
+  bool Write(const std::string& path, const std::string& text) override;
+  // Copies next to `to` first, then moves the copy over `to` (MoveFileEx, replace + write through).
+  bool ReplaceWithCopy(const std::string& from, const std::string& to) override;
+  bool Remove(const std::string& path) override;
+  bool SetAttributes(const std::string& path, std::uint32_t attributes) override;
+  bool Exists(const std::string& path) override;
+};
+
+}  // namespace kv
