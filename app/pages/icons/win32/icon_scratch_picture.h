@@ -1,15 +1,18 @@
 // The 32 x 32 scratch picture into which an icon is drawn before it goes into a list's image store.
-// Its background is the mask colour, which the list draws transparent.
+// Its background is the list's own background (icon edges are blended with it when drawn), which the
+// list also takes as its mask colour.
 #pragma once
 
 #include <windows.h>
 
 #include <string>
 
+#include "app/pages/win32/ui_theme.h"
+
 namespace kv {
 
 inline constexpr int kScratchPictureSize = 32;
-inline constexpr COLORREF kScratchMaskColour = RGB(255, 0, 255);
+inline constexpr COLORREF kScratchMaskColour = ui::kPageBack;
 
 class IconScratchPicture {
  public:

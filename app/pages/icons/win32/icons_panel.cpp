@@ -13,17 +13,23 @@ namespace kv {
 
 namespace {
 constexpr int kIconCaptionText = 792, kDescriptionCaptionText = 793;
+// Notification code of the list's own command: a line was double-clicked.
+constexpr int kLineDoubleClicked = 1;
 
 class IconsPanel : public OwnTabPanel, private IconPlatform {
  public:
   IconsPanel(HWND page, PageServices& services, int firstId, int list)
       : page_(page),
+        firstId_(firstId),
         host_(services.OwnTabs()),
         list_(scratch_),
         model_(services.Functions(), host_.Reg(), *this, host_.Folders().System, host_.Folders().Windows) {
     if (!list_.Create(page, firstId, services.Text(kIconCaptionText), services.Text(kDescriptionCaptionText)))
       return;
-    list_.Events().dblClick = [this] { model_.ChangeSelected(list_); };
+    // The dialog opens after the control's event has returned, not inside its mouse handling.
+    list_.Events().dblClick = [this] {
+      PostMessageA(page_, WM_COMMAND, MAKEWPARAM(firstId_, kLineDoubleClicked), reinterpret_cast<LPARAM>(list_.hwnd()));
+    };
     model_.Fill(list, list_);
   }
 
@@ -38,7 +44,11 @@ class IconsPanel : public OwnTabPanel, private IconPlatform {
   void Show(bool visible) override {
     if (list_.hwnd()) ShowWindow(list_.hwnd(), visible ? SW_SHOW : SW_HIDE);
   }
-  bool Command(int, int) override { return false; }  // the list reports through its own events
+  bool Command(int id, int code) override {
+    if (id != firstId_) return false;
+    if (code == kLineDoubleClicked) model_.ChangeSelected(list_);
+    return true;
+  }
 
  private:
   std::string ShortPath(const std::string& file) override { return ShortUpperPath(file); }
@@ -48,6 +58,7 @@ class IconsPanel : public OwnTabPanel, private IconPlatform {
   void RefreshIconCache() override { RefreshShellIconCache(host_.Reg(), cacheShell_, host_.Folders().Windows); }
 
   HWND page_;
+  int firstId_;
   OwnTabHost& host_;
   IconScratchPicture scratch_;
   IconTreeList list_;
