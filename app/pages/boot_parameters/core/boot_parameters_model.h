@@ -22,8 +22,8 @@ enum BootText {
   kBootSavedText = 122,
   kBootSaveHintText = 663,
   kBootHintCheckText = 110,
-  kBootRestoreFailedText = 691,
-  kBootUnreadableText = 692,
+  kBootRestoreFailedText = 664,
+  kBootUnreadableText = 665,
   kBootSaveFailedText = 697,
 };
 

@@ -40,6 +40,15 @@ answer() {  # answer BUTTON_TEXT
   sleep 0.5
 }
 combo_rect() { rect_of '\|ComboBox\|1\|'; }
+switch_disabled() {  # the button with this caption carries WS_DISABLED
+  local style; style=$(probe list | awk -F'|' -v t="$1" '$3 ~ /[Bb]utton|CoolBttn/ && $7 == t { print $6; exit }')
+  [ -n "$style" ] && [ $((0x$style & 0x08000000)) -ne 0 ]
+}
+switch_enabled() { ! switch_disabled "$1"; }
+rename_line() {  # selects the line, then a click on the selected line edits its text
+  click_line "$1"; click_line "$1"
+  xdotool key End shift+Home; xdotool type --delay 40 "$2"; xdotool key Return; sleep 0.5
+}
 
 echo "# Boot parameters tab"
 check "main window shown" start_and_wait
@@ -57,6 +66,12 @@ shot en-boot-hint
 answer '&OK'
 click_button 'Display &driver names instead of dots at bootup'
 check "the hint comes once per opening" bash -c '! wine "C:\\kvprobe.exe" list 2>/dev/null | grep -q "Saving Boot Parameters"'
+click_line 2
+check "a drive-root system (MS-DOS) disables the switches" wait_for 5 switch_disabled 'Fast &hardware initialization'
+rename_line 2 'DOS 6.22'
+rename_line 1 'NT "4"'  # refused: the saved text below keeps the old name
+click_line 0
+check "an NT system enables them again" wait_for 5 switch_enabled 'Fast &hardware initialization'
 r=$(combo_rect)
 if [ -n "$r" ]; then
   set -- $r
@@ -69,8 +84,8 @@ shot en-boot-edited
 click_button 'Save'
 check "Save reports success" wait_for 5 window_with_text 'Boot parameters saved successfully.'
 answer 'OK'
-saved=$(printf '[boot loader]\r\ntimeout=-1\r\ndefault=%s\r\n[Operating Systems]\r\n%s="Microsoft Windows 2000 Professional" /SOS\r\n%s="Windows NT Workstation 4.0" /SOS\r\nC:\\="MS-DOS"\r\n' "$nt5" "$nt5" "$nt4")
-check "the boot file holds the new text" file_is "$boot_file" "$saved"
+saved=$(printf '[boot loader]\r\ntimeout=-1\r\ndefault=%s\r\n[Operating Systems]\r\n%s="Microsoft Windows 2000 Professional" /SOS\r\n%s="Windows NT Workstation 4.0" /SOS\r\nC:\\="DOS 6.22"\r\n' "$nt5" "$nt5" "$nt4")
+check "the boot file holds the new text (switches, timeout, one name changed)" file_is "$boot_file" "$saved"
 [ -f "$boot_file" ] && cp "$boot_file" "$out/saved-boot.ini"
 
 click_button '&Undo'
@@ -83,7 +98,8 @@ check "closing the page leaves no temporary file" bash -c "! ls '$WINEPREFIX/dri
 protected() { wine cmd /c attrib 'C:\BOOT.INI' 2>/dev/null | tr -d '\r' | cut -c1-10 | grep -q 'S.*H.*R'; }
 check "closing the page protects the boot file (system, hidden, read-only)" protected
 
-echo "# German edition"
+echo "# German edition, boot file missing"
+rm -f "$boot_file"
 wine reg add 'HKLM\Software\Quorbel\Korvane2k' /v Language /t REG_DWORD /d 0 /f >/dev/null 2>&1
 [ -f "$out/Korvn2k.fkt" ] && cp "$out"/Korvn2k.fkt "$out"/Korvn2k.hdl "$out"/Korvn2k.idx "$progdir/"
 check "main window shown (German)" start_and_wait
@@ -91,6 +107,14 @@ side_tool 1
 check "German page headline" wait_for 5 headline_is 'System \ Boot Optionen'
 click_tab 2
 check "German switch texts" wait_for 5 window_with_text '|Button|1|.*|&Hardware Schnellerkennung$'
+check "a missing boot file is named on the page" window_with_text '|Static|1|.*|Die Datei BOOT.INI konnte nicht gelesen werden'
+check "and Save is disabled" switch_disabled 'Speichern'
+sleep 1; shot de-boot-missing
+click_button '&Rückgängig'
+check "undo offers the backup" wait_for 5 window_with_text 'Parameter zurücksetzen'
+answer '&Ja'
+check "Ja brings the boot file back" wait_for 5 file_is "$boot_file" "$original"
+check "the page shows its systems again" wait_for 5 bash -c "wine 'C:\\kvprobe.exe' treeline 2 >/dev/null 2>&1"
 sleep 1; shot de-boot
 stop_program
 

@@ -228,7 +228,7 @@ TEST(BootSave, UnreadableBootFileIsNeverOverwritten) {
   locked.Read();
   EXPECT_EQ(locked.Save(), BootSaveResult::NotRead);
   EXPECT_EQ(files.files[kBoot], kThreeSystems);
-  EXPECT_EQ(host.messages.back().text, "T692");
+  EXPECT_EQ(host.messages.back().text, "T665");
 }
 
 TEST(BootRestore, YesPutsTheBackupBackNoChangesNothing) {
@@ -261,7 +261,7 @@ TEST(BootRestore, MissingBackupOrFailedCopyKeepsTheList) {
   rig.files.files[kBackup] = "[operating systems]\r\nC:\\=\"Old\"\r\n";
   rig.files.unwritable.insert(kBoot);
   EXPECT_FALSE(rig.model.Restore());
-  EXPECT_EQ(rig.host.messages.back().text, "T691");
+  EXPECT_EQ(rig.host.messages.back().text, "T664");
   EXPECT_EQ(rig.model.Entries().size(), 3u);
   EXPECT_EQ(rig.Saved(), kThreeSystems);
 }
