@@ -19,10 +19,12 @@ visible_trees() { probe list | grep -c '|kvTreeView|1|'; }
 frame_shown() { probe list | grep -q "|KvFrame|1|.*|$1\$"; }
 dialog_open() { probe list | grep -q '|#32770|1|.*|Change Icon$'; }
 dialog_closed() { ! dialog_open; }
-# Double-clicks the first line of the visible list (below its 19-pixel column header).
+# Double-clicks the first line of the visible list (below its 19-pixel column header). A click first
+# brings the window back to the front after a dialog (under Wine that first click can be taken by it).
 open_first_line() {
   local r; r=$(tree_rect); [ -n "$r" ] || return 1; set -- $r
-  xdotool mousemove $(($1 + 120)) $(($2 + 36)) click --repeat 2 --delay 80 1
+  click_at $(($1 + 120)) $(($2 + 36)); sleep 0.8
+  xdotool click --repeat 2 --delay 80 1
   wait_for 10 dialog_open
 }
 # Clicks the first icon of the dialog's second icon column (the list starts on the current icon 15).
@@ -77,7 +79,7 @@ check "dialog closed" wait_for 10 dialog_closed
 sleep 1
 check "value unchanged ('$after')" [ "$(default_value "$my_computer")" = "$after" ]
 check "no cache refresh: the cache file is still there" [ -e "$cache_file" ]
-check "Escape on the dialog cancels: nothing written" open_first_line || { shot debug-escape; probe list > "$out/probe-escape.txt"; }
+check "Escape on the dialog cancels: nothing written" open_first_line
 xdotool key Escape
 wait_for 10 dialog_closed
 check "value still unchanged" [ "$(default_value "$my_computer")" = "$after" ]
