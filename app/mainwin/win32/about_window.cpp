@@ -2,9 +2,9 @@
 #include "app/mainwin/win32/about_window.h"
 
 #include <cctype>
-#include <vector>
 
 #include "app/mainwin/core/startup_rules.h"
+#include "app/mainwin/core/version_resource.h"
 #include "app/pages/win32/ui_theme.h"
 #include "app/pages/win32/window_object.h"
 
@@ -26,20 +26,14 @@ std::string Upper(std::string s) {
   return s;
 }
 
+// From the program's own version resource (the block stays mapped with the module).
 std::string ProgramVersion() {
-  char path[MAX_PATH] = {};
-  GetModuleFileNameA(nullptr, path, MAX_PATH);
-  DWORD handle = 0;
-  DWORD size = GetFileVersionInfoSizeA(path, &handle);
-  if (size == 0) return "Version 2.0.0";
-  std::vector<char> data(size);
-  VS_FIXEDFILEINFO* info = nullptr;
-  UINT length = 0;
-  if (!GetFileVersionInfoA(path, 0, size, data.data()) ||
-      !VerQueryValueA(data.data(), "\\", reinterpret_cast<void**>(&info), &length) || !info)
-    return "Version 2.0.0";
-  return "Version " + std::to_string(HIWORD(info->dwFileVersionMS)) + "." + std::to_string(LOWORD(info->dwFileVersionMS)) +
-         "." + std::to_string(HIWORD(info->dwFileVersionLS));
+  const char kFallback[] = "Version 2.0.0";
+  HRSRC found = FindResourceA(nullptr, MAKEINTRESOURCEA(VS_VERSION_INFO), MAKEINTRESOURCEA(16));  // RT_VERSION
+  HGLOBAL loaded = found ? LoadResource(nullptr, found) : nullptr;
+  const void* data = loaded ? LockResource(loaded) : nullptr;
+  if (!data) return kFallback;
+  return VersionLineFromResource(static_cast<const std::uint8_t*>(data), SizeofResource(nullptr, found), kFallback);
 }
 }  // namespace
 
@@ -84,8 +78,8 @@ void AboutWindow::MoveToTwips(int left, int top) {
                SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
-void AboutWindow::ShowModeless() {
-  ShowWindow(hwnd_, SW_SHOW);
+void AboutWindow::ShowModeless(bool activate) {
+  ShowWindow(hwnd_, activate ? SW_SHOW : SW_SHOWNOACTIVATE);
   UpdateWindow(hwnd_);
 }
 

@@ -26,7 +26,9 @@ class AboutWindow {
   // Shows the password label and box, blinks, and pumps messages until the password matched (any
   // letter case, no Enter needed) or Enter refused it. The window is gone after a refusal.
   PasswordGateState RunPasswordGate(const std::string& clearPassword);
-  void ShowModeless();
+  // The plain splash is shown without taking the activation: it only covers the start, and the main
+  // window activates when it shows.
+  void ShowModeless(bool activate = true);
   // Closes the splash 1500 ms from now.
   void StartCloseTimer();
   // Info mode: shows the box modally over the owner until OK, Enter or Escape.

@@ -69,7 +69,7 @@ bool SplashAndPasswordGate(AppContext& app, AboutWindow** splash) {
   }
   if (ReadBool(*app.Reg, kMainSetKey, "ViewAppLogo", true)) {
     app.SplashUp = true;
-    about->ShowModeless();
+    about->ShowModeless(false);
     for (int i = 0; i < 3; ++i) PumpMessages();
     *splash = about;
     return true;
