@@ -56,7 +56,9 @@ void BootParametersModel::SwitchChanged(int k, bool ticked, int memoryField) {
   if (!e || k < 0 || k >= kBootSwitchCount) return;
   ShowSaveHint();
   e->Switches[k] = ticked;
-  e->MaxMem = memoryField;
+  // Only the memory box takes the field's value: the field clamps what it shows (at most 1024), so a
+  // larger /MAXMEM: from the file would otherwise shrink when any other box is touched.
+  if (k == kMaxMemOn) e->MaxMem = memoryField;
 }
 
 void BootParametersModel::MemoryChanged(int value) {

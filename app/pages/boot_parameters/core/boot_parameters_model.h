@@ -56,7 +56,8 @@ class BootParametersModel {
   void Select(int index);  // out-of-range indexes select nothing
   BootEntryView View() const;
 
-  // Edits of the selected system. `memoryField` is the memory field's value at the time.
+  // Edits of the selected system. `memoryField` is the memory field's value at the time; ticking the
+  // /MAXMEM: box takes it as the limit.
   void SwitchChanged(int k, bool ticked, int memoryField);
   void MemoryChanged(int value);
   void ProcessorsChanged(int value, int memoryField);

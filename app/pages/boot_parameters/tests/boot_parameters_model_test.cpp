@@ -140,6 +140,16 @@ TEST(BootEdits, FieldsTickTheirBoxesAndSaveWritesThem) {
   EXPECT_NE(rig.Saved().find(kNt + "=\"Windows 2000\" /MAXMEM:128 /NUMPROC=2\r\n"), std::string::npos);
 }
 
+TEST(BootEdits, LargeMemoryLimitSurvivesOtherSwitches) {
+  Rig rig("[operating systems]\r\n" + kNt + "=\"W\" /MAXMEM:4096\r\n");
+  rig.model.SwitchChanged(kSos, true, 1024);  // the field shows its upper bound
+  rig.model.Save();
+  EXPECT_NE(rig.Saved().find("/SOS /MAXMEM:4096\r\n"), std::string::npos);
+  rig.model.SwitchChanged(kMaxMemOn, false, 1024);
+  rig.model.SwitchChanged(kMaxMemOn, true, 256);  // ticked again: the field's value
+  EXPECT_EQ(rig.model.View().Memory, 256);
+}
+
 TEST(BootEdits, RenameRefusesEmptyTextAndQuotes) {
   Rig rig;
   EXPECT_FALSE(rig.model.Rename(0, ""));
