@@ -3,7 +3,8 @@
 # Wine: a BOOT.INI with three systems is put on C:, the tab is opened by real clicks, a switch is
 # cleared and another set, the timeout mode changed and saved; the file's text is checked byte for
 # byte; the page's undo button with Yes brings back the backup taken at the first page load.
-# Screenshots in English and German under BUILD/e2e-boot/.
+# The German run is on Windows NT 4 (no logo switch) and starts without a boot file. Screenshots in
+# English and German under BUILD/e2e-boot/.
 #   boot_parameters_e2e.sh BUILD_DIR
 . "$(dirname "${BASH_SOURCE[0]}")/../../../mainwin/tests/e2e/e2e_lib.sh"
 kv_e2e_begin "${1:-}" "$0" e2e-boot
@@ -98,8 +99,9 @@ check "closing the page leaves no temporary file" bash -c "! ls '$WINEPREFIX/dri
 protected() { wine cmd /c attrib 'C:\BOOT.INI' 2>/dev/null | tr -d '\r' | cut -c1-10 | grep -q 'S.*H.*R'; }
 check "closing the page protects the boot file (system, hidden, read-only)" protected
 
-echo "# German edition, boot file missing"
+echo "# German edition on Windows NT 4, boot file missing"
 rm -f "$boot_file"
+wine reg add 'HKCU\Software\Wine' /v Version /d nt40 /f >/dev/null 2>&1
 wine reg add 'HKLM\Software\Quorbel\Korvane2k' /v Language /t REG_DWORD /d 0 /f >/dev/null 2>&1
 [ -f "$out/Korvn2k.fkt" ] && cp "$out"/Korvn2k.fkt "$out"/Korvn2k.hdl "$out"/Korvn2k.idx "$progdir/"
 check "main window shown (German)" start_and_wait
@@ -115,6 +117,8 @@ check "undo offers the backup" wait_for 5 window_with_text 'Parameter zurückset
 answer '&Ja'
 check "Ja brings the boot file back" wait_for 5 file_is "$boot_file" "$original"
 check "the page shows its systems again" wait_for 5 bash -c "wine 'C:\\kvprobe.exe' treeline 2 >/dev/null 2>&1"
+check "NT 4 has no logo switch: its box stays disabled" switch_disabled 'Kein &Microsoft Logo-Screen beim Start anzeigen'
+check "the other switches are enabled" switch_enabled '&Hardware Schnellerkennung'
 sleep 1; shot de-boot
 stop_program
 
