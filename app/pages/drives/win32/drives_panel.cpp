@@ -97,7 +97,7 @@ void DrivesPanel::FillList() {
     tree_->put_NodeColumnText(line, 2, treeclient::detail::Bstr(Wide(item.TypeText)));
     tree_.SetNodeCargo(line, Wide(item.Root));
   }
-  if (listing.Selected >= 0) tree_->put_NodeSelect(listing.Selected, VARIANT_TRUE);
+  if (listing.Selected >= 0) tree_.SetSelected(listing.Selected);
   ShowSelectedDrive();
 }
 
