@@ -129,7 +129,7 @@ BootIni ParseBootIni(const std::string& text) {
   std::string section, timeout, defaultPath;
   bool haveTimeout = false, haveDefault = false;
   for (const std::string& line : Lines(text)) {
-    std::string name;
+    std::string name, value;
     const bool header = SectionName(line, &name);
     if (where == kBefore) {
       if (header && name == "OPERATING SYSTEMS") {
@@ -137,11 +137,11 @@ BootIni ParseBootIni(const std::string& text) {
       } else if (header) {
         section = name;
         if (section != "BOOT LOADER") ini.LoaderLines.push_back(line);
-      } else if (section == "BOOT LOADER" && KeyValue(line, "TIMEOUT", &name)) {
-        if (!haveTimeout) timeout = name;
+      } else if (section == "BOOT LOADER" && KeyValue(line, "TIMEOUT", &value)) {
+        if (!haveTimeout) timeout = value;  // the first one counts, like the profile-string reading
         haveTimeout = true;
-      } else if (section == "BOOT LOADER" && KeyValue(line, "DEFAULT", &name)) {
-        if (!haveDefault) defaultPath = name;
+      } else if (section == "BOOT LOADER" && KeyValue(line, "DEFAULT", &value)) {
+        if (!haveDefault) defaultPath = value;
         haveDefault = true;
       } else if (!Trim(line).empty()) {
         ini.LoaderLines.push_back(line);
