@@ -4,6 +4,7 @@
 #pragma once
 
 #include <string>
+#include <utility>
 
 #include "app/pages/core/function_tree.h"
 #include "app/pages/icons/core/icon_location.h"

@@ -13,8 +13,8 @@ namespace kv {
 
 namespace {
 constexpr int kIconCaptionText = 792, kDescriptionCaptionText = 793;
-// Notification code of the list's own command: a line was double-clicked.
-constexpr int kLineDoubleClicked = 1;
+// Control id offsets: the list, and the command the list's double-click posts to the page.
+enum Offset { kListId = 0, kLineDoubleClickedId = 1 };
 
 class IconsPanel : public OwnTabPanel, private IconPlatform {
  public:
@@ -24,11 +24,11 @@ class IconsPanel : public OwnTabPanel, private IconPlatform {
         host_(services.OwnTabs()),
         list_(scratch_),
         model_(services.Functions(), host_.Reg(), *this, host_.Folders().System, host_.Folders().Windows) {
-    if (!list_.Create(page, firstId, services.Text(kIconCaptionText), services.Text(kDescriptionCaptionText)))
+    if (!list_.Create(page, firstId + kListId, services.Text(kIconCaptionText), services.Text(kDescriptionCaptionText)))
       return;
     // The dialog opens after the control's event has returned, not inside its mouse handling.
     list_.Events().dblClick = [this] {
-      PostMessageA(page_, WM_COMMAND, MAKEWPARAM(firstId_, kLineDoubleClicked), reinterpret_cast<LPARAM>(list_.hwnd()));
+      PostMessageA(page_, WM_COMMAND, MAKEWPARAM(firstId_ + kLineDoubleClickedId, 0), 0);
     };
     model_.Fill(list, list_);
   }
@@ -44,9 +44,9 @@ class IconsPanel : public OwnTabPanel, private IconPlatform {
   void Show(bool visible) override {
     if (list_.hwnd()) ShowWindow(list_.hwnd(), visible ? SW_SHOW : SW_HIDE);
   }
-  bool Command(int id, int code) override {
-    if (id != firstId_) return false;
-    if (code == kLineDoubleClicked) model_.ChangeSelected(list_);
+  bool Command(int id, int /*code*/) override {
+    if (id != firstId_ + kLineDoubleClickedId) return false;
+    model_.ChangeSelected(list_);
     return true;
   }
 
