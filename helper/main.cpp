@@ -10,7 +10,7 @@
 #include "helper/core/helper_setup.h"
 #include "helper/core/helper_texts.h"
 #include "helper/core/profile_scan.h"
-#include "helper/core/read_cache_store.h"
+#include "app/catalogue/read_cache_store.h"
 #include "helper/core/session_control.h"
 #include "helper/core/startup_cleaning.h"
 #include "helper/core/uninstall_restore.h"

@@ -4,6 +4,7 @@
 #include <commctrl.h>
 #include <ole2.h>
 
+#include "app/catalogue/read_cache_store.h"
 #include "app/catalogue/file_system.h"
 #include "app/catalogue/win32_registry_store.h"
 #include "app/engine/win32_platform_folders.h"
@@ -91,7 +92,9 @@ int RunMainProgram(HINSTANCE instance) {
   INITCOMMONCONTROLSEX icc{sizeof icc, ICC_TREEVIEW_CLASSES | ICC_BAR_CLASSES | ICC_PROGRESS_CLASS};
   InitCommonControlsEx(&icc);
   OleInitialize(nullptr);  // the kvTreeView control is a COM object
-  Registry registry(SystemRegistryStore());
+  // Start-up reads many values of few keys: the keys stay open until the main window is shown.
+  ReadCacheStore startupReads(SystemRegistryStore());
+  Registry registry(startupReads);
   AppContext app;
   app.Instance = instance;
   app.Reg = &registry;
@@ -146,6 +149,7 @@ int RunMainProgram(HINSTANCE instance) {
     PumpMessages();
   }
   main->ShowMain();
+  startupReads.SetCaching(false);
   if (splashShown && IsWindow(splashWindow)) splash->StartCloseTimer();
 
   MSG msg;

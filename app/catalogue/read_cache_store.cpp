@@ -1,9 +1,9 @@
 // Read-batch registry store (see read_cache_store.h).
-#include "helper/core/read_cache_store.h"
+#include "app/catalogue/read_cache_store.h"
 
 #include <cctype>
 
-namespace kv::helper {
+namespace kv {
 
 namespace {
 
@@ -22,7 +22,13 @@ void ReadCacheStore::Forget() {
   cachedHandles_.clear();
 }
 
+void ReadCacheStore::SetCaching(bool on) {
+  if (!on) Forget();
+  caching_ = on;
+}
+
 bool ReadCacheStore::OpenKey(std::uint32_t root, const std::string& subKey, Access access, Key* out) {
+  if (!caching_) return inner_.OpenKey(root, subKey, access, out);
   if (access != Access::Read) {
     Forget();
     return inner_.OpenKey(root, subKey, access, out);
@@ -81,4 +87,4 @@ bool ReadCacheStore::QueryMaxValueDataLength(Key key, std::uint32_t* length) {
   return cached.lengthOk;
 }
 
-}  // namespace kv::helper
+}  // namespace kv

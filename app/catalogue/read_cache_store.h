@@ -1,8 +1,9 @@
-// A registry store for read-only batches (the profile scan): keys opened for reading stay open, and
-// their longest-data counts are remembered, until the batch ends, so that reading 900 values costs one
-// value query each instead of an open, a query and a close. Keys that cannot be opened are remembered
-// as missing. Any write, create or delete first closes and forgets everything, so the cache never
-// shows a state older than the store's.
+// A registry store for read batches (the helper's profile scan, the main program's start-up): keys
+// opened for reading stay open, and their longest-data counts are remembered, until the batch ends,
+// so that reading 900 values costs one value query each instead of an open, a query and a close.
+// Keys that cannot be opened are remembered as missing. Any write, create or delete first closes and
+// forgets everything, so the cache never shows a state older than the store's own writes. Outside a
+// batch (SetCaching(false)) every call goes straight to the inner store.
 #pragma once
 
 #include <map>
@@ -11,7 +12,7 @@
 
 #include "app/catalogue/registry_store.h"
 
-namespace kv::helper {
+namespace kv {
 
 class ReadCacheStore : public RegistryStore {
  public:
@@ -33,6 +34,8 @@ class ReadCacheStore : public RegistryStore {
 
   // Closes every remembered key.
   void Forget();
+  // Starts or ends a batch; ending it closes every remembered key.
+  void SetCaching(bool on);
 
  private:
   using Path = std::pair<std::uint32_t, std::string>;  // root, lower-case subkey
@@ -44,8 +47,9 @@ class ReadCacheStore : public RegistryStore {
   };
 
   RegistryStore& inner_;
+  bool caching_ = true;
   std::map<Path, Cached> keys_;
   std::map<Key, Path> cachedHandles_;
 };
 
-}  // namespace kv::helper
+}  // namespace kv
