@@ -37,8 +37,9 @@ std::vector<PageLayout> BuildLayouts() {
   pages.push_back({520, "Form4", {OwnTab("710", HelpRule::Fixed, 0, 22, {"717"}, 8), TreeTab("711", 9)}});
   pages.push_back({530, "Form5", {TreeTab("740", 12), TreeTab("741", 13), TreeTab("742", 14)}});
   pages.push_back({540, "Form6", {TreeTab("760", 15), TreeTab("761", 17)}});
-  pages.push_back({600, "Form7", {OwnTab("790", HelpRule::None, 0, -1, {"795"}, 10),
-                                  OwnTab("791", HelpRule::None, 0, -1, {"796"}, 11)}});
+  // Both icon tabs show the help of the first desktop icon function (slot 23).
+  pages.push_back({600, "Form7", {OwnTab("790", HelpRule::Fixed, 0, 23, {"795"}, 10),
+                                  OwnTab("791", HelpRule::Fixed, 0, 23, {"796"}, 11)}});
   pages.push_back({700, "Form8", {TreeTab("800", 18)}});
   return pages;
 }

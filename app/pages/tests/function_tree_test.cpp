@@ -238,6 +238,14 @@ TEST(PageLayouts, FixedRuleTabsAndPagesWithoutTrees) {
   EXPECT_EQ(windows.HelpText(4), "slot 6");
   EXPECT_EQ(windows.PageState(kQueryFunction), -1);
   EXPECT_EQ(windows.PageState(kQueryTreeIndex), -1);
+  // Both icon tabs explain the icons with the first desktop icon function's help.
+  PageModel icons(*PageLayoutForTool(600), src, host);
+  icons.Load();
+  for (int tab : {0, 1}) {
+    icons.SetTab(tab);
+    EXPECT_TRUE(icons.InfoEnabled()) << tab;
+    EXPECT_EQ(icons.HelpText(tab), "slot 23") << tab;
+  }
   EXPECT_EQ(PageLayoutForTool(1), nullptr);
   EXPECT_EQ(PageLayoutForTool(99), nullptr);
   EXPECT_EQ(AllPageLayouts().size(), 7u);
