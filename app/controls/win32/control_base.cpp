@@ -4,8 +4,17 @@
 namespace kv::controls {
 
 namespace {
-// Marks our windows so FromHandle never misreads another window's user data.
-const char kObjectProperty[] = "Korvane2K.Control";
+// The object lives in the window's extra bytes (read without a call into the window server, unlike a
+// window property), behind a mark so that FromHandle never misreads another class's extra bytes.
+constexpr int kMarkSlot = 0;
+constexpr int kObjectSlot = sizeof(LONG_PTR);
+constexpr int kExtraBytes = 2 * sizeof(LONG_PTR);
+constexpr LONG_PTR kMark = static_cast<LONG_PTR>(0x4B76436Cu);  // "KvCl"
+
+void SetObject(HWND hwnd, ControlBase* object) {
+  SetWindowLongPtrA(hwnd, kObjectSlot, reinterpret_cast<LONG_PTR>(object));
+  SetWindowLongPtrA(hwnd, kMarkSlot, object ? kMark : 0);
+}
 }  // namespace
 
 HINSTANCE ControlsModule() {
@@ -19,7 +28,7 @@ ControlBase::~ControlBase() {
   // Detach first: the derived part is gone, so no message may reach Handle any more.
   if (hwnd_ && !ownedByWindow_) {
     HWND hwnd = hwnd_;
-    RemovePropA(hwnd, kObjectProperty);
+    SetObject(hwnd, nullptr);
     hwnd_ = nullptr;
     DestroyWindow(hwnd);
   }
@@ -50,7 +59,9 @@ HFONT ControlBase::Font() const {
 }
 
 ControlBase* ControlBase::FromHandle(HWND hwnd) {
-  return hwnd ? static_cast<ControlBase*>(GetPropA(hwnd, kObjectProperty)) : nullptr;
+  // A window with fewer extra bytes reads as 0 here, so it is not taken for one of ours.
+  if (!hwnd || GetWindowLongPtrA(hwnd, kMarkSlot) != kMark) return nullptr;
+  return reinterpret_cast<ControlBase*>(GetWindowLongPtrA(hwnd, kObjectSlot));
 }
 
 bool ControlBase::RegisterControlClass(const char* className, WNDPROC procedure) {
@@ -60,6 +71,7 @@ bool ControlBase::RegisterControlClass(const char* className, WNDPROC procedure)
   if (GetClassInfoExA(module, className, &wc)) return true;
   wc.cbSize = sizeof(wc);
   wc.style = CS_DBLCLKS;
+  wc.cbWndExtra = kExtraBytes;
   wc.lpfnWndProc = procedure;
   wc.hInstance = module;
   wc.hCursor = LoadCursor(nullptr, IDC_ARROW);
@@ -79,7 +91,7 @@ HWND ControlBase::CreateControl(const char* className, WNDPROC procedure, HWND p
 
 void ControlBase::Attach(HWND hwnd) {
   hwnd_ = hwnd;
-  SetPropA(hwnd, kObjectProperty, this);
+  SetObject(hwnd, this);
   HWND parent = GetParent(hwnd);
   if (!font_ && parent) font_ = reinterpret_cast<HFONT>(SendMessageA(parent, WM_GETFONT, 0, 0));
 }
@@ -88,7 +100,7 @@ LRESULT ControlBase::Dispatch(HWND hwnd, UINT message, WPARAM wParam, LPARAM lPa
   ControlBase* self = FromHandle(hwnd);
   if (!self) return DefWindowProcA(hwnd, message, wParam, lParam);
   if (message == WM_NCDESTROY) {
-    RemovePropA(hwnd, kObjectProperty);
+    SetObject(hwnd, nullptr);
     self->hwnd_ = nullptr;
     if (self->ownedByWindow_) delete self;
     return DefWindowProcA(hwnd, message, wParam, lParam);

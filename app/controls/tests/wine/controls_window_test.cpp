@@ -251,6 +251,22 @@ TEST_F(ControlsWindowTest, WindowsMadeByClassNameOwnTheirObject) {
     DestroyWindow(n);
   }
   DestroyWindow(w);
+  // Another class's extra bytes, even holding a pointer where ours keeps the object, are not taken
+  // for one of our controls; neither is a class without extra bytes.
+  WNDCLASSA foreign{};
+  foreign.lpfnWndProc = DefWindowProcA;
+  foreign.hInstance = GetModuleHandleA(nullptr);
+  foreign.lpszClassName = "KvForeignExtra";
+  foreign.cbWndExtra = 4 * sizeof(LONG_PTR);
+  RegisterClassA(&foreign);
+  HWND f = CreateWindowExA(0, "KvForeignExtra", "", WS_CHILD, 0, 0, 10, 10, parent, nullptr, GetModuleHandleA(nullptr),
+                           nullptr);
+  ASSERT_NE(f, nullptr);
+  SetWindowLongPtrA(f, 0, 12345);
+  SetWindowLongPtrA(f, sizeof(LONG_PTR), reinterpret_cast<LONG_PTR>(&foreign));
+  EXPECT_EQ(ControlBase::FromHandle(f), nullptr);
+  EXPECT_EQ(ControlBase::FromHandle(parent), nullptr);
+  DestroyWindow(f);
 }
 
 HBITMAP SolidBitmap(COLORREF colour) {
