@@ -19,14 +19,15 @@ struct StartedProgram {
 
 StartedProgram StartProgram(const std::string& commandLine, const std::string& folder);
 
-// First visible top-level window of the process with a non-empty title; `windowClass` empty = any class.
+// First visible top-level window of the process with a non-empty title; `windowClass` empty = any class
+// (a walk over all top-level windows; a class name is found with far fewer window-server requests).
 HWND FindShownWindow(DWORD processId, const std::string& windowClass);
 
 // Waits (polling every millisecond) until such a window exists; returns its moment in ms, or a
-// negative number after `limitMs`. *window receives the window; *firstTitledMs (optional) the moment
-// the first titled window of any class was seen (a splash window, for instance).
+// negative number after `limitMs`. *window receives the window; *firstMs (optional) the moment a shown
+// window of `firstClass` was first seen (a splash window, for instance).
 double WaitForShownWindow(const StartedProgram& program, const std::string& windowClass, double limitMs, HWND* window,
-                          double* firstTitledMs = nullptr);
+                          const std::string& firstClass = std::string(), double* firstMs = nullptr);
 
 // Waits until the process has no visible top-level window of that class (e.g. the splash).
 bool WaitUntilGone(const StartedProgram& program, const std::string& windowClass, double limitMs);

@@ -2,6 +2,7 @@
 # Start-up benchmark: installs the build into a fresh private Wine prefix and runs startup_bench.exe on a
 # private Xvfb display (korvn2k.exe against Wine's regedit.exe, then page switch times).
 #   bench/startup/run.sh BUILD_DIR [ROUNDS] [SWITCHES]
+# With KV_BENCH_NO_LOGO=1 the splash is switched off in the prefix (ViewAppLogo = 0), to see its share.
 set -eu
 here=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
 root=$(cd "$here/../.." && pwd)
@@ -15,6 +16,10 @@ rm -rf "$prefix"
 "$root/scripts/install-into-prefix.sh" --build "$build" --prefix "$prefix" --language en >/dev/null
 cp "$build/bin/startup_bench.exe" "$prefix/drive_c/startup_bench.exe"
 export WINEPREFIX=$prefix WINEDEBUG=${WINEDEBUG:--all} WINEARCH=win64 WINEDLLOVERRIDES="mscoree=d;mshtml=d"
+if [ "${KV_BENCH_NO_LOGO:-0}" = 1 ]; then
+  wine reg add 'HKCU\Software\Quorbel\Korvane2k\MainSet' /v ViewAppLogo /t REG_DWORD /d 0 /f >/dev/null 2>&1
+  wineserver -w  # the server started here has no display: it must end before the measured run
+fi
 set +e
 # wineserver is ended inside the display session, before its Xvfb goes away.
 "$root/tests/wine/with-xvfb" bash -c 'wine "C:\startup_bench.exe" "C:\Program Files\Korvane 2000\korvn2k.exe" "$@" 2>/dev/null
