@@ -2,7 +2,6 @@
 #include "app/pages/logon_screen/core/logon_screen_tab.h"
 
 #include <cctype>
-#include <sstream>
 
 #include "app/catalogue/function_record.h"
 
@@ -48,11 +47,15 @@ std::string ColourText(std::uint32_t colour) {
 }
 
 bool ParseColourText(const std::string& text, std::uint32_t* colour) {
-  std::istringstream pieces(text);
   std::uint32_t rgb[3] = {};
-  std::string piece;
-  for (std::uint32_t& component : rgb)
-    if (!(pieces >> piece) || !ColourComponent(piece, &component)) return false;
+  std::size_t at = 0;
+  auto blank = [](char c) { return std::isspace(static_cast<unsigned char>(c)) != 0; };
+  for (std::uint32_t& component : rgb) {
+    while (at < text.size() && blank(text[at])) ++at;
+    const std::size_t start = at;
+    while (at < text.size() && !blank(text[at])) ++at;
+    if (at == start || !ColourComponent(text.substr(start, at - start), &component)) return false;
+  }
   *colour = rgb[0] | (rgb[1] << 8) | (rgb[2] << 16);
   return true;
 }
