@@ -33,6 +33,24 @@
 
 namespace kv::treeclient {
 
+// Texts of the program (ANSI, the system code page) to and from the control's wide texts.
+inline std::wstring FromAnsi(const std::string& text) {
+  if (text.empty()) return std::wstring();
+  const int n = MultiByteToWideChar(CP_ACP, 0, text.data(), static_cast<int>(text.size()), nullptr, 0);
+  std::wstring out(static_cast<std::size_t>(n), L'\0');
+  MultiByteToWideChar(CP_ACP, 0, text.data(), static_cast<int>(text.size()), &out[0], n);
+  return out;
+}
+
+inline std::string ToAnsi(const std::wstring& text) {
+  if (text.empty()) return std::string();
+  const int n =
+      WideCharToMultiByte(CP_ACP, 0, text.data(), static_cast<int>(text.size()), nullptr, 0, nullptr, nullptr);
+  std::string out(static_cast<std::size_t>(n), '\0');
+  WideCharToMultiByte(CP_ACP, 0, text.data(), static_cast<int>(text.size()), &out[0], n, nullptr, nullptr);
+  return out;
+}
+
 // Event dispatch ids of the control (the type library's _DkvTreeViewEvents).
 enum EventId : DISPID {
   kClick = -600,
@@ -301,6 +319,15 @@ class TreeList {
   }
   void SetSelected(long index) {
     if (control_) control_->put_Selected(index);
+  }
+  // Adds a column (the first one added is the tree's own); returns its number, 0 when refused.
+  short AddColumn(const std::wstring& caption, short width) {
+    short column = 0;
+    if (control_) control_->AddColumn(detail::Bstr(caption), width, &column);
+    return column;
+  }
+  void SetNodeColumnText(long index, short column, const std::wstring& text) {
+    if (control_) control_->put_NodeColumnText(index, column, detail::Bstr(text));
   }
   void SetTitleText(const std::wstring& text) {
     if (control_) control_->put_TitleText(detail::Bstr(text));

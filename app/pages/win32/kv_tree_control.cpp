@@ -6,22 +6,6 @@
 namespace kv {
 
 namespace {
-std::wstring Wide(const std::string& text) {
-  if (text.empty()) return std::wstring();
-  int n = MultiByteToWideChar(CP_ACP, 0, text.data(), static_cast<int>(text.size()), nullptr, 0);
-  std::wstring out(static_cast<std::size_t>(n), L'\0');
-  MultiByteToWideChar(CP_ACP, 0, text.data(), static_cast<int>(text.size()), &out[0], n);
-  return out;
-}
-
-std::string Narrow(const std::wstring& text) {
-  if (text.empty()) return std::string();
-  int n = WideCharToMultiByte(CP_ACP, 0, text.data(), static_cast<int>(text.size()), nullptr, 0, nullptr, nullptr);
-  std::string out(static_cast<std::size_t>(n), '\0');
-  WideCharToMultiByte(CP_ACP, 0, text.data(), static_cast<int>(text.size()), &out[0], n, nullptr, nullptr);
-  return out;
-}
-
 // Pictures 1 to 4 of every function tree: group closed, group open, text value, number value.
 HBITMAP FunctionPictures() {
   static HBITMAP strip = nullptr;
@@ -66,12 +50,12 @@ std::unique_ptr<KvTreeControl> KvTreeControl::Create(HWND parent, int id, int st
 }
 
 int KvTreeControl::AddNode(const std::string& text, int position, int level) {
-  return static_cast<int>(tree_.AddNode(Wide(text), static_cast<short>(position), static_cast<short>(level)));
+  return static_cast<int>(tree_.AddNode(treeclient::FromAnsi(text), static_cast<short>(position), static_cast<short>(level)));
 }
 
 int KvTreeControl::AddPictureNode(const std::string& text, int position, int level, int picture, int openPicture,
                                   int selectedPicture) {
-  return static_cast<int>(tree_.AddPictureNode(Wide(text), static_cast<short>(position), static_cast<short>(level),
+  return static_cast<int>(tree_.AddPictureNode(treeclient::FromAnsi(text), static_cast<short>(position), static_cast<short>(level),
                                                static_cast<short>(picture), static_cast<short>(openPicture),
                                                static_cast<short>(selectedPicture)));
 }
@@ -94,9 +78,9 @@ void KvTreeControl::SetNodeColumnCheck(int line, int column, int value) {
   tree_.SetNodeCheck(line, static_cast<short>(value), static_cast<short>(column));
 }
 
-void KvTreeControl::SetNodeSubText(int line, const std::string& text) { tree_.SetNodeSubText(line, Wide(text)); }
-void KvTreeControl::SetNodeCargo(int line, const std::string& cargo) { tree_.SetNodeCargo(line, Wide(cargo)); }
-std::string KvTreeControl::NodeCargo(int line) const { return Narrow(tree_.NodeCargo(line)); }
+void KvTreeControl::SetNodeSubText(int line, const std::string& text) { tree_.SetNodeSubText(line, treeclient::FromAnsi(text)); }
+void KvTreeControl::SetNodeCargo(int line, const std::string& cargo) { tree_.SetNodeCargo(line, treeclient::FromAnsi(cargo)); }
+std::string KvTreeControl::NodeCargo(int line) const { return treeclient::ToAnsi(tree_.NodeCargo(line)); }
 
 void KvTreeControl::SetTreeStyle(bool treeLines, bool plusMinus) {
   tree_->put_TreeLines(treeLines ? VARIANT_TRUE : VARIANT_FALSE);

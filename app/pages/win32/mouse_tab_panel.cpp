@@ -14,13 +14,6 @@ enum Offset { kMenuDelayOffId = 1, kWheelOnId, kFullScreenId, kLinesId, kFastIni
 constexpr int kRow = 26;
 
 // Where a frame is, in the page's client coordinates.
-RECT FrameRect(HWND page, HWND frame) {
-  RECT r{};
-  GetWindowRect(frame, &r);
-  MapWindowPoints(nullptr, page, reinterpret_cast<POINT*>(&r), 2);
-  return r;
-}
-
 void Place(HWND w, int x, int y, int width, int height) { MoveWindow(w, x, y, width, height, TRUE); }
 
 // The lines option's caption has a run of spaces where the number field sits: the words before it
@@ -152,7 +145,7 @@ void MouseTabPanel::Show(bool visible) {
 void MouseTabPanel::Layout(const std::vector<HWND>& frames) {
   if (frames.size() < 4) return;
   RECT f[4];
-  for (int i = 0; i < 4; ++i) f[i] = FrameRect(page_, frames[i]);
+  for (int i = 0; i < 4; ++i) f[i] = FrameArea(page_, frames[i]);
   auto helpAt = [&](int i, const RECT& r) {
     if (help_[i]) help_[i]->Move(RECT{r.right - 34, r.top + 18, r.right - 10, r.top + 42});
   };

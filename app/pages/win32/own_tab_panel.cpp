@@ -5,6 +5,13 @@
 
 namespace kv {
 
+RECT FrameArea(HWND page, HWND frame) {
+  RECT r{};
+  GetWindowRect(frame, &r);
+  MapWindowPoints(nullptr, page, reinterpret_cast<POINT*>(&r), 2);
+  return r;
+}
+
 HWND MakeLabel(HWND parent, const std::string& text, DWORD style) {
   HWND label = CreateWindowExA(0, "STATIC", text.c_str(), WS_CHILD | style, 0, 0, 10, 10, parent, nullptr,
                                GetModuleHandleA(nullptr), nullptr);

@@ -33,6 +33,8 @@ class OwnTabPanel {
 constexpr int kFirstPanelControlId = 3000;
 
 // Small helpers shared by the panels.
+// A frame's rectangle in the page's client coordinates (the panels' controls are the page's children).
+RECT FrameArea(HWND page, HWND frame);
 HWND MakeLabel(HWND parent, const std::string& text, DWORD style = SS_LEFT);
 HWND MakeButton(HWND parent, int id, const std::string& text, DWORD style);
 bool IsTicked(HWND button);

@@ -39,9 +39,7 @@ void SystemPathsTabPanel::Show(bool visible) {
 
 void SystemPathsTabPanel::Layout(const std::vector<HWND>& frames) {
   if (frames.empty()) return;
-  RECT f{};
-  GetWindowRect(frames[0], &f);
-  MapWindowPoints(nullptr, page_, reinterpret_cast<POINT*>(&f), 2);
+  const RECT f = FrameArea(page_, frames[0]);
   const int rowHeight = 30, captionWidth = 190;
   for (int row = 0; row < kSystemPathRows; ++row) {
     const int y = f.top + 24 + row * rowHeight;

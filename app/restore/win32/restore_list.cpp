@@ -10,22 +10,6 @@ namespace kv {
 
 namespace {
 
-std::wstring Wide(const std::string& text) {
-  if (text.empty()) return std::wstring();
-  const int n = MultiByteToWideChar(CP_ACP, 0, text.data(), static_cast<int>(text.size()), nullptr, 0);
-  std::wstring out(static_cast<std::size_t>(n), L'\0');
-  MultiByteToWideChar(CP_ACP, 0, text.data(), static_cast<int>(text.size()), &out[0], n);
-  return out;
-}
-
-std::string Narrow(const std::wstring& text) {
-  if (text.empty()) return std::string();
-  const int n = WideCharToMultiByte(CP_ACP, 0, text.data(), static_cast<int>(text.size()), nullptr, 0, nullptr, nullptr);
-  std::string out(static_cast<std::size_t>(n), '\0');
-  WideCharToMultiByte(CP_ACP, 0, text.data(), static_cast<int>(text.size()), &out[0], n, nullptr, nullptr);
-  return out;
-}
-
 // Picture 1 of the list: a small round arrow (a function set back).
 HBITMAP RestorePicture() {
   static HBITMAP picture = nullptr;
@@ -70,21 +54,21 @@ class KvTreeRestoreList : public RestoreList {
     return true;
   }
   HWND hwnd() const override { return tree_.Window(); }
-  void SetTitle(const std::string& title) override { tree_.SetTitleText(Wide(title)); }
+  void SetTitle(const std::string& title) override { tree_.SetTitleText(treeclient::FromAnsi(title)); }
   void Clear() override { tree_->ClearNodes(); }
   int AddLine(const std::string& caption) override {
-    const int line = static_cast<int>(tree_.AddPictureNode(Wide(caption), 0, 0, 1, 0, 0));
+    const int line = static_cast<int>(tree_.AddPictureNode(treeclient::FromAnsi(caption), 0, 0, 1, 0, 0));
     tree_->put_NodeShowChecks(line, VARIANT_FALSE);
     return line;
   }
-  void SetSubText(int line, const std::string& text) override { tree_.SetNodeSubText(line, Wide(text)); }
+  void SetSubText(int line, const std::string& text) override { tree_.SetNodeSubText(line, treeclient::FromAnsi(text)); }
   void ShowLine(int line) override {
     tree_.SetSelected(line);
     tree_->EnsureVisible(line);
     tree_->ReDraw(VARIANT_TRUE);
   }
   int LineCount() const override { return static_cast<int>(tree_.ListCount()); }
-  std::string SubText(int line) const override { return Narrow(tree_.NodeSubText(line)); }
+  std::string SubText(int line) const override { return treeclient::ToAnsi(tree_.NodeSubText(line)); }
 
  private:
   treeclient::TreeList tree_;

@@ -6,6 +6,7 @@
 #include <cctype>
 
 #include "app/controls/win32/modal_window.h"
+#include "app/controls/win32/window_text.h"
 #include "app/mainwin/core/bar_model.h"
 #include "app/mainwin/core/localise_form.h"
 #include "app/mainwin/options/core/password_rules.h"
@@ -44,14 +45,6 @@ namespace {
 
 constexpr int kAllTabs = -1;
 constexpr char kPasswordChar = '#';
-
-std::string WindowText(HWND hwnd) {
-  const int length = GetWindowTextLengthA(hwnd);
-  std::string text(static_cast<std::size_t>(length > 0 ? length : 0) + 1, '\0');
-  GetWindowTextA(hwnd, &text[0], static_cast<int>(text.size()));
-  text.resize(static_cast<std::size_t>(length > 0 ? length : 0));
-  return text;
-}
 
 HINSTANCE ThisModule() { return GetModuleHandleA(nullptr); }
 

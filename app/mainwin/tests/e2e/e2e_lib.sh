@@ -117,3 +117,20 @@ tree_text() {  # double-clicks (or right-clicks) the text of tree line N
   else click_at $(($1 + 90)) $y 3; fi
 }
 
+# Clicks tab INDEX of the page's tab strip, found as the INDEX-th filled face along a row of a screenshot.
+page_tab() {
+  local r; r=$(rect_of '\|KvTabStrip\|'); [ -n "$r" ] || return 1; set -- $r "$1"
+  shot tab-strip
+  local x; x=$(convert "$out/tab-strip.png" -crop $(($3 - $1))x1+$1+$(($2 + 5)) +repage txt:- |
+    awk -v want="$5" 'NR > 1 { split($1, p, /[,:]/); c = $3; if (NR == 2) back = c; face = c != back
+                               if (face && !inside && ++n == want + 1) start = p[1]
+                               if (!face && inside && n == want + 1) { print int((start + p[1]) / 2); exit }
+                               inside = face }')
+  [ -n "$x" ] || return 1
+  click_at $(($1 + x)) $(($2 + 13))
+}
+# Clicks the middle of the text of line N of the visible tree-list (its rectangle from the probe).
+click_line() {
+  local r; r=$(probe treeline "$1") || return 1; set -- $r
+  click_at $((($1 + $3) / 2)) $((($2 + $4) / 2))
+}

@@ -64,18 +64,6 @@ function_line() {  # function_line KVF_FILE NUMBER
       }
     }' "$1"
 }
-# Clicks tab INDEX of the page's tab strip, found as the INDEX-th filled face along a row of a screenshot.
-page_tab() {
-  local r; r=$(rect_of '\|KvTabStrip\|'); [ -n "$r" ] || return 1; set -- $r "$1"
-  shot tab-strip
-  local x; x=$(convert "$out/tab-strip.png" -crop $(($3 - $1))x1+$1+$(($2 + 5)) +repage txt:- |
-    awk -v want="$5" 'NR > 1 { split($1, p, /[,:]/); c = $3; if (NR == 2) back = c; face = c != back
-                               if (face && !inside && ++n == want + 1) start = p[1]
-                               if (!face && inside && n == want + 1) { print int((start + p[1]) / 2); exit }
-                               inside = face }')
-  [ -n "$x" ] || return 1
-  click_at $(($1 + x)) $(($2 + 13))
-}
 form_b_open() { probe list | grep -q '^0|[^|]*|Korvane2K\.FormB|1|.*|Edit Function$'; }
 form_b_closed() { ! probe list | grep -q '|Korvane2K\.FormB|1|'; }
 # Lines of the dialog's windows in the probe list: the top-level FormB line and its children after it.

@@ -19,22 +19,6 @@ printf '%s' "$original" >"$boot_file"
 rm -f "$backup"
 
 file_is() { [ -f "$1" ] && [ "$(cat "$1")" = "$2" ]; }
-# The tab strip's tabs are the runs of tab-face colour along a row just under its top edge; clicks the
-# middle of run INDEX.
-click_tab() {
-  local r; r=$(rect_of '\|KvTabStrip\|'); [ -n "$r" ] || return 1; set -- $r "$1"
-  import -window root "$out/strip.png"
-  local x; x=$(convert "$out/strip.png" -crop $(($3 - $1))x1+$1+$(($2 + 5)) +repage txt:- |
-    awk -v want="$5" 'NR == 2 { back = $3 } NR > 1 { split($1, p, /[,:]/); on = $3 != back
-                      if (on && !was) { runs++; from = p[1] } if (!on && was && runs == want + 1) { print int((from + p[1]) / 2); exit }
-                      was = on }')
-  [ -n "$x" ] || return 1
-  click_at $(($1 + x)) $(($2 + 13))
-}
-click_line() {
-  local r; r=$(probe treeline "$1") || return 1; set -- $r
-  click_at $((($1 + $3) / 2)) $((($2 + $4) / 2))
-}
 # The dialog library's boxes: a window carrying the text, closed with its button.
 answer() {  # answer BUTTON_TEXT
   click_button "$1" || xdotool key Return
@@ -56,7 +40,7 @@ check "main window shown" start_and_wait
 side_tool 1
 check "Boot Options page shown" wait_for 5 headline_is 'System \ Boot Options'
 check "page load took the backup (BOOTINI.BAK = the boot file)" wait_for 5 file_is "$backup" "$original"
-click_tab 2
+page_tab 2
 check "system list shown" wait_for 5 bash -c "wine 'C:\\kvprobe.exe' treeline 2 >/dev/null 2>&1"
 check "the switch boxes are shown" window_with_text '|Button|1|.*|Fast &hardware initialization$'
 sleep 1; shot en-boot
@@ -107,7 +91,7 @@ wine reg add 'HKLM\Software\Quorbel\Korvane2k' /v Language /t REG_DWORD /d 0 /f 
 check "main window shown (German)" start_and_wait
 side_tool 1
 check "German page headline" wait_for 5 headline_is 'System \ Boot Optionen'
-click_tab 2
+page_tab 2
 check "German switch texts" wait_for 5 window_with_text '|Button|1|.*|&Hardware Schnellerkennung$'
 check "a missing boot file is named on the page" window_with_text '|Static|1|.*|Die Datei BOOT.INI konnte nicht gelesen werden'
 check "and Save is disabled" switch_disabled 'Speichern'

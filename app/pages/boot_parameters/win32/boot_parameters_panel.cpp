@@ -27,29 +27,6 @@ constexpr int kModeTexts[3] = {693, 694, 695};
 constexpr int kSecondsUnitText = 690, kSaveText = 696, kListHelpText = 698, kTimeoutHelpText = 699;
 constexpr int kRow = 24;
 
-std::wstring Wide(const std::string& text) {
-  if (text.empty()) return std::wstring();
-  const int n = MultiByteToWideChar(CP_ACP, 0, text.data(), static_cast<int>(text.size()), nullptr, 0);
-  std::wstring out(static_cast<std::size_t>(n), L'\0');
-  MultiByteToWideChar(CP_ACP, 0, text.data(), static_cast<int>(text.size()), &out[0], n);
-  return out;
-}
-
-std::string Narrow(const std::wstring& text) {
-  if (text.empty()) return std::string();
-  const int n = WideCharToMultiByte(CP_ACP, 0, text.data(), static_cast<int>(text.size()), nullptr, 0, nullptr, nullptr);
-  std::string out(static_cast<std::size_t>(n), '\0');
-  WideCharToMultiByte(CP_ACP, 0, text.data(), static_cast<int>(text.size()), &out[0], n, nullptr, nullptr);
-  return out;
-}
-
-RECT FrameRect(HWND page, HWND frame) {
-  RECT r{};
-  GetWindowRect(frame, &r);
-  MapWindowPoints(nullptr, page, reinterpret_cast<POINT*>(&r), 2);
-  return r;
-}
-
 void Place(HWND w, int x, int y, int width, int height) { MoveWindow(w, x, y, width, height, TRUE); }
 
 int CaptionWidth(HWND control, const std::string& text) {
@@ -154,7 +131,7 @@ void BootParametersPanel::CreateList() {
     ShowEntry();
   };
   list_.events.afterLabelEdit = [this](long index, const std::wstring& text) {
-    if (!model_.Rename(static_cast<int>(index), Narrow(text))) list_->CancelEdit();
+    if (!model_.Rename(static_cast<int>(index), treeclient::ToAnsi(text))) list_->CancelEdit();
   };
 }
 
@@ -163,7 +140,7 @@ void BootParametersPanel::FillList() {
   if (list_) {
     list_->ClearNodes();
     for (const BootEntry& e : model_.Entries()) {
-      const long line = list_.AddPictureNode(Wide(e.Description), 0, 0, static_cast<short>(e.Picture), 0, 0);
+      const long line = list_.AddPictureNode(treeclient::FromAnsi(e.Description), 0, 0, static_cast<short>(e.Picture), 0, 0);
       list_->put_NodeShowChecks(line, VARIANT_FALSE);
     }
     if (model_.Selected() >= 0) list_.SetSelected(model_.Selected());
@@ -245,7 +222,7 @@ void BootParametersPanel::Show(bool visible) {
 
 void BootParametersPanel::Layout(const std::vector<HWND>& frames) {
   if (frames.size() < 2) return;
-  const RECT f0 = FrameRect(page_, frames[0]), f1 = FrameRect(page_, frames[1]);
+  const RECT f0 = FrameArea(page_, frames[0]), f1 = FrameArea(page_, frames[1]);
   // First frame: the list on the left, the switch boxes right of it, the fields behind the last two.
   const int listWidth = (f0.right - f0.left) * 2 / 5;
   if (HWND list = list_.Window()) Place(list, f0.left + 12, f0.top + 22, listWidth, f0.bottom - f0.top - 34);

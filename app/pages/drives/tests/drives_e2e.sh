@@ -23,10 +23,6 @@ line_count() {
   while [ $n -lt 26 ] && r=$(probe treeline $n) && [ -n "$r" ] && [ "$r" != "$last" ]; do last=$r; n=$((n + 1)); done
   echo $n
 }
-click_line() {
-  local r; r=$(probe treeline "$1") || return 1; set -- $r
-  click_at $((($1 + $3) / 2)) $((($2 + $4) / 2))
-}
 
 echo "# Drives tab"
 check "main window shown" start_and_wait

@@ -19,20 +19,6 @@ enum Offset { kTreeId = 1, kHideId, kFirstBarId, kFirstFieldId = 10 };
 constexpr int kFirstFieldCaption = 725;
 constexpr int kDriveColumnText = 712, kTypeColumnText = 713, kHideText = 733;
 
-std::wstring Wide(const std::string& text) {
-  const int n = MultiByteToWideChar(CP_ACP, 0, text.data(), static_cast<int>(text.size()), nullptr, 0);
-  std::wstring out(static_cast<std::size_t>(n > 0 ? n : 0), L'\0');
-  if (n > 0) MultiByteToWideChar(CP_ACP, 0, text.data(), static_cast<int>(text.size()), &out[0], n);
-  return out;
-}
-
-std::string Narrow(const std::wstring& text) {
-  const int n = WideCharToMultiByte(CP_ACP, 0, text.data(), static_cast<int>(text.size()), nullptr, 0, nullptr, nullptr);
-  std::string out(static_cast<std::size_t>(n > 0 ? n : 0), '\0');
-  if (n > 0) WideCharToMultiByte(CP_ACP, 0, text.data(), static_cast<int>(text.size()), &out[0], n, nullptr, nullptr);
-  return out;
-}
-
 class DrivesPanel : public OwnTabPanel {
  public:
   DrivesPanel(HWND page, PageServices& services, int firstId);
@@ -77,9 +63,8 @@ DrivesPanel::DrivesPanel(HWND page, PageServices& services, int firstId)
     tree_->put_SelectedForeColor(static_cast<long>(ui::kText));
     tree_->put_TreeLines(VARIANT_FALSE);
     tree_->put_PictureType(PicsNone);
-    short column = 0;
-    tree_->AddColumn(treeclient::detail::Bstr(Wide(services.Text(kDriveColumnText))), 150, &column);
-    tree_->AddColumn(treeclient::detail::Bstr(Wide(services.Text(kTypeColumnText))), 110, &column);
+    tree_.AddColumn(treeclient::FromAnsi(services.Text(kDriveColumnText)), 150);
+    tree_.AddColumn(treeclient::FromAnsi(services.Text(kTypeColumnText)), 110);
     tree_->put_ShowHeader(VARIANT_TRUE);
   }
   model_.Load(services.OwnTabs().Folders().Boot);
@@ -91,11 +76,11 @@ DrivesPanel::DrivesPanel(HWND page, PageServices& services, int firstId)
 void DrivesPanel::FillList() {
   const DriveListing& listing = model_.Listing();
   for (const DriveItem& item : listing.Items) {
-    const long line = tree_.AddPictureNode(Wide(item.Text), 0, 1, static_cast<short>(item.Picture));
+    const long line = tree_.AddPictureNode(treeclient::FromAnsi(item.Text), 0, 1, static_cast<short>(item.Picture));
     if (line < 0) continue;
     tree_->put_NodeShowChecks(line, VARIANT_FALSE);
-    tree_->put_NodeColumnText(line, 2, treeclient::detail::Bstr(Wide(item.TypeText)));
-    tree_.SetNodeCargo(line, Wide(item.Root));
+    tree_.SetNodeColumnText(line, 2, treeclient::FromAnsi(item.TypeText));
+    tree_.SetNodeCargo(line, treeclient::FromAnsi(item.Root));
   }
   if (listing.Selected >= 0) tree_.SetSelected(listing.Selected);
   ShowSelectedDrive();
@@ -105,7 +90,7 @@ void DrivesPanel::ShowSelectedDrive() {
   const long line = tree_.Selected();
   if (line < 0) return;
   HCURSOR normal = SetCursor(LoadCursor(nullptr, IDC_WAIT));
-  model_.ShowDrive(Narrow(tree_.NodeCargo(line)));
+  model_.ShowDrive(treeclient::ToAnsi(tree_.NodeCargo(line)));
   const DriveDetails& d = model_.Details();
   for (int i = 0; i < kDriveFieldCount; ++i) SetWindowTextA(fields_[i], d.Fields[i].c_str());
   for (auto& bar : bars_) bar.SetRange(0, d.Bars.Max);
@@ -140,9 +125,7 @@ void DrivesPanel::Show(bool visible) {
 void DrivesPanel::Layout(const std::vector<HWND>& frames) {
   if (frames.empty()) return;
   // The tab's one frame (the drive information) takes the right part; the list stands left of it.
-  RECT area{};
-  GetWindowRect(frames[0], &area);
-  MapWindowPoints(nullptr, page_, reinterpret_cast<POINT*>(&area), 2);
+  const RECT area = FrameArea(page_, frames[0]);
   const int listWidth = (area.right - area.left) * 9 / 20;
   if (HWND list = tree_.Window()) {
     MoveWindow(list, area.left, area.top + 8, listWidth, area.bottom - area.top - 8, TRUE);

@@ -33,8 +33,6 @@ pick_other_icon() {
   click_at $(($1 + 66)) $(($2 + 22))
 }
 # The page's second tab: the strip's tabs sit side by side from its left edge.
-start_menu_tab() { local r; r=$(rect_of '\|KvTabStrip\|'); [ -n "$r" ] || return 1; set -- $r; click_at $(($1 + 114)) $(($2 + 13)); }
-desktop_tab() { local r; r=$(rect_of '\|KvTabStrip\|'); [ -n "$r" ] || return 1; set -- $r; click_at $(($1 + 36)) $(($2 + 13)); }
 
 wine reg add "$my_computer" /ve /d "$stored" /f >/dev/null 2>&1
 wine reg add "$metrics" /v 'Shell Icon Size' /d 33 /f >/dev/null 2>&1
@@ -48,11 +46,11 @@ check "Other group: Icons page" wait_for 5 headline_is 'Other \ Icons'
 check "Desktop tab: its frame and one icon list shown" wait_for 5 frame_shown 'Customize Windows Desktop Icons'
 check "one visible icon list" [ "$(visible_trees)" = 1 ]
 sleep 1; shot en-desktop
-start_menu_tab
+page_tab 1
 check "Start Menu tab: its frame shown" wait_for 5 frame_shown 'Customize Windows Start Menu Icons'
 check "Start Menu tab: one visible icon list (the Desktop one hidden)" [ "$(visible_trees)" = 1 ]
 sleep 1; shot en-start-menu
-desktop_tab
+page_tab 0
 check "back on the Desktop tab" wait_for 5 frame_shown 'Customize Windows Desktop Icons'
 
 echo "# another icon chosen"
@@ -93,7 +91,7 @@ other_group
 side_tool 0
 check "German Desktop tab frame" wait_for 5 frame_shown 'Ändern von Windows Arbeitsplatz-Icons:'
 sleep 1; shot de-desktop
-start_menu_tab
+page_tab 1
 check "German Start Menu tab frame" wait_for 5 frame_shown 'Ändern von Windows Startmenü-Icons:'
 sleep 1; shot de-start-menu
 stop_program

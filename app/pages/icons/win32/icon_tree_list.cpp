@@ -8,22 +8,6 @@ namespace kv {
 namespace {
 constexpr short kIconColumnWidth = 56;
 
-std::wstring Wide(const std::string& text) {
-  if (text.empty()) return std::wstring();
-  const int n = MultiByteToWideChar(CP_ACP, 0, text.data(), static_cast<int>(text.size()), nullptr, 0);
-  std::wstring out(static_cast<std::size_t>(n), L'\0');
-  MultiByteToWideChar(CP_ACP, 0, text.data(), static_cast<int>(text.size()), &out[0], n);
-  return out;
-}
-
-std::string Narrow(const std::wstring& text) {
-  if (text.empty()) return std::string();
-  const int n =
-      WideCharToMultiByte(CP_ACP, 0, text.data(), static_cast<int>(text.size()), nullptr, 0, nullptr, nullptr);
-  std::string out(static_cast<std::size_t>(n), '\0');
-  WideCharToMultiByte(CP_ACP, 0, text.data(), static_cast<int>(text.size()), &out[0], n, nullptr, nullptr);
-  return out;
-}
 }  // namespace
 
 bool IconTreeList::Create(HWND page, int id, const std::string& iconCaption, const std::string& descriptionCaption) {
@@ -37,9 +21,8 @@ bool IconTreeList::Create(HWND page, int id, const std::string& iconCaption, con
   tree_->put_UseImageList(VARIANT_TRUE);
   tree_->put_MaskColor(static_cast<long>(kScratchMaskColour));
   tree_->put_ShowHeader(VARIANT_TRUE);
-  short column = 0;
-  tree_->AddColumn(treeclient::detail::Bstr(Wide(iconCaption)), kIconColumnWidth, &column);
-  tree_->AddColumn(treeclient::detail::Bstr(Wide(descriptionCaption)), 200, &column);
+  tree_.AddColumn(treeclient::FromAnsi(iconCaption), kIconColumnWidth);
+  tree_.AddColumn(treeclient::FromAnsi(descriptionCaption), 200);
   return true;
 }
 
@@ -54,7 +37,7 @@ void IconTreeList::Place(const RECT& r) {
 int IconTreeList::AddScratchImage() { return tree_.AddBitmap(scratch_.Bitmap()); }
 
 int IconTreeList::AddItem(const std::string& text, int picture) {
-  const long line = tree_.AddPictureNode(Wide(text), 0, 1, static_cast<short>(picture));
+  const long line = tree_.AddPictureNode(treeclient::FromAnsi(text), 0, 1, static_cast<short>(picture));
   if (line >= 0) tree_->put_NodeShowChecks(line, VARIANT_FALSE);
   return static_cast<int>(line);
 }
@@ -63,9 +46,9 @@ void IconTreeList::SetItemPicture(int line, int picture) {
   if (tree_) tree_->put_NodePicture(line, static_cast<short>(picture));
 }
 
-void IconTreeList::SetCargo(int line, const std::string& cargo) { tree_.SetNodeCargo(line, Wide(cargo)); }
+void IconTreeList::SetCargo(int line, const std::string& cargo) { tree_.SetNodeCargo(line, treeclient::FromAnsi(cargo)); }
 
-std::string IconTreeList::Cargo(int line) const { return Narrow(tree_.NodeCargo(line)); }
+std::string IconTreeList::Cargo(int line) const { return treeclient::ToAnsi(tree_.NodeCargo(line)); }
 
 void IconTreeList::Redraw() {
   if (tree_) tree_->ReDraw(VARIANT_TRUE);

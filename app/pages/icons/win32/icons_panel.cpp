@@ -35,9 +35,7 @@ class IconsPanel : public OwnTabPanel, private IconPlatform {
 
   void Layout(const std::vector<HWND>& frames) override {
     if (frames.empty() || !list_.hwnd()) return;
-    RECT f{};
-    GetWindowRect(frames[0], &f);
-    MapWindowPoints(nullptr, page_, reinterpret_cast<POINT*>(&f), 2);
+    const RECT f = FrameArea(page_, frames[0]);
     list_.Place(RECT{f.left + 12, f.top + 24, f.right - 12, f.bottom - 12});
     SetWindowPos(list_.hwnd(), HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
   }

@@ -6,8 +6,6 @@
 #   logon_screen_e2e.sh BUILD_DIR
 . "$(dirname "${BASH_SOURCE[0]}")/../../../mainwin/tests/e2e/e2e_lib.sh"
 kv_e2e_begin "${1:-}" "$0" e2e-logon
-# The tab-strip helper of the program's main scenario, taken from there rather than copied.
-eval "$(sed -n '/^page_tab() {/,/^}/p' "$KV_E2E_ROOT/app/mainwin/tests/e2e/korvn2k_e2e.sh")"
 
 winlogon='HKLM\Software\Microsoft\Windows NT\CurrentVersion\Winlogon'
 desktop='HKU\.DEFAULT\Control Panel\Desktop'

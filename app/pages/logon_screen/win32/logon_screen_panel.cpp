@@ -4,6 +4,7 @@
 
 #include <array>
 
+#include "app/controls/win32/window_text.h"
 #include "app/pages/logon_screen/core/logon_screen_tab.h"
 #include "app/pages/win32/page_buttons.h"
 #include "app/pages/win32/ui_theme.h"
@@ -29,20 +30,6 @@ class LogonHostAdapter : public LogonScreenHost {
  private:
   PageServices& services_;
 };
-
-std::string WindowText(HWND w) {
-  const int length = GetWindowTextLengthA(w);
-  std::string text(static_cast<std::size_t>(length) + 1, '\0');
-  text.resize(static_cast<std::size_t>(GetWindowTextA(w, &text[0], length + 1)));
-  return text;
-}
-
-RECT FrameRect(HWND page, HWND frame) {
-  RECT r{};
-  GetWindowRect(frame, &r);
-  MapWindowPoints(nullptr, page, reinterpret_cast<POINT*>(&r), 2);
-  return r;
-}
 
 class LogonScreenPanel : public OwnTabPanel {
  public:
@@ -165,7 +152,7 @@ void LogonScreenPanel::Show(bool visible) {
 void LogonScreenPanel::Layout(const std::vector<HWND>& frames) {
   if (frames.size() < kFrameCount) return;
   RECT f[kFrameCount];
-  for (int i = 0; i < kFrameCount; ++i) f[i] = FrameRect(page_, frames[i]);
+  for (int i = 0; i < kFrameCount; ++i) f[i] = FrameArea(page_, frames[i]);
   const int row = 28, captionWidth = 150;
   auto place = [](HWND w, int x, int y, int width, int height) { MoveWindow(w, x, y, width, height, TRUE); };
   auto field = [&](const RECT& r, int y, HWND caption, HWND control, int height) {

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "app/controls/win32/modal_window.h"
+#include "app/controls/win32/window_text.h"
 #include "app/mainwin/core/localise_form.h"
 #include "app/pages/win32/ui_theme.h"
 
@@ -14,13 +15,6 @@ namespace kv {
 namespace {
 
 RECT ToRect(const DialogRect& r) { return RECT{r.left, r.top, r.right, r.bottom}; }
-
-std::string WindowText(HWND hwnd) {
-  const int length = GetWindowTextLengthA(hwnd);
-  std::vector<char> buffer(static_cast<std::size_t>(length > 0 ? length : 0) + 1, '\0');
-  GetWindowTextA(hwnd, buffer.data(), static_cast<int>(buffer.size()));
-  return std::string(buffer.data());
-}
 
 bool RegisterDialogClass(HINSTANCE instance, WNDPROC procedure) {
   WNDCLASSA existing;
