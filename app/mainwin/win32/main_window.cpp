@@ -111,14 +111,12 @@ void MainWindow::PrepareBars() {
     bar_.Band("Menu")->Compact = true;
   }
   bar_.SetBandVisible("Banner", false);
-  barWindow_->RecalcLayout();
 }
 
 void MainWindow::SetUpInternetMenu() {
   const std::string key = std::string(kProductKey) + "\\NetMenuB";
   if (!IsTextSet(app_.Reg->RegReadString(key, "", ""))) {
     bar_.Tool("Menu", "toNet")->Visible = false;
-    barWindow_->RecalcLayout();
     return;
   }
   auto read = [&](const std::string& name, std::string* text) {
@@ -141,29 +139,28 @@ void MainWindow::SetUpInternetMenu() {
 
 void MainWindow::Place() {
   barWindow_->RecalcLayout();
-  RECT wr;
+  RECT wr, cr;
   GetWindowRect(hwnd_, &wr);
-  const int tx = app_.TwipsPerPixelX, ty = app_.TwipsPerPixelY;
-  int heightTw = (wr.bottom - wr.top) * ty;
-  const int workBackTw = barWindow_->ClientAreaHeight() * ty;
-  heightTw = HeightForWorkBack(heightTw, workBackTw);
-  const int widthTw = (wr.right - wr.left) * tx;
-  SetWindowPos(hwnd_, nullptr, 0, 0, widthTw / tx, heightTw / ty, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
-  RECT cr;
   GetClientRect(hwnd_, &cr);
+  const int tx = app_.TwipsPerPixelX, ty = app_.TwipsPerPixelY;
+  const int oldHeight = wr.bottom - wr.top;
+  const int heightTw = HeightForWorkBack(oldHeight * ty, barWindow_->ClientAreaHeight() * ty);
+  const int widthTw = (wr.right - wr.left) * tx;
   PlacementInput in{};
   in.ScreenWidth = app_.ScreenWidthTwips;
   in.ScreenHeight = app_.ScreenHeightTwips;
   in.WindowWidth = widthTw;
   in.WindowHeight = heightTw;
+  // The frame keeps its thickness: the inner size after the resize follows from the height change.
   in.InnerWidth = cr.right * tx;
-  in.InnerHeight = cr.bottom * ty;
+  in.InnerHeight = (cr.bottom + heightTw / ty - oldHeight) * ty;
   in.SaveLastWinPos = app_.Settings.SaveLastWinPos;
   in.HasStoredLeft = ReadOptionalDword(*app_.Reg, kMainSetKey, "WinPosLeft", &in.StoredLeft);
   in.HasStoredTop = ReadOptionalDword(*app_.Reg, kMainSetKey, "WinPosTop", &in.StoredTop);
   int left = 0, top = 0;
   PlaceMainWindow(in, &left, &top);
-  SetWindowPos(hwnd_, nullptr, left / tx, top / ty, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+  // One move of the top-level window: each one costs a round to the display and a relayout.
+  SetWindowPos(hwnd_, nullptr, left / tx, top / ty, widthTw / tx, heightTw / ty, SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
 void MainWindow::ShowMain() {

@@ -28,7 +28,8 @@ class MainWindow : public PageServices, public BarEvents {
   static MainWindow* Create(AppContext& app);
   HWND hwnd() const { return hwnd_; }
 
-  // Start-up steps of the window: set-up, Internet menu, placement, start page.
+  // Start-up steps of the window: Internet menu and bar set-up (the bar model only), placement (which
+  // lays the bars out once, then sizes and moves the window in one step), start page.
   void PrepareBars();
   void SetUpInternetMenu();
   void Place();
