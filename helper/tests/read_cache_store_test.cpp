@@ -2,22 +2,13 @@
 // nothing left open.
 #include <gtest/gtest.h>
 
-#include "app/restore/profile_snapshot.h"
 #include "app/catalogue/read_cache_store.h"
+#include "app/catalogue/tests/counting_registry_store.h"
+#include "app/restore/profile_snapshot.h"
 #include "helper/tests/fakes.h"
 
 namespace kv::helper {
 namespace {
-
-// Counts the opens that reach the real store.
-class CountingStore : public MemoryRegistryStore {
- public:
-  bool OpenKey(std::uint32_t root, const std::string& subKey, Access access, Key* out) override {
-    ++opens;
-    return MemoryRegistryStore::OpenKey(root, subKey, access, out);
-  }
-  int opens = 0;
-};
 
 std::vector<FunctionRecord> Catalogue() {
   std::vector<FunctionRecord> functions(40);
@@ -33,7 +24,7 @@ std::vector<FunctionRecord> Catalogue() {
 }
 
 TEST(ReadCacheStore, SnapshotIsTheSameWithFarFewerOpensAndNoHandleLeft) {
-  CountingStore store;
+  CountingRegistryStore store;
   Registry plain(store, RootNames::LongAndShort);
   for (int i = 0; i < 114; i += 2) {
     const std::string key = "HKEY_CURRENT_USER\\Software\\T\\K" + std::to_string((i / 3) % 4);

@@ -4,19 +4,11 @@
 
 #include "app/catalogue/memory_registry_store.h"
 #include "app/catalogue/read_cache_store.h"
+#include "app/catalogue/tests/counting_registry_store.h"
 #include "app/catalogue/registry.h"
 
 namespace kv {
 namespace {
-
-class CountingStore : public MemoryRegistryStore {
- public:
-  bool OpenKey(std::uint32_t root, const std::string& subKey, Access access, Key* out) override {
-    ++opens;
-    return MemoryRegistryStore::OpenKey(root, subKey, access, out);
-  }
-  int opens = 0;
-};
 
 TEST(ReadCacheStore, WritesAndDeletesAreSeenByLaterReads) {
   MemoryRegistryStore store;
@@ -35,7 +27,7 @@ TEST(ReadCacheStore, WritesAndDeletesAreSeenByLaterReads) {
 }
 
 TEST(ReadCacheStore, EndingTheBatchClosesKeysAndPassesEveryCallThrough) {
-  CountingStore store;
+  CountingRegistryStore store;
   ReadCacheStore cache(store);
   Registry registry(cache, RootNames::LongAndShort);
   registry.RegWriteDword("HKCU\\Software\\T", "N", 7);
