@@ -11,6 +11,7 @@
 #include "kvslide_client.h"
 #include "slider/model/slider_layout.h"
 #include "slider/win/slider_fonts.h"
+#include "tests/wine/message_pump.h"
 
 namespace {
 
@@ -154,19 +155,7 @@ class SliderWindowTest : public testing::Test {
     return kvslide::ComputeLayout(p, box_.right - box_.left, box_.bottom - box_.top, fonts);
   }
 
-  void Pump(int milliseconds) {
-    DWORD end = GetTickCount() + static_cast<DWORD>(milliseconds);
-    do {
-      MSG msg;
-      while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {
-        if (!IsDialogMessageW(parent, &msg)) {
-          TranslateMessage(&msg);
-          DispatchMessageW(&msg);
-        }
-      }
-      Sleep(10);
-    } while (static_cast<LONG>(end - GetTickCount()) > 0);
-  }
+  void Pump(int milliseconds) { kv::wintest::PumpFor(parent, milliseconds, 10); }
 
   // Real mouse input at a point of the slider's client area.
   void Mouse(DWORD flags, int x, int y) {

@@ -16,6 +16,7 @@
 #include "app/controls/win32/picture_button.h"
 #include "app/controls/win32/progress_bar.h"
 #include "app/controls/win32/up_down_field.h"
+#include "tests/wine/message_pump.h"
 
 namespace kv::controls {
 namespace {
@@ -52,19 +53,7 @@ class ControlsWindowTest : public testing::Test {
     Pump(20);
   }
 
-  void Pump(int milliseconds) {
-    DWORD end = GetTickCount() + static_cast<DWORD>(milliseconds);
-    do {
-      MSG msg;
-      while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
-        if (!IsDialogMessageA(parent, &msg)) {
-          TranslateMessage(&msg);
-          DispatchMessageA(&msg);
-        }
-      }
-      Sleep(5);
-    } while (static_cast<LONG>(end - GetTickCount()) > 0);
-  }
+  void Pump(int milliseconds) { kv::wintest::PumpFor(parent, milliseconds, 5); }
 
   // Real mouse input at a point of `window`'s client area.
   void Mouse(HWND window, DWORD flags, int x, int y) {

@@ -334,12 +334,11 @@ LRESULT OptionsDialogWindow::Handle(UINT message, WPARAM wParam, LPARAM lParam) 
       FillRect(reinterpret_cast<HDC>(wParam), &client, GetSysColorBrush(COLOR_BTNFACE));
       return 1;
     }
-    case DM_GETDEFID: return MAKELRESULT(IDOK, DC_HASDEFID);
-    case WM_CLOSE: model_.PressCancel(); return 0;  // the close box and Alt+F4
-    case WM_DESTROY:
-      if (!model_.Closed()) model_.PressCancel();  // destroyed from outside (its owner went)
-      return 0;
-    default: return DefWindowProcA(hwnd_, message, wParam, lParam);
+    default: {
+      LRESULT result = 0;
+      if (controls::HandleModalDialogMessage(message, IDOK, model_, &result)) return result;
+      return DefWindowProcA(hwnd_, message, wParam, lParam);
+    }
   }
 }
 

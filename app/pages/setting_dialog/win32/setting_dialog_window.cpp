@@ -246,12 +246,11 @@ LRESULT CALLBACK SettingDialogWindow::Procedure(HWND hwnd, UINT message, WPARAM 
 LRESULT SettingDialogWindow::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
   switch (message) {
     case WM_COMMAND: OnCommand(LOWORD(wParam), HIWORD(wParam)); return 0;
-    case DM_GETDEFID: return MAKELRESULT(kIdOk, DC_HASDEFID);
-    case WM_CLOSE: model_.PressCancel(); return 0;  // the close box and Alt+F4
-    case WM_DESTROY:
-      if (!model_.Closed()) model_.PressCancel();  // destroyed from outside (its owner went)
-      return 0;
-    default: return DefWindowProcA(hwnd_, message, wParam, lParam);
+    default: {
+      LRESULT result = 0;
+      if (controls::HandleModalDialogMessage(message, kIdOk, model_, &result)) return result;
+      return DefWindowProcA(hwnd_, message, wParam, lParam);
+    }
   }
 }
 
