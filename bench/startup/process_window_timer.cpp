@@ -31,47 +31,33 @@ StartedProgram StartProgram(const std::string& commandLine, const std::string& f
 }
 
 namespace {
-// What EnumWindows / EnumChildWindows look for: a class (empty = any) and, for top-level windows, the
-// owning process and a visible window with a title (read without a message, so a busy program is not
-// asked and the moment it shows its window is not delayed).
-struct WindowMatch {
+// What EnumChildWindows looks for: the first descendant of a class.
+struct ChildMatch {
   const std::string* Class;
-  DWORD ProcessId;  // 0: any process, visible or not
   HWND Found;
 };
 
-BOOL CALLBACK MatchWindow(HWND window, LPARAM param) {
-  auto* match = reinterpret_cast<WindowMatch*>(param);
-  if (match->ProcessId) {
-    DWORD owner = 0;
-    GetWindowThreadProcessId(window, &owner);
-    if (owner != match->ProcessId || !IsWindowVisible(window) || WindowText(window).empty()) return TRUE;
-  }
-  if (!match->Class->empty()) {
-    char name[128] = {};
-    GetClassNameA(window, name, sizeof name);
-    if (*match->Class != name) return TRUE;
-  }
+BOOL CALLBACK MatchChild(HWND window, LPARAM param) {
+  auto* match = reinterpret_cast<ChildMatch*>(param);
+  char name[128] = {};
+  GetClassNameA(window, name, sizeof name);
+  if (*match->Class != name) return TRUE;
   match->Found = window;
   return FALSE;
 }
 }  // namespace
 
 HWND FindShownWindow(DWORD processId, const std::string& windowClass) {
-  if (!windowClass.empty()) {
-    // By class name: one request to the window server per window of that class, so the polling
-    // barely loads the server that the measured program needs.
-    for (HWND w = FindWindowExA(nullptr, nullptr, windowClass.c_str(), nullptr); w;
-         w = FindWindowExA(nullptr, w, windowClass.c_str(), nullptr)) {
-      DWORD owner = 0;
-      GetWindowThreadProcessId(w, &owner);
-      if (owner == processId && IsWindowVisible(w) && !WindowText(w).empty()) return w;
-    }
-    return nullptr;
+  // By class name: one request to the window server per window of that class, so the polling barely
+  // loads the server that the measured program needs. The title is read without a message, so a busy
+  // program is not asked.
+  for (HWND w = FindWindowExA(nullptr, nullptr, windowClass.c_str(), nullptr); w;
+       w = FindWindowExA(nullptr, w, windowClass.c_str(), nullptr)) {
+    DWORD owner = 0;
+    GetWindowThreadProcessId(w, &owner);
+    if (owner == processId && IsWindowVisible(w) && !WindowText(w).empty()) return w;
   }
-  WindowMatch match{&windowClass, processId, nullptr};
-  EnumWindows(MatchWindow, reinterpret_cast<LPARAM>(&match));
-  return match.Found;
+  return nullptr;
 }
 
 double WaitForShownWindow(const StartedProgram& program, const std::string& windowClass, double limitMs, HWND* window,
@@ -79,7 +65,7 @@ double WaitForShownWindow(const StartedProgram& program, const std::string& wind
   *window = nullptr;
   if (firstMs) *firstMs = -1;
   while (NowMs() - program.StartMs < limitMs) {
-    if (firstMs && *firstMs < 0 && FindShownWindow(program.Process.dwProcessId, firstClass))
+    if (firstMs && *firstMs < 0 && !firstClass.empty() && FindShownWindow(program.Process.dwProcessId, firstClass))
       *firstMs = NowMs() - program.StartMs;
     if (HWND found = FindShownWindow(program.Process.dwProcessId, windowClass)) {
       const double shown = NowMs() - program.StartMs;
@@ -124,8 +110,8 @@ std::string WindowText(HWND window) {
 }
 
 HWND FindChildByClass(HWND parent, const std::string& windowClass) {
-  WindowMatch match{&windowClass, 0, nullptr};
-  EnumChildWindows(parent, MatchWindow, reinterpret_cast<LPARAM>(&match));
+  ChildMatch match{&windowClass, nullptr};
+  EnumChildWindows(parent, MatchChild, reinterpret_cast<LPARAM>(&match));
   return match.Found;
 }
 

@@ -19,8 +19,7 @@ struct StartedProgram {
 
 StartedProgram StartProgram(const std::string& commandLine, const std::string& folder);
 
-// First visible top-level window of the process with a non-empty title; `windowClass` empty = any class
-// (a walk over all top-level windows; a class name is found with far fewer window-server requests).
+// First visible top-level window of the process with that class and a non-empty title.
 HWND FindShownWindow(DWORD processId, const std::string& windowClass);
 
 // Waits (polling every millisecond) until such a window exists; returns its moment in ms, or a
