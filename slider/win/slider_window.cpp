@@ -3,6 +3,7 @@
 
 #include <windowsx.h>
 
+#include "app/controls/win32/drawing_bitmap.h"
 #include "slider/win/slider_painter.h"
 
 namespace kvslide {
@@ -139,7 +140,7 @@ void SliderWindow::OnPaint() {
   model.SetClientSize(client.right, client.bottom);
   RefreshFonts();
   HDC memory = CreateCompatibleDC(dc);
-  HBITMAP bitmap = CreateCompatibleBitmap(dc, client.right > 0 ? client.right : 1, client.bottom > 0 ? client.bottom : 1);
+  HBITMAP bitmap = kv::controls::CreateBufferBitmap(client.right, client.bottom);
   HGDIOBJ oldBitmap = SelectObject(memory, bitmap);
   HGDIOBJ oldFont = SelectObject(memory, fonts_.Normal());
   PaintState state;

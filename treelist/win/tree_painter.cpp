@@ -4,6 +4,7 @@
 #include <algorithm>
 #include <string>
 
+#include "app/controls/win32/drawing_bitmap.h"
 #include "treelist/win/colours.h"
 #include "treelist/win/tree_window.h"
 
@@ -340,7 +341,7 @@ void TreeWindow::OnPaint() {
     if (!bufferDc_) bufferDc_ = CreateCompatibleDC(dc);
     if (!buffer_ || bufferSize_.cx < m.width || bufferSize_.cy < m.height) {
       if (buffer_) DeleteObject(buffer_);
-      buffer_ = CreateCompatibleBitmap(dc, m.width, m.height);
+      buffer_ = controls::CreateBufferBitmap(m.width, m.height);
       bufferSize_ = SIZE{m.width, m.height};
     }
     HGDIOBJ oldBitmap = SelectObject(bufferDc_, buffer_);

@@ -1,5 +1,6 @@
 // Painting helpers of the small controls (see paint_support.h).
 #include "app/controls/win32/paint_support.h"
+#include "app/controls/win32/drawing_bitmap.h"
 
 namespace kv::controls {
 
@@ -13,7 +14,7 @@ BufferedPaint::BufferedPaint(HWND hwnd) : hwnd_(hwnd) {
   GetClientRect(hwnd, &client_);
   const int w = client_.right > 0 ? client_.right : 1, h = client_.bottom > 0 ? client_.bottom : 1;
   memory_ = CreateCompatibleDC(target_);
-  bitmap_ = CreateCompatibleBitmap(target_, w, h);
+  bitmap_ = CreateBufferBitmap(w, h);
   oldBitmap_ = SelectObject(memory_, bitmap_);
 }
 

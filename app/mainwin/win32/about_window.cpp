@@ -40,21 +40,24 @@ std::string ProgramVersion() {
 int AboutWindow::WidthTwips(const AppContext&) { return kWidthTwips; }
 int AboutWindow::HeightTwips(const AppContext&) { return kHeightTwips; }
 
-AboutWindow* AboutWindow::Create(AppContext& app, Mode mode, HWND owner) {
-  RegisterWindowClassOnce(kClassName, &AboutWindow::Proc);
+AboutWindow* AboutWindow::Create(AppContext& app, Mode mode, HWND owner, int leftTwips, int topTwips) {
+  RegisterWindowClassOnce(kClassName, &AboutWindow::Proc, 0, ProgramIcon(app.Instance, false),
+                          ProgramIcon(app.Instance, true));
   auto* self = new AboutWindow(app, mode);
-  if (!self->Build(owner)) {
+  if (!self->Build(owner, leftTwips, topTwips)) {
     delete self;  // the window was never made (or destroyed while being made): no splash
     return nullptr;
   }
   return self;
 }
 
-bool AboutWindow::Build(HWND owner) {
+// Made at its place: a move of a top-level window is a round to the display.
+bool AboutWindow::Build(HWND owner, int leftTwips, int topTwips) {
   const int w = kWidthTwips / app_.TwipsPerPixelX, h = kHeightTwips / app_.TwipsPerPixelY;
   creating_ = true;
   HWND window = CreateWindowExA(WS_EX_TOOLWINDOW, kClassName, app_.Text(kTitleProductText).c_str(),
-                                WS_POPUP | WS_BORDER, 0, 0, w, h, owner, nullptr, GetModuleHandleA(nullptr), this);
+                                WS_POPUP | WS_BORDER, leftTwips / app_.TwipsPerPixelX, topTwips / app_.TwipsPerPixelY,
+                                w, h, owner, nullptr, GetModuleHandleA(nullptr), this);
   creating_ = false;
   if (!window || !IsWindow(window)) return false;
   // Labels as filled on load.
@@ -71,11 +74,6 @@ bool AboutWindow::Build(HWND owner) {
     SendMessageA(okButton_, WM_SETFONT, reinterpret_cast<WPARAM>(ui::NormalFont()), FALSE);
   }
   return true;
-}
-
-void AboutWindow::MoveToTwips(int left, int top) {
-  SetWindowPos(hwnd_, nullptr, left / app_.TwipsPerPixelX, top / app_.TwipsPerPixelY, 0, 0,
-               SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
 void AboutWindow::ShowModeless(bool activate) {

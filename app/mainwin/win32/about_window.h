@@ -15,13 +15,12 @@ enum PasswordGateState { kGateWaiting = 0, kGateAccepted = 1, kGateRefused = 2 }
 class AboutWindow {
  public:
   enum class Mode { Splash, Info };
-  // nullptr when the window cannot be made.
-  static AboutWindow* Create(AppContext& app, Mode mode, HWND owner);
+  // Made hidden at the given place (twips, screen coordinates); nullptr when the window cannot be made.
+  static AboutWindow* Create(AppContext& app, Mode mode, HWND owner, int leftTwips, int topTwips);
   HWND hwnd() const { return hwnd_; }
   // Size of the window in twips (for centring).
   static int WidthTwips(const AppContext& app);
   static int HeightTwips(const AppContext& app);
-  void MoveToTwips(int left, int top);
 
   // Shows the password label and box, blinks, and pumps messages until the password matched (any
   // letter case, no Enter needed) or Enter refused it. The window is gone after a refusal.
@@ -39,7 +38,7 @@ class AboutWindow {
  private:
   AboutWindow(AppContext& app, Mode mode) : app_(app), mode_(mode) {}
   static LRESULT CALLBACK Proc(HWND, UINT, WPARAM, LPARAM);
-  bool Build(HWND owner);
+  bool Build(HWND owner, int leftTwips, int topTwips);
   void MakePasswordBox();
   void Paint();
   void PasswordChanged();

@@ -20,6 +20,11 @@ int ShowMessage(AppContext& app, const std::string& headline, const std::string&
   return r == IDYES ? 6 : r == IDNO ? 7 : 1;
 }
 
+HICON ProgramIcon(HINSTANCE instance, bool small) {
+  const int size = small ? GetSystemMetrics(SM_CXSMICON) : GetSystemMetrics(SM_CXICON);
+  return static_cast<HICON>(LoadImageA(instance, MAKEINTRESOURCEA(1), IMAGE_ICON, size, size, LR_SHARED));
+}
+
 void PumpMessages() {
   MSG msg;
   while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {

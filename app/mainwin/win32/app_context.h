@@ -50,6 +50,9 @@ kvdlg::DialogClient& DialogLibrary(AppContext& app);
 int ShowMessage(AppContext& app, const std::string& headline, const std::string& message, bool fade, HWND owner,
                 int kind);
 
+// The program's own icon (resource 1) in the large or the small size, loaded once (shared).
+HICON ProgramIcon(HINSTANCE instance, bool small);
+
 // Processes the pending messages once (the program's DoEvents).
 void PumpMessages();
 

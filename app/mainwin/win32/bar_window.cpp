@@ -5,6 +5,7 @@
 
 #include <map>
 
+#include "app/controls/win32/drawing_bitmap.h"
 #include "app/mainwin/win32/sound_output.h"
 #include "app/pages/win32/ui_theme.h"
 #include "app/pages/win32/window_object.h"
@@ -39,7 +40,7 @@ HBITMAP MenuPicture(int picture) {
     const int size = GetSystemMetrics(SM_CXSMICON) > 0 ? GetSystemMetrics(SM_CXSMICON) : 16;
     HDC screen = GetDC(nullptr);
     HDC dc = CreateCompatibleDC(screen);
-    bitmap = CreateCompatibleBitmap(screen, size, size);
+    bitmap = controls::CreatePictureBitmap(size, size);
     HGDIOBJ old = SelectObject(dc, bitmap);
     RECT all = {0, 0, size, size};
     FillRect(dc, &all, GetSysColorBrush(COLOR_MENU));
@@ -183,7 +184,7 @@ void BarWindow::Paint() {
   GetClientRect(hwnd_, &rc);
   // Double-buffered: the side bar gradient would flicker otherwise.
   HDC dc = CreateCompatibleDC(paintDc);
-  HBITMAP bitmap = CreateCompatibleBitmap(paintDc, rc.right > 0 ? rc.right : 1, rc.bottom > 0 ? rc.bottom : 1);
+  HBITMAP bitmap = controls::CreateBufferBitmap(rc.right, rc.bottom);
   HGDIOBJ oldBitmap = SelectObject(dc, bitmap);
   ui::FillSolid(dc, rc, ui::kPanelBack);
   SetBkMode(dc, TRANSPARENT);

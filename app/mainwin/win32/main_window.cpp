@@ -56,7 +56,8 @@ bool FileExists(const std::string& path) { return GetFileAttributesA(path.c_str(
 }  // namespace
 
 MainWindow* MainWindow::Create(AppContext& app) {
-  RegisterWindowClassOnce(kClassName, &MainWindow::Proc, 0, LoadIcon(nullptr, IDI_APPLICATION));
+  RegisterWindowClassOnce(kClassName, &MainWindow::Proc, 0, ProgramIcon(app.Instance, false),
+                          ProgramIcon(app.Instance, true));
   RegisterWindowClassOnce(kWorkBackClass, WorkBackProc);
   auto* self = new MainWindow(app);
   self->creating_ = true;
@@ -178,7 +179,9 @@ void MainWindow::MarkCurrentSideTool() {
 
 void MainWindow::SwitchTool(int toolId, std::string caption, int tab) {
   if (toolId == currentTool_) return;
-  HCURSOR oldCursor = SetCursor(LoadCursor(nullptr, IDC_WAIT));
+  // The hourglass is for a window the user waits on: the start page is built before the window shows.
+  const bool shown = IsWindowVisible(hwnd_) != FALSE;
+  HCURSOR oldCursor = shown ? SetCursor(LoadCursor(nullptr, IDC_WAIT)) : nullptr;
   const bool frozen = !app_.SplashUp && LockWindowUpdate(GetDesktopWindow());
   if (caption.empty()) {
     if (BarTool* tool = bar_.ToolById("SideBar", toolId)) caption = tool->Category + tool->Caption;
@@ -205,7 +208,7 @@ void MainWindow::SwitchTool(int toolId, std::string caption, int tab) {
   }
   hostWindow_->RecalcLayout();
   hostBar_.SetBandVisible("Main", true);
-  SetCursor(oldCursor);
+  if (shown) SetCursor(oldCursor);
   currentTool_ = toolId;
   currentTab_ = tab;
   MarkCurrentSideTool();
@@ -276,13 +279,13 @@ void MainWindow::OpenFile(const std::string& file, const std::string& parameters
 }
 
 void MainWindow::ShowInfoBox() {
-  AboutWindow* about = AboutWindow::Create(app_, AboutWindow::Mode::Info, hwnd_);
-  if (!about) return;
   RECT wr;
   GetWindowRect(hwnd_, &wr);
   const int tx = app_.TwipsPerPixelX, ty = app_.TwipsPerPixelY;
-  about->MoveToTwips(wr.left * tx + (wr.right - wr.left) * tx / 2 - kAboutHalfWidth,
-                     wr.top * ty + (wr.bottom - wr.top) * ty / 2 - kAboutHalfHeight);
+  AboutWindow* about = AboutWindow::Create(app_, AboutWindow::Mode::Info, hwnd_,
+                                           wr.left * tx + (wr.right - wr.left) * tx / 2 - kAboutHalfWidth,
+                                           wr.top * ty + (wr.bottom - wr.top) * ty / 2 - kAboutHalfHeight);
+  if (!about) return;
   about->RunModal();
 }
 

@@ -47,16 +47,15 @@ int QueryOsKind() {
 
 // Splash placement and password gate. False when the password was refused (the program ends).
 bool SplashAndPasswordGate(AppContext& app, AboutWindow** splash) {
-  AboutWindow* about = AboutWindow::Create(app, AboutWindow::Mode::Splash, nullptr);
-  // Without its window the gate cannot ask: a set password then refuses the start.
-  if (!about) return ReadStoredPassword(*app.Reg).empty();
   int left = (app.ScreenWidthTwips - AboutWindow::WidthTwips(app)) / 2;
   int top = (app.ScreenHeightTwips - AboutWindow::HeightTwips(app)) / 2;
   if (ReadBool(*app.Reg, kMainSetKey, "SaveLastWinPos", true)) {
     ReadOptionalDword(*app.Reg, kMainSetKey, "AboutPosLeft", &left);
     ReadOptionalDword(*app.Reg, kMainSetKey, "AboutPosTop", &top);
   }
-  about->MoveToTwips(left, top);
+  AboutWindow* about = AboutWindow::Create(app, AboutWindow::Mode::Splash, nullptr, left, top);
+  // Without its window the gate cannot ask: a set password then refuses the start.
+  if (!about) return ReadStoredPassword(*app.Reg).empty();
   const std::string stored = ReadStoredPassword(*app.Reg);
   if (!stored.empty()) {
     app.SplashUp = true;
@@ -91,7 +90,7 @@ std::string Filter(const std::string& description, const char* pattern) {
 int RunMainProgram(HINSTANCE instance) {
   INITCOMMONCONTROLSEX icc{sizeof icc, ICC_TREEVIEW_CLASSES | ICC_BAR_CLASSES | ICC_PROGRESS_CLASS};
   InitCommonControlsEx(&icc);
-  OleInitialize(nullptr);  // the kvTreeView control is a COM object
+  CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED);  // the kvTreeView control is a COM object
   // Start-up reads many values of few keys: the keys stay open until the main window is shown.
   ReadCacheStore startupReads(SystemRegistryStore());
   Registry registry(startupReads);
@@ -144,7 +143,8 @@ int RunMainProgram(HINSTANCE instance) {
   // 11. to 13. Splash on top, main window shown, splash closed 1.5 s later.
   const bool splashShown = app.SplashUp && IsWindow(splashWindow);
   if (splashShown) {
-    SetWindowPos(splashWindow, HWND_TOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
+    // On top without taking the activation: the main window activates when it shows.
+    SetWindowPos(splashWindow, HWND_TOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
     PumpMessages();
     PumpMessages();
   }

@@ -1,6 +1,7 @@
 // kvTreeView adapter (see kv_tree_control.h).
 #include "app/pages/win32/kv_tree_control.h"
 
+#include "app/controls/win32/drawing_bitmap.h"
 #include "app/pages/win32/ui_theme.h"
 
 namespace kv {
@@ -13,7 +14,7 @@ HBITMAP FunctionPictures() {
   const int cell = 16;
   HDC screen = GetDC(nullptr);
   HDC dc = CreateCompatibleDC(screen);
-  strip = CreateCompatibleBitmap(screen, 4 * cell, cell);
+  strip = controls::CreatePictureBitmap(4 * cell, cell);
   HGDIOBJ old = SelectObject(dc, strip);
   RECT all = {0, 0, 4 * cell, cell};
   ui::FillSolid(dc, all, RGB(255, 255, 255));

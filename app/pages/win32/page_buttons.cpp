@@ -1,6 +1,7 @@
 // The pages' flat button and style picture button in the program's look (see page_buttons.h).
 #include "app/pages/win32/page_buttons.h"
 
+#include "app/controls/win32/drawing_bitmap.h"
 #include "app/pages/win32/ui_theme.h"
 
 namespace kv {
@@ -43,7 +44,7 @@ void DrawTreePicture(HDC dc, const StyleLook& look) {
 
 HBITMAP MakeTreePicture(const StyleLook& look) {
   HDC screen = GetDC(nullptr);
-  HBITMAP bitmap = CreateCompatibleBitmap(screen, kPictureSize, kPictureSize);
+  HBITMAP bitmap = controls::CreatePictureBitmap(kPictureSize, kPictureSize);
   HDC dc = CreateCompatibleDC(screen);
   ReleaseDC(nullptr, screen);
   if (!bitmap || !dc) {

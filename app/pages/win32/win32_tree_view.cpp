@@ -1,6 +1,7 @@
 // System tree view adapter (see win32_tree_view.h).
 #include "app/pages/win32/win32_tree_view.h"
 
+#include "app/controls/win32/drawing_bitmap.h"
 #include "app/pages/win32/ui_theme.h"
 
 namespace kv {
@@ -16,7 +17,7 @@ HIMAGELIST CheckBoxPictures() {
   HDC screen = GetDC(nullptr);
   HDC dc = CreateCompatibleDC(screen);
   for (int image = 0; image < 3; ++image) {
-    HBITMAP bitmap = CreateCompatibleBitmap(screen, size, size);
+    HBITMAP bitmap = controls::CreatePictureBitmap(size, size);
     HGDIOBJ old = SelectObject(dc, bitmap);
     RECT all = {0, 0, size, size};
     ui::FillSolid(dc, all, RGB(255, 0, 255));

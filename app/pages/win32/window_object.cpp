@@ -3,17 +3,20 @@
 
 namespace kv {
 
-void RegisterWindowClassOnce(const char* name, WNDPROC proc, UINT style, HICON icon) {
-  WNDCLASSA existing{};
-  if (GetClassInfoA(GetModuleHandleA(nullptr), name, &existing)) return;
-  WNDCLASSA wc{};
+void RegisterWindowClassOnce(const char* name, WNDPROC proc, UINT style, HICON icon, HICON smallIcon) {
+  WNDCLASSEXA existing{};
+  existing.cbSize = sizeof existing;
+  if (GetClassInfoExA(GetModuleHandleA(nullptr), name, &existing)) return;
+  WNDCLASSEXA wc{};
+  wc.cbSize = sizeof wc;
   wc.style = style;
   wc.lpfnWndProc = proc;
   wc.hInstance = GetModuleHandleA(nullptr);
   wc.hCursor = LoadCursor(nullptr, IDC_ARROW);
   wc.hIcon = icon;
+  wc.hIconSm = smallIcon;
   wc.lpszClassName = name;
-  RegisterClassA(&wc);
+  RegisterClassExA(&wc);
 }
 
 }  // namespace kv

@@ -37,6 +37,8 @@ LRESULT CALLBACK OwnedObjectProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
 }
 
 // Registers a window class of this program once per process.
-void RegisterWindowClassOnce(const char* name, WNDPROC proc, UINT style = 0, HICON icon = nullptr);
+// Without a small icon the system makes one from the large icon's resource at every registration.
+void RegisterWindowClassOnce(const char* name, WNDPROC proc, UINT style = 0, HICON icon = nullptr,
+                             HICON smallIcon = nullptr);
 
 }  // namespace kv

@@ -3,6 +3,7 @@
 
 #include <vector>
 
+#include "app/controls/win32/drawing_bitmap.h"
 #include "app/pages/win32/ui_theme.h"
 #include "treelist/include/kvtree_client.h"
 
@@ -16,7 +17,7 @@ HBITMAP RestorePicture() {
   if (picture) return picture;
   HDC screen = GetDC(nullptr);
   HDC dc = CreateCompatibleDC(screen);
-  picture = CreateCompatibleBitmap(screen, 16, 16);
+  picture = controls::CreatePictureBitmap(16, 16);
   ReleaseDC(nullptr, screen);
   HGDIOBJ old = SelectObject(dc, picture);
   RECT all = {0, 0, 16, 16};

@@ -313,6 +313,22 @@ else
 fi
 stop_program
 
+echo "# splash at its stored place, on top when the main window shows, which takes the activation"
+mainset='HKCU\Software\Quorbel\Korvane2k\MainSet'
+wine reg add "$mainset" /v AboutPosLeft /t REG_DWORD /d 1500 /f >/dev/null 2>&1
+wine reg add "$mainset" /v AboutPosTop /t REG_DWORD /d 1200 /f >/dev/null 2>&1
+wine 'C:\kvprobe.exe' startup 2>/dev/null | tr -d '\r' > "$out/startup-probe.txt" &
+probe_pid=$!
+start_program
+wait "$probe_pid"
+startup=$(cat "$out/startup-probe.txt")
+check "splash made at AboutPosLeft/AboutPosTop (100, 80 pixels), topmost, main window active ($startup)" \
+  bash -c "[ '$startup' = 'splash=1|100,80,452,328|1 active=KvKorvaneMain' ]"
+wait_for 10 splash_gone
+stop_program
+wine reg delete "$mainset" /v AboutPosLeft /f >/dev/null 2>&1
+wine reg delete "$mainset" /v AboutPosTop /f >/dev/null 2>&1
+
 echo "# password gate"
 probe password 'SeCrEt1'
 start_program

@@ -2,6 +2,9 @@
 //   kvprobe list                 every top-level window and its children: depth|hwnd|class|visible|rect|style|text
 //   kvprobe close CLASS          posts WM_CLOSE to the first top-level window of that class
 //   kvprobe password CLEAR       stores CLEAR as the scrambled access password ("" removes it)
+//   kvprobe startup              waits until the main window shows, then prints how the splash stands at that
+//                                moment and which window took the activation:
+//                                splash=VISIBLE|left,top,right,bottom|TOPMOST  active=CLASS
 //   kvprobe treeline N           screen rectangle (left top right bottom) of the text of line N in the visible
 //                                kvTreeView; exit code 1 when the line is not on screen
 // Installed as KORVNST.EXE it stands in for the helper: it appends its command line to C:\korvnst-args.txt.
@@ -88,6 +91,27 @@ bool TreeLineRect(int line, RECT* screen) {
   return ok;
 }
 
+// Started before the program: the splash closes 1.5 s after the main window shows, too soon for a second
+// probe process, so this one polls in-process and reads both windows at once.
+int ReportStartup() {
+  HWND main = nullptr;
+  for (int i = 0; i < 6000 && !(main && IsWindowVisible(main)); ++i) {
+    Sleep(5);
+    main = FindWindowA("KvKorvaneMain", nullptr);
+  }
+  if (!main || !IsWindowVisible(main)) return 1;
+  for (int i = 0; i < 100 && GetForegroundWindow() != main; ++i) Sleep(5);  // the activation follows the show
+  HWND splash = FindWindowA("KvAbout", nullptr);
+  RECT r{};
+  if (splash) GetWindowRect(splash, &r);
+  const bool topmost = splash && (GetWindowLongA(splash, GWL_EXSTYLE) & WS_EX_TOPMOST);
+  char active[128] = {};
+  if (HWND foreground = GetForegroundWindow()) GetClassNameA(foreground, active, sizeof active);
+  std::printf("splash=%d|%ld,%ld,%ld,%ld|%d active=%s\n", splash && IsWindowVisible(splash) ? 1 : 0, r.left, r.top,
+              r.right, r.bottom, topmost ? 1 : 0, active);
+  return 0;
+}
+
 bool IsHelperStandIn() {
   char path[MAX_PATH] = {};
   GetModuleFileNameA(nullptr, path, MAX_PATH);
@@ -108,6 +132,7 @@ int main(int argc, char** argv) {
     return 0;
   }
   const std::string mode = argc > 1 ? argv[1] : "";
+  if (mode == "startup") return ReportStartup();
   if (mode == "list") {
     EnumWindows(TopProc, 0);
     return 0;

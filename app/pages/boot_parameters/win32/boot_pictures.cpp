@@ -1,6 +1,7 @@
 // Drawing of the system list's pictures (see boot_pictures.h): a small monitor on a stand, its screen
 // dark for other systems and teal for NT systems; the default system's has a green tick.
 #include "app/pages/boot_parameters/win32/boot_pictures.h"
+#include "app/controls/win32/drawing_bitmap.h"
 
 namespace kv {
 
@@ -29,7 +30,7 @@ HBITMAP MakeBootPicture(int number) {
   if (number < 1 || number > 3) return nullptr;
   HDC screen = GetDC(nullptr);
   HDC dc = CreateCompatibleDC(screen);
-  HBITMAP bitmap = CreateCompatibleBitmap(screen, 16, 16);
+  HBITMAP bitmap = controls::CreatePictureBitmap(16, 16);
   ReleaseDC(nullptr, screen);
   HGDIOBJ old = SelectObject(dc, bitmap);
   Fill(dc, 0, 0, 16, 16, kTransparent);

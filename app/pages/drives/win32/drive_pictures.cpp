@@ -3,6 +3,7 @@
 
 #include <shellapi.h>
 
+#include "app/controls/win32/drawing_bitmap.h"
 #include "app/pages/win32/ui_theme.h"
 
 namespace kv {
@@ -26,7 +27,7 @@ HBITMAP DrivePictures() {
   if (strip) return strip;
   HDC screen = GetDC(nullptr);
   HDC dc = CreateCompatibleDC(screen);
-  strip = CreateCompatibleBitmap(screen, kDrivePictureCount * kCell, kCell);
+  strip = controls::CreatePictureBitmap(kDrivePictureCount * kCell, kCell);
   ReleaseDC(nullptr, screen);
   HGDIOBJ old = SelectObject(dc, strip);
   RECT all = {0, 0, kDrivePictureCount * kCell, kCell};

@@ -1,5 +1,6 @@
 // The scratch picture (see icon_scratch_picture.h).
 #include "app/pages/icons/win32/icon_scratch_picture.h"
+#include "app/controls/win32/drawing_bitmap.h"
 
 #include <shellapi.h>
 
@@ -26,7 +27,7 @@ class PictureDc {
 
 IconScratchPicture::IconScratchPicture() {
   HDC screen = GetDC(nullptr);
-  bitmap_ = CreateCompatibleBitmap(screen, kScratchPictureSize, kScratchPictureSize);
+  bitmap_ = controls::CreatePictureBitmap(kScratchPictureSize, kScratchPictureSize);
   ReleaseDC(nullptr, screen);
   Clear();
 }
