@@ -39,8 +39,12 @@ ToolPageWindow::ToolPageWindow(const PageLayout& layout, PageServices& services)
 ToolPageWindow* ToolPageWindow::Create(HWND parent, const PageLayout& layout, PageServices& services) {
   RegisterWindowClassOnce(kClassName, &OwnedObjectProc<ToolPageWindow>);
   auto* self = new ToolPageWindow(layout, services);
-  CreateWindowExA(WS_EX_CONTROLPARENT, kClassName, layout.FormName.c_str(), WS_CHILD | WS_CLIPCHILDREN, 0, 0, 100,
-                  100, parent, nullptr, GetModuleHandleA(nullptr), self);
+  // Made in the size of its host, which it fills: its controls are laid out once, not again when placed.
+  RECT host{};
+  GetClientRect(parent, &host);
+  CreateWindowExA(WS_EX_CONTROLPARENT, kClassName, layout.FormName.c_str(), WS_CHILD | WS_CLIPCHILDREN, 0, 0,
+                  host.right > 0 ? host.right : 100, host.bottom > 0 ? host.bottom : 100, parent, nullptr,
+                  GetModuleHandleA(nullptr), self);
   self->Build();
   return self;
 }
