@@ -1,11 +1,10 @@
 // Bar control window (see bar_window.h).
 #include "app/mainwin/win32/bar_window.h"
 
-#include <shellapi.h>
-
 #include <map>
 
 #include "app/controls/win32/drawing_bitmap.h"
+#include "app/controls/win32/shell_icon.h"
 #include "app/mainwin/win32/sound_output.h"
 #include "app/pages/win32/ui_theme.h"
 #include "app/pages/win32/window_object.h"
@@ -25,7 +24,7 @@ HICON ToolPicture(int picture) {
   if (it != cache.end()) return it->second;
   HICON icon = nullptr;
   if (picture > 0 && picture < static_cast<int>(sizeof kShellIcons / sizeof kShellIcons[0]))
-    ExtractIconExA("shell32.dll", kShellIcons[picture], &icon, nullptr, 1);
+    icon = controls::ShellLibraryLargeIcon(kShellIcons[picture]);
   cache[picture] = icon;
   return icon;
 }

@@ -4,6 +4,7 @@
 #include <windows.h>
 
 #include <commctrl.h>
+#include <shellapi.h>
 #include <gtest/gtest.h>
 
 #include <memory>
@@ -15,6 +16,7 @@
 #include "app/controls/win32/cool_button.h"
 #include "app/controls/win32/picture_button.h"
 #include "app/controls/win32/progress_bar.h"
+#include "app/controls/win32/shell_icon.h"
 #include "app/controls/win32/up_down_field.h"
 #include "tests/wine/message_pump.h"
 
@@ -448,4 +450,41 @@ TEST_F(ControlsWindowTest, ProgressBarKeepsItsStateWhenMadeAnewForOrientationAnd
 }
 
 }  // namespace
+
+// The icon drawn on white, as pixels: two icons are the same picture when these are equal.
+std::vector<COLORREF> IconPixels(HICON icon, int size) {
+  HDC screen = GetDC(nullptr);
+  HDC dc = CreateCompatibleDC(screen);
+  HBITMAP bitmap = CreateCompatibleBitmap(screen, size, size);
+  ReleaseDC(nullptr, screen);
+  HGDIOBJ old = SelectObject(dc, bitmap);
+  RECT all = {0, 0, size, size};
+  FillRect(dc, &all, static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH)));
+  DrawIconEx(dc, 0, 0, icon, size, size, 0, nullptr, DI_NORMAL);
+  std::vector<COLORREF> pixels;
+  for (int y = 0; y < size; ++y)
+    for (int x = 0; x < size; ++x) pixels.push_back(GetPixel(dc, x, y));
+  SelectObject(dc, old);
+  DeleteObject(bitmap);
+  DeleteDC(dc);
+  return pixels;
+}
+
+// The side bar's pictures: the shell library's large icons, the same pictures the shell's own function
+// gives for the index; nothing for an index it does not have.
+TEST(ShellLibraryIconTest, GivesTheShellsLargeIconOfTheIndexAndNothingForAMissingIndex) {
+  const int size = GetSystemMetrics(SM_CXICON);
+  for (int index : {2, 8, 15, 17, 27, 34, 47}) {
+    HICON icon = ShellLibraryLargeIcon(index);
+    ASSERT_NE(icon, nullptr) << index;
+    HICON large = nullptr;
+    ASSERT_EQ(ExtractIconExA("shell32.dll", index, &large, nullptr, 1), 1u) << index;
+    EXPECT_EQ(IconPixels(icon, size), IconPixels(large, size)) << index;
+    DestroyIcon(large);
+    DestroyIcon(icon);
+  }
+  EXPECT_EQ(ShellLibraryLargeIcon(100000), nullptr);
+  EXPECT_EQ(ShellLibraryLargeIcon(-1), nullptr);
+}
+
 }  // namespace kv::controls
