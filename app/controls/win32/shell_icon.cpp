@@ -20,22 +20,26 @@ Function SystemFunction(HMODULE library, const char* name) {
 }
 }  // namespace
 
-HICON ShellLibraryLargeIcon(int index) {
+HICON ShellLibraryIcon(int index, IconSize size) {
   if (index < 0) return nullptr;
-  HICON icon = nullptr;
-  // user32's icon extractor (Windows 2000 and later).
+  HICON icons[2] = {nullptr, nullptr};  // large, small
+  // user32's icon extractor (Windows 2000 and later). Both sizes in one call, as the shell asks for
+  // them: a lone small size picks another of the icon's images than the shell's small icon.
   static const auto extract = SystemFunction<ExtractIcons>(GetModuleHandleA("user32.dll"), "PrivateExtractIconsA");
   if (extract) {
-    const int size = GetSystemMetrics(SM_CXICON);
-    UINT id = 0;
+    const int large = GetSystemMetrics(SM_CXICON), small = GetSystemMetrics(SM_CXSMICON);
+    UINT ids[2] = {};
     // The count of icons made, or 0xFFFFFFFF when the file is not found.
-    if (extract("shell32.dll", index, size, size, &icon, &id, 1, 0) == 1 && icon) return icon;
-    return nullptr;
+    const UINT made = extract("shell32.dll", index, MAKELONG(large, small), MAKELONG(large, small), icons, ids, 2, 0);
+    if (made == 0xFFFFFFFFu || made == 0) return nullptr;
+  } else {
+    // NT 4: the shell's function.
+    static const auto shellExtract = SystemFunction<ShellExtractIcons>(LoadLibraryA("shell32.dll"), "ExtractIconExA");
+    if (!shellExtract || shellExtract("shell32.dll", index, &icons[0], &icons[1], 1) == 0) return nullptr;
   }
-  // NT 4: the shell's function.
-  static const auto shellExtract = SystemFunction<ShellExtractIcons>(LoadLibraryA("shell32.dll"), "ExtractIconExA");
-  if (!shellExtract || shellExtract("shell32.dll", index, &icon, nullptr, 1) != 1) return nullptr;
-  return icon;
+  const int keep = size == IconSize::Large ? 0 : 1;
+  if (icons[1 - keep]) DestroyIcon(icons[1 - keep]);
+  return icons[keep];
 }
 
 }  // namespace kv::controls

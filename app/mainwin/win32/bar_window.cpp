@@ -24,7 +24,7 @@ HICON ToolPicture(int picture) {
   if (it != cache.end()) return it->second;
   HICON icon = nullptr;
   if (picture > 0 && picture < static_cast<int>(sizeof kShellIcons / sizeof kShellIcons[0]))
-    icon = controls::ShellLibraryLargeIcon(kShellIcons[picture]);
+    icon = controls::ShellLibraryIcon(kShellIcons[picture], controls::IconSize::Large);
   cache[picture] = icon;
   return icon;
 }

@@ -470,21 +470,22 @@ std::vector<COLORREF> IconPixels(HICON icon, int size) {
   return pixels;
 }
 
-// The side bar's pictures: the shell library's large icons, the same pictures the shell's own function
-// gives for the index; nothing for an index it does not have.
-TEST(ShellLibraryIconTest, GivesTheShellsLargeIconOfTheIndexAndNothingForAMissingIndex) {
-  const int size = GetSystemMetrics(SM_CXICON);
-  for (int index : {2, 8, 15, 17, 27, 34, 47}) {
-    HICON icon = ShellLibraryLargeIcon(index);
-    ASSERT_NE(icon, nullptr) << index;
-    HICON large = nullptr;
-    ASSERT_EQ(ExtractIconExA("shell32.dll", index, &large, nullptr, 1), 1u) << index;
-    EXPECT_EQ(IconPixels(icon, size), IconPixels(large, size)) << index;
-    DestroyIcon(large);
-    DestroyIcon(icon);
+// The side bar's and the drive list's pictures: the shell library's large and small icons, the same
+// pictures the shell's own function gives for the index; nothing for an index it does not have.
+TEST(ShellLibraryIconTest, GivesTheShellsIconsOfTheIndexAndNothingForAMissingIndex) {
+  const int largeSize = GetSystemMetrics(SM_CXICON), smallSize = GetSystemMetrics(SM_CXSMICON);
+  for (int index : {2, 7, 8, 9, 11, 12, 15, 17, 27, 34, 47}) {
+    HICON large = ShellLibraryIcon(index, IconSize::Large), small = ShellLibraryIcon(index, IconSize::Small);
+    ASSERT_TRUE(large && small) << index;
+    HICON shellLarge = nullptr, shellSmall = nullptr;
+    ExtractIconExA("shell32.dll", index, &shellLarge, &shellSmall, 1);
+    ASSERT_TRUE(shellLarge && shellSmall) << index;
+    EXPECT_EQ(IconPixels(large, largeSize), IconPixels(shellLarge, largeSize)) << index;
+    EXPECT_EQ(IconPixels(small, smallSize), IconPixels(shellSmall, smallSize)) << index;
+    for (HICON icon : {large, small, shellLarge, shellSmall}) DestroyIcon(icon);
   }
-  EXPECT_EQ(ShellLibraryLargeIcon(100000), nullptr);
-  EXPECT_EQ(ShellLibraryLargeIcon(-1), nullptr);
+  EXPECT_EQ(ShellLibraryIcon(100000, IconSize::Large), nullptr);
+  EXPECT_EQ(ShellLibraryIcon(-1, IconSize::Small), nullptr);
 }
 
 }  // namespace kv::controls

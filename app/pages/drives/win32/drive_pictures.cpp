@@ -1,9 +1,8 @@
 // The drive list's picture strip (see drive_pictures.h).
 #include "app/pages/drives/win32/drive_pictures.h"
 
-#include <shellapi.h>
-
 #include "app/controls/win32/drawing_bitmap.h"
+#include "app/controls/win32/shell_icon.h"
 #include "app/pages/win32/ui_theme.h"
 
 namespace kv {
@@ -33,8 +32,7 @@ HBITMAP DrivePictures() {
   RECT all = {0, 0, kDrivePictureCount * kCell, kCell};
   ui::FillSolid(dc, all, ui::kPageBack);
   for (int i = 0; i < kDrivePictureCount; ++i) {
-    HICON icon = nullptr;
-    if (ExtractIconExA("shell32.dll", kShellIcons[i], nullptr, &icon, 1) == 1 && icon) {
+    if (HICON icon = controls::ShellLibraryIcon(kShellIcons[i], controls::IconSize::Small)) {
       DrawIconEx(dc, i * kCell, 0, icon, kCell, kCell, 0, nullptr, DI_NORMAL);
       DestroyIcon(icon);
     } else {
