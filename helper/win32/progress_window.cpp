@@ -5,7 +5,7 @@
 
 #include "helper/core/helper_texts.h"
 #include "helper/core/progress_placement.h"
-#include "helper/win32/dynamic_api.h"
+#include "app/controls/win32/system_function.h"
 #include "helper/win32/message_pump.h"
 
 namespace kv::helper {

@@ -5,7 +5,7 @@
 
 #include <cstring>
 
-#include "helper/win32/dynamic_api.h"
+#include "app/controls/win32/system_function.h"
 #include "helper/win32/program_start.h"
 
 namespace kv::helper {

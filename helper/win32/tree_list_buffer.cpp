@@ -3,7 +3,7 @@
 
 #include <ole2.h>
 
-#include "helper/win32/dynamic_api.h"
+#include "app/controls/win32/system_function.h"
 #include "treelist/include/kvtree_api.h"
 
 namespace kv::helper {

@@ -5,7 +5,7 @@
 #include <shlobj.h>
 
 #include "helper/core/text_rules.h"
-#include "helper/win32/dynamic_api.h"
+#include "app/controls/win32/system_function.h"
 
 namespace kv::helper {
 

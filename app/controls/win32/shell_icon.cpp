@@ -1,23 +1,14 @@
 // Icons of the shell's library by index (see shell_icon.h).
 #include "app/controls/win32/shell_icon.h"
 
+#include "app/controls/win32/system_function.h"
+
 namespace kv::controls {
 
 namespace {
 using ExtractIcons = UINT(WINAPI*)(LPCSTR file, int index, int width, int height, HICON* icons, UINT* ids,
                                    UINT count, UINT flags);
 using ShellExtractIcons = UINT(WINAPI*)(LPCSTR file, int index, HICON* large, HICON* small, UINT count);
-
-// A function of a system library, looked up at run time: the library is not imported, so it is not
-// loaded with the program.
-template <typename Function>
-Function SystemFunction(HMODULE library, const char* name) {
-  FARPROC found = library ? GetProcAddress(library, name) : nullptr;
-  Function typed = nullptr;
-  static_assert(sizeof typed == sizeof found, "function pointers of one size");
-  if (found) CopyMemory(&typed, &found, sizeof typed);
-  return typed;
-}
 }  // namespace
 
 HICON ShellLibraryIcon(int index, IconSize size) {
@@ -25,7 +16,7 @@ HICON ShellLibraryIcon(int index, IconSize size) {
   HICON icons[2] = {nullptr, nullptr};  // large, small
   // user32's icon extractor (Windows 2000 and later). Both sizes in one call, as the shell asks for
   // them: a lone small size picks another of the icon's images than the shell's small icon.
-  static const auto extract = SystemFunction<ExtractIcons>(GetModuleHandleA("user32.dll"), "PrivateExtractIconsA");
+  static const auto extract = SystemFunction<ExtractIcons>("user32.dll", "PrivateExtractIconsA");
   if (extract) {
     const int large = GetSystemMetrics(SM_CXICON), small = GetSystemMetrics(SM_CXSMICON);
     UINT ids[2] = {};
@@ -34,7 +25,7 @@ HICON ShellLibraryIcon(int index, IconSize size) {
     if (made == 0xFFFFFFFFu || made == 0) return nullptr;
   } else {
     // NT 4: the shell's function.
-    static const auto shellExtract = SystemFunction<ShellExtractIcons>(LoadLibraryA("shell32.dll"), "ExtractIconExA");
+    static const auto shellExtract = SystemFunction<ShellExtractIcons>("shell32.dll", "ExtractIconExA");
     if (!shellExtract || shellExtract("shell32.dll", index, &icons[0], &icons[1], 1) == 0) return nullptr;
   }
   const int keep = size == IconSize::Large ? 0 : 1;

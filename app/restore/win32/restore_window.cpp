@@ -1,6 +1,7 @@
 // Restore window (see restore_window.h).
 #include "app/restore/win32/restore_window.h"
 
+#include "app/controls/win32/system_function.h"
 #include "app/pages/win32/page_buttons.h"
 #include "app/pages/win32/tab_strip_window.h"
 #include "app/pages/win32/ui_theme.h"
@@ -21,11 +22,7 @@ constexpr int kProfileButtonWidth = 120;
 // PathCompactPathA from shlwapi, loaded on first use (the program does not load shlwapi at start).
 std::string CompactPath(HDC dc, const std::string& path, int widthPixels) {
   using CompactFn = BOOL(WINAPI*)(HDC, LPSTR, UINT);
-  static CompactFn compact = [] {
-    HMODULE shlwapi = LoadLibraryA("shlwapi.dll");
-    return shlwapi ? reinterpret_cast<CompactFn>(reinterpret_cast<void*>(GetProcAddress(shlwapi, "PathCompactPathA")))
-                   : nullptr;
-  }();
+  static const auto compact = SystemFunction<CompactFn>("shlwapi.dll", "PathCompactPathA");
   if (!compact || widthPixels <= 0 || path.size() >= MAX_PATH) return path;
   char buffer[MAX_PATH];
   lstrcpynA(buffer, path.c_str(), MAX_PATH);

@@ -3,6 +3,7 @@
 
 #include <windows.h>
 
+#include "app/controls/win32/system_function.h"
 #include "app/pages/drives/core/megabytes.h"
 
 namespace kv {
@@ -47,8 +48,7 @@ bool Win32DriveQueries::Volume(const std::string& root, VolumeInformation* info)
 }
 
 bool Win32DriveQueries::FreeSpace64(const std::string& root, FreeSpace* space) {
-  static const auto query = reinterpret_cast<FreeSpaceExFn>(
-      reinterpret_cast<void*>(GetProcAddress(GetModuleHandleA("kernel32.dll"), "GetDiskFreeSpaceExA")));
+  static const auto query = SystemFunction<FreeSpaceExFn>("kernel32.dll", "GetDiskFreeSpaceExA");
   if (!query) return false;
   QuietErrors quiet;
   ULARGE_INTEGER caller{}, total{}, free{};
