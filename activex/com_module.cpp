@@ -3,6 +3,8 @@
 
 #include <oleauto.h>
 
+#include "activex/ole_functions.h"
+
 namespace kv::com {
 namespace {
 HINSTANCE g_module = nullptr;
@@ -29,7 +31,7 @@ HRESULT ModuleTypeLib(ITypeLib** lib) {
   if (!g_typeLib) {
     wchar_t path[MAX_PATH];
     if (!ModulePath(path, MAX_PATH)) return E_FAIL;
-    HRESULT hr = LoadTypeLibEx(path, REGKIND_NONE, &g_typeLib);
+    HRESULT hr = kv::ole::LoadTypeLibrary(path, false, &g_typeLib);
     if (FAILED(hr)) return hr;
   }
   g_typeLib->AddRef();

@@ -7,6 +7,7 @@
 #include <string>
 
 #include "activex/com_module.h"
+#include "activex/ole_functions.h"
 
 namespace kv::com {
 namespace {
@@ -72,7 +73,7 @@ HRESULT RegisterModuleTypeLib() {
   wchar_t path[MAX_PATH];
   if (!ModulePath(path, MAX_PATH)) return SELFREG_E_TYPELIB;
   ITypeLib* lib = nullptr;
-  HRESULT hr = LoadTypeLibEx(path, REGKIND_REGISTER, &lib);
+  HRESULT hr = kv::ole::LoadTypeLibrary(path, true, &lib);
   if (lib) lib->Release();
   return SUCCEEDED(hr) ? S_OK : SELFREG_E_TYPELIB;
 }
@@ -84,7 +85,7 @@ HRESULT UnregisterModuleTypeLib() {
   TLIBATTR* attr = nullptr;
   hr = lib->GetLibAttr(&attr);
   if (SUCCEEDED(hr)) {
-    UnRegisterTypeLib(attr->guid, attr->wMajorVerNum, attr->wMinorVerNum, attr->lcid, attr->syskind);
+    kv::ole::UnregisterTypeLibrary(*attr);
     lib->ReleaseTLibAttr(attr);
   }
   lib->Release();

@@ -7,7 +7,6 @@
 #   kv_wine_test(name COMMAND ... [WINE_PREFIX p] [WINVER v] [XVFB] [TIMEOUT s])
 #                                                   any command run under the Wine harness (Windows build only)
 #   kv_fuzz_target(name SOURCES ... [LIBS ...])   libFuzzer target (fuzz build only)
-#   kv_delay_load(target DEF_DIR dir DLLS a b ...)  links system DLLs delay-loaded (<dll>_delay.def in dir)
 #   kv_version_resource(target DESCRIPTION text FILENAME name)
 #                                                   VERSIONINFO resource for a deliverable
 
@@ -18,7 +17,13 @@ set(KV_ROOT ${CMAKE_CURRENT_LIST_DIR}/..)
 set(KV_WINE_RUN ${KV_ROOT}/tests/wine/kv-wine)
 
 if(WIN32)
+  # Which Wine runs this build's programs (win32: the shipped 32-bit build; win64: the test bed).
+  # Scripts that take a build folder read it from <build>/wine-arch.
+  file(WRITE ${CMAKE_BINARY_DIR}/wine-arch "${KV_WINEARCH}\n")
   # Static runtime: test executables and deliverables need no MinGW DLLs under Wine.
+  # The floor is Windows NT 4.0 SP6a with Internet Explorer 5.01; the Windows 2000 declarations are
+  # visible so that newer functions can be looked up at run time (tools/floorcheck keeps the imports
+  # on the floor).
   add_compile_definitions(WIN32_LEAN_AND_MEAN NOMINMAX _WIN32_WINNT=0x0500 WINVER=0x0500 _WIN32_IE=0x0500)
   set(CMAKE_EXE_LINKER_FLAGS "${CMAKE_EXE_LINKER_FLAGS} -static -static-libgcc -static-libstdc++")
   set(CMAKE_SHARED_LINKER_FLAGS "${CMAKE_SHARED_LINKER_FLAGS} -static -static-libgcc -static-libstdc++")
@@ -28,6 +33,10 @@ if(WIN32)
   set(gtest_force_shared_crt OFF CACHE BOOL "" FORCE)
   set(INSTALL_GTEST OFF CACHE BOOL "" FORCE)
   add_subdirectory(/usr/src/googletest ${CMAKE_BINARY_DIR}/googletest EXCLUDE_FROM_ALL)
+  # The win32 thread model has no std::mutex; GoogleTest gets its one use of it from tests/gtest_port.
+  foreach(t gtest gtest_main gmock gmock_main)
+    target_include_directories(${t} BEFORE PUBLIC ${KV_ROOT}/tests/gtest_port)
+  endforeach()
   set(KV_GTEST_LIBS gtest gmock)
   set(KV_GTEST_MAIN gtest_main)
 else()
@@ -64,7 +73,7 @@ function(_kv_wine_env test prefix winver xvfb timeout)
   if(NOT prefix)
     set(prefix main)
   endif()
-  set(env "KV_BUILD_DIR=${CMAKE_BINARY_DIR}" "KV_PREFIX=${prefix}")
+  set(env "KV_BUILD_DIR=${CMAKE_BINARY_DIR}" "KV_PREFIX=${prefix}" "KV_WINEARCH=${KV_WINEARCH}")
   if(winver)
     list(APPEND env "KV_WINVER=${winver}")
   endif()
@@ -80,7 +89,7 @@ endfunction()
 
 function(kv_unit_test name)
   cmake_parse_arguments(A "XVFB;NO_WINE" "WINE_PREFIX;WINVER;TIMEOUT" "SOURCES;LIBS" ${ARGN})
-  if((WIN32 AND A_NO_WINE) OR KV_FUZZ)
+  if((WIN32 AND A_NO_WINE) OR KV_FUZZ OR KV_HOST_TOOLS_ONLY)
     return()
   endif()
   add_executable(${name} ${A_SOURCES})
@@ -108,7 +117,7 @@ function(kv_fuzz_target name)
 endfunction()
 
 function(kv_wine_test name)
-  if(NOT WIN32)
+  if(NOT WIN32 OR KV_HOST_TOOLS_ONLY)
     return()
   endif()
   cmake_parse_arguments(A "XVFB" "WINE_PREFIX;WINVER;TIMEOUT" "COMMAND" ${ARGN})
@@ -124,28 +133,4 @@ function(kv_version_resource target)
   set(out ${CMAKE_CURRENT_BINARY_DIR}/${target}_version.rc)
   configure_file(${KV_ROOT}/resources/version.rc.in ${out} @ONLY)
   target_sources(${target} PRIVATE ${out})
-endfunction()
-
-# Links system libraries so that each is loaded only when one of its functions is first called.
-# MinGW needs an import library made from a .def file listing the functions used: DEF_DIR/<dll>_delay.def.
-function(kv_delay_load target)
-  cmake_parse_arguments(A "" "DEF_DIR" "DLLS" ${ARGN})
-  if(MSVC)
-    foreach(dll ${A_DLLS})
-      target_link_options(${target} PRIVATE /DELAYLOAD:${dll}.dll)
-    endforeach()
-    target_link_libraries(${target} PRIVATE ${A_DLLS} delayimp)
-    return()
-  endif()
-  set(libs)
-  foreach(dll ${A_DLLS})
-    set(lib ${CMAKE_CURRENT_BINARY_DIR}/lib${dll}_delay.a)
-    add_custom_command(OUTPUT ${lib}
-      COMMAND ${CMAKE_DLLTOOL} --input-def ${A_DEF_DIR}/${dll}_delay.def --output-delaylib ${lib} --dllname ${dll}.dll
-      DEPENDS ${A_DEF_DIR}/${dll}_delay.def VERBATIM)
-    list(APPEND libs ${lib})
-  endforeach()
-  add_custom_target(${target}_delay_libs DEPENDS ${libs})
-  add_dependencies(${target} ${target}_delay_libs)
-  target_link_libraries(${target} PRIVATE ${libs} delayimp)
 endfunction()

@@ -21,7 +21,8 @@ done
 [ -n "$build" ] && [ -n "$prefix" ] || { echo "usage: $0 --build DIR --prefix DIR [--language en|de]" >&2; exit 2; }
 build=$(cd "$build" && pwd)
 mkdir -p "$prefix"; prefix=$(cd "$prefix" && pwd)
-export WINEPREFIX=$prefix WINEDEBUG=-all WINEARCH=win64 WINEDLLOVERRIDES="mscoree=d;mshtml=d"
+export WINEPREFIX=$prefix WINEDEBUG=-all WINEDLLOVERRIDES="mscoree=d;mshtml=d"
+export WINEARCH=$(cat "$build/wine-arch" 2>/dev/null || echo win32)
 "$(dirname "$0")/../tests/wine/make-prefix" "$prefix"
 
 case $language in en) langval=1;; de) langval=0;; *) echo "language must be en or de" >&2; exit 2;; esac
@@ -59,11 +60,9 @@ fi
 wine regedit /S "$(winepath -w "$reg")" >/dev/null 2>&1
 rm -f "$reg"
 
-# COM servers: register every library that exports DllRegisterServer.
+# The three COM servers.
 for f in korvndlg.dll kvtree.dll kvslide.dll; do
-  if x86_64-w64-mingw32-objdump -p "$progdir/$f" | grep -q DllRegisterServer; then
-    wine regsvr32 /s "C:\\Program Files\\Korvane 2000\\$f" >/dev/null 2>&1 || echo "regsvr32 $f failed" >&2
-  fi
+  wine regsvr32 /s "C:\\Program Files\\Korvane 2000\\$f" >/dev/null 2>&1 || echo "regsvr32 $f failed" >&2
 done
 
 # Master profile, as the installation procedure takes it: the helper's profile scan without a path.

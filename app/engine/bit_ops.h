@@ -4,6 +4,11 @@
 
 #include <cstdint>
 
+// 32-bit winnt.h names the _bittest intrinsic BitTest.
+#ifdef BitTest
+#undef BitTest
+#endif
+
 namespace kv {
 
 // Set or clear one bit of `value` in place and return the new value.

@@ -15,7 +15,7 @@ prefix=$build/bench/startup-prefix
 rm -rf "$prefix"
 "$root/scripts/install-into-prefix.sh" --build "$build" --prefix "$prefix" --language en >/dev/null
 cp "$build/bin/startup_bench.exe" "$prefix/drive_c/startup_bench.exe"
-export WINEPREFIX=$prefix WINEDEBUG=${WINEDEBUG:--all} WINEARCH=win64 WINEDLLOVERRIDES="mscoree=d;mshtml=d"
+export WINEPREFIX=$prefix WINEDEBUG=${WINEDEBUG:--all} WINEARCH=$(cat "$build/wine-arch" 2>/dev/null || echo win32) WINEDLLOVERRIDES="mscoree=d;mshtml=d"
 if [ "${KV_BENCH_NO_LOGO:-0}" = 1 ]; then
   wine reg add 'HKCU\Software\Quorbel\Korvane2k\MainSet' /v ViewAppLogo /t REG_DWORD /d 0 /f >/dev/null 2>&1
   wineserver -w  # the server started here has no display: it must end before the measured run

@@ -117,7 +117,7 @@ std::string ChooseFile(const FileRequest& request, std::int32_t* filterIndex) {
                                               : request.filter;
   filter += std::string(2, '\0');  // the platform's list ends with two NULs
   OPENFILENAMEA ofn{};
-  ofn.lStructSize = sizeof(ofn);
+  ofn.lStructSize = OPENFILENAME_SIZE_VERSION_400A;  // NT 4.0 refuses the longer Windows 2000 record
   ofn.hwndOwner = request.owner;
   ofn.lpstrFilter = filter.c_str();
   ofn.nFilterIndex = 1;

@@ -1,17 +1,14 @@
 // Module handle, language offset and string table of the dialog library.
 #include "dialogs/win/library_texts.h"
 
+#include "app/controls/win32/code_module.h"
 #include "dialogs/core/text_rules.h"
 
 namespace kvdlg {
 
 HINSTANCE LibraryModule() {
-  // The allocation base of this code is its module (works on NT 4, which lacks GetModuleHandleEx).
-  MEMORY_BASIC_INFORMATION memory{};
-  if (VirtualQuery(reinterpret_cast<const void*>(&LibraryModule), &memory, sizeof(memory)) == 0) {
-    return GetModuleHandleA(nullptr);
-  }
-  return static_cast<HINSTANCE>(memory.AllocationBase);
+  HINSTANCE module = kv::CodeModule(reinterpret_cast<const void*>(&LibraryModule));
+  return module ? module : GetModuleHandleA(nullptr);
 }
 
 bool RegisterLibraryClass(const char* name, WNDPROC procedure, HBRUSH background) {

@@ -5,6 +5,7 @@
 #include <string>
 
 #include "activex/about_box.h"
+#include "activex/ole_functions.h"
 #include "resources/kvslide/kvslide_strings.h"
 #include "slider/com/ole_property_bag.h"
 #include "slider/win/slider_window.h"
@@ -173,7 +174,7 @@ STDMETHODIMP SlideControl::get_Font(IFontDisp** value) {
   desc.fItalic = p.fontItalic;
   desc.fUnderline = p.fontUnderline;
   desc.fStrikethrough = p.fontStrikethru;
-  HRESULT hr = OleCreateFontIndirect(&desc, IID_IFontDisp, reinterpret_cast<void**>(value));
+  HRESULT hr = kv::ole::CreateFontIndirect(&desc, IID_IFontDisp, reinterpret_cast<void**>(value));
   SysFreeString(name);
   return hr;
 }

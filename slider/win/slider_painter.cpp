@@ -4,6 +4,8 @@
 
 #include <olectl.h>
 
+#include "activex/ole_functions.h"
+
 #include <algorithm>
 #include <vector>
 
@@ -16,11 +18,7 @@ const COLORREF kShadow = RGB(128, 128, 128);
 const COLORREF kDarkShadow = RGB(64, 64, 64);
 const COLORREF kGrooveFill = RGB(150, 150, 150);
 
-COLORREF Translate(uint32_t oleColour) {
-  COLORREF out = 0;
-  if (FAILED(OleTranslateColor(static_cast<OLE_COLOR>(oleColour), nullptr, &out))) out = oleColour & 0xFFFFFF;
-  return out;
-}
+COLORREF Translate(uint32_t oleColour) { return kv::ole::TranslateColor(static_cast<OLE_COLOR>(oleColour)); }
 
 COLORREF Blend(COLORREF a, COLORREF b) {
   return RGB((GetRValue(a) + GetRValue(b)) / 2, (GetGValue(a) + GetGValue(b)) / 2, (GetBValue(a) + GetBValue(b)) / 2);

@@ -3,6 +3,7 @@
 
 #include <windowsx.h>
 
+#include "app/controls/win32/code_module.h"
 #include "app/controls/win32/drawing_bitmap.h"
 #include "slider/win/slider_painter.h"
 
@@ -59,9 +60,7 @@ bool SliderWindow::RegisterClass(HINSTANCE module) {
 void SliderWindow::UnregisterClass(HINSTANCE module) { ::UnregisterClassW(ClassName(), module); }
 
 HWND SliderWindow::Create(SliderHost* host, HWND parent, const RECT& box, int controlId) {
-  HINSTANCE module = nullptr;
-  GetModuleHandleExW(GET_MODULE_HANDLE_EX_FLAG_FROM_ADDRESS | GET_MODULE_HANDLE_EX_FLAG_UNCHANGED_REFCOUNT,
-                     reinterpret_cast<LPCWSTR>(&SliderWindow::Procedure), &module);
+  HINSTANCE module = kv::CodeModule(reinterpret_cast<const void*>(&SliderWindow::Procedure));
   if (!RegisterClass(module)) return nullptr;
   return CreateWindowExW(0, ClassName(), L"", WS_CHILD | WS_VISIBLE | WS_TABSTOP | WS_CLIPSIBLINGS, box.left,
                          box.top, box.right - box.left, box.bottom - box.top, parent,

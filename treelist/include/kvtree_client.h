@@ -29,6 +29,7 @@
 #include <string>
 
 #include "activex/event_sink.h"
+#include "activex/ole_functions.h"
 #include "treelist/include/kvtree_api.h"
 
 namespace kv::treeclient {
@@ -127,7 +128,7 @@ inline IPictureDisp* PictureOfCopy(HBITMAP bitmap) {
   desc.picType = PICTYPE_BITMAP;
   desc.bmp.hbitmap = copy;
   IPictureDisp* picture = nullptr;
-  if (FAILED(OleCreatePictureIndirect(&desc, IID_IPictureDisp, TRUE, reinterpret_cast<void**>(&picture)))) {
+  if (FAILED(kv::ole::CreatePictureIndirect(&desc, IID_IPictureDisp, TRUE, reinterpret_cast<void**>(&picture)))) {
     DeleteObject(copy);
     return nullptr;
   }

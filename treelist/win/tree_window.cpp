@@ -5,18 +5,12 @@
 
 #include <algorithm>
 
+#include "app/controls/win32/code_module.h"
 #include "treelist/include/kvtree_messages.h"
 
 namespace kv::tree {
 
 namespace {
-// The module that holds this code (GetModuleHandleEx is not on NT 4 and Windows 2000).
-HINSTANCE ModuleOf(const void* address) {
-  MEMORY_BASIC_INFORMATION info = {};
-  if (!VirtualQuery(address, &info, sizeof info)) return nullptr;
-  return static_cast<HINSTANCE>(info.AllocationBase);
-}
-
 bool RegisterOnce(HINSTANCE module, WNDPROC proc) {
   WNDCLASSEXW existing = {};
   existing.cbSize = sizeof existing;
@@ -43,7 +37,7 @@ TreeWindow::~TreeWindow() {
 
 bool TreeWindow::Create(HWND parent, const RECT& rect, int controlId) {
   if (hwnd_) return false;
-  HINSTANCE module = ModuleOf(reinterpret_cast<const void*>(&TreeWindow::WindowProc));
+  HINSTANCE module = kv::CodeModule(reinterpret_cast<const void*>(&TreeWindow::WindowProc));
   if (!RegisterOnce(module, &TreeWindow::WindowProc)) return false;
   DWORD style = WS_CHILD | WS_VISIBLE | WS_TABSTOP | WS_VSCROLL | WS_CLIPCHILDREN;
   HWND hwnd =

@@ -1,6 +1,8 @@
 // Registration, attachment and notification shared by the small controls (see control_base.h).
 #include "app/controls/win32/control_base.h"
 
+#include "app/controls/win32/code_module.h"
+
 namespace kv::controls {
 
 namespace {
@@ -18,10 +20,7 @@ void SetObject(HWND hwnd, ControlBase* object) {
 }  // namespace
 
 HINSTANCE ControlsModule() {
-  HMODULE module = nullptr;
-  GetModuleHandleExA(GET_MODULE_HANDLE_EX_FLAG_FROM_ADDRESS | GET_MODULE_HANDLE_EX_FLAG_UNCHANGED_REFCOUNT,
-                     reinterpret_cast<LPCSTR>(&ControlsModule), &module);
-  return module;
+  return CodeModule(reinterpret_cast<const void*>(&ControlsModule));
 }
 
 ControlBase::~ControlBase() {

@@ -5,6 +5,7 @@
 
 #include "app/controls/win32/drawing_bitmap.h"
 #include "app/controls/win32/shell_icon.h"
+#include "app/controls/win32/system_version.h"
 #include "app/mainwin/win32/sound_output.h"
 #include "app/pages/win32/ui_theme.h"
 #include "app/pages/win32/window_object.h"
@@ -267,11 +268,17 @@ void BarWindow::PopupAt(const std::string& bandName, int x, int y, bool atPointe
     UINT flags = MF_STRING | (tool.Enabled ? MF_ENABLED : MF_GRAYED) | (tool.Checked ? MF_CHECKED : MF_UNCHECKED);
     AppendMenuA(menu, flags, static_cast<UINT_PTR>(tool.Id), tool.Caption.c_str());
     if (HBITMAP picture = tool.Picture > 0 ? MenuPicture(tool.Picture) : nullptr) {
-      MENUITEMINFOA item{};
-      item.cbSize = sizeof item;
-      item.fMask = MIIM_BITMAP;
-      item.hbmpItem = picture;
-      SetMenuItemInfoA(menu, static_cast<UINT>(tool.Id), FALSE, &item);
+      if (IsWindows2000OrLater()) {
+        MENUITEMINFOA item{};
+        item.cbSize = sizeof item;
+        item.fMask = MIIM_BITMAP;
+        item.hbmpItem = picture;
+        SetMenuItemInfoA(menu, static_cast<UINT>(tool.Id), FALSE, &item);
+      } else if (!tool.Checked) {
+        // NT 4.0 menus have no item pictures: the picture takes the check mark's place (a checked
+        // entry keeps its check mark).
+        SetMenuItemBitmaps(menu, static_cast<UINT>(tool.Id), MF_BYCOMMAND, picture, picture);
+      }
     }
     ++shown;
   }

@@ -6,6 +6,7 @@
 #include <cctype>
 #include <ctime>
 
+#include "app/controls/win32/system_function.h"
 #include "app/mainwin/core/bar_layout.h"
 #include "app/mainwin/core/localise_form.h"
 #include "app/mainwin/core/net_menu.h"
@@ -274,8 +275,12 @@ void MainWindow::ShowTreeMenu(const TreeMenuState& state) {
 }
 
 void MainWindow::OpenFile(const std::string& file, const std::string& parameters, const std::string& folder) {
-  ShellExecuteA(hwnd_, "open", file.c_str(), parameters.empty() ? nullptr : parameters.c_str(),
-                folder.empty() ? nullptr : folder.c_str(), SW_SHOWNORMAL);
+  // The shell library is loaded on the first file opened, not at start.
+  using ExecuteFn = HINSTANCE(WINAPI*)(HWND, LPCSTR, LPCSTR, LPCSTR, LPCSTR, INT);
+  static const auto execute = SystemFunction<ExecuteFn>("shell32.dll", "ShellExecuteA");
+  if (!execute) return;
+  execute(hwnd_, "open", file.c_str(), parameters.empty() ? nullptr : parameters.c_str(),
+          folder.empty() ? nullptr : folder.c_str(), SW_SHOWNORMAL);
 }
 
 void MainWindow::ShowInfoBox() {

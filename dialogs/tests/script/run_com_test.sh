@@ -12,7 +12,7 @@ if [ -z "${KV_INNER:-}" ]; then
   KV_INNER=1 exec "$root/tests/wine/with-xvfb" "$0" "$@"
 fi
 export WINEPREFIX=${KV_BUILD_DIR}/wine/${KV_PREFIX:-main}
-export WINEDEBUG=-all WINEDLLOVERRIDES="mscoree=d;mshtml=d" WINEARCH=win64
+export WINEDEBUG=-all WINEDLLOVERRIDES="mscoree=d;mshtml=d" WINEARCH=$(cat "$KV_BUILD_DIR/wine-arch" 2>/dev/null || echo win32)
 trap 'wineserver -k >/dev/null 2>&1' EXIT
 
 wine reg add 'HKLM\Software\Quorbel\Korvane2k' /v Language /t REG_DWORD /d 0 /f >/dev/null 2>&1

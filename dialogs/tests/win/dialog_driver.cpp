@@ -33,9 +33,7 @@ DialogDriver::DialogDriver(std::function<void(HWND)> action, const char* caption
         }
       }) {}
 
-DialogDriver::~DialogDriver() {
-  if (thread_.joinable()) thread_.join();
-}
+DialogDriver::~DialogDriver() { thread_.Join(); }
 
 RECT WindowRectOf(HWND window) {
   RECT r{};

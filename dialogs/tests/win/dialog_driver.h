@@ -8,7 +8,8 @@
 #include <atomic>
 #include <functional>
 #include <string>
-#include <thread>
+
+#include "tests/wine/test_thread.h"
 
 namespace kvdlg::test {
 
@@ -25,7 +26,7 @@ class DialogDriver {
  private:
   std::atomic<bool> acted_{false};
   std::atomic<bool> forced_{false};
-  std::thread thread_;
+  kv::test::TestThread thread_;
 };
 
 HWND FindDialog(const char* caption = "KORVNMSGWINOW");

@@ -8,7 +8,7 @@ set -u
 root=$(cd "$(dirname "$0")/../../.." && pwd)
 bin=$KV_BUILD_DIR/bin
 shots=$KV_BUILD_DIR/artifacts
-export WINEPREFIX=$KV_BUILD_DIR/wine/$KV_PREFIX WINEDEBUG=-all WINEARCH=win64 WINEDLLOVERRIDES="mscoree=d;mshtml=d"
+export WINEPREFIX=$KV_BUILD_DIR/wine/$KV_PREFIX WINEDEBUG=-all WINEARCH=$(cat "$KV_BUILD_DIR/wine-arch" 2>/dev/null || echo win32) WINEDLLOVERRIDES="mscoree=d;mshtml=d"
 
 if [ -z "${KV_RESIDENT_DISPLAY:-}" ]; then
   # Create the prefix (under the harness's lock), then go on inside a private Xvfb display.

@@ -1,6 +1,7 @@
 // The scratch picture (see icon_scratch_picture.h).
 #include "app/pages/icons/win32/icon_scratch_picture.h"
 #include "app/controls/win32/drawing_bitmap.h"
+#include "app/controls/win32/system_function.h"
 
 #include <shellapi.h>
 
@@ -48,7 +49,9 @@ void IconScratchPicture::Clear() {
 bool IconScratchPicture::Draw(const std::string& file, int index) {
   if (!bitmap_ || file.empty()) return false;
   HICON large = nullptr, small = nullptr;
-  ExtractIconExA(file.c_str(), index, &large, &small, 1);
+  using ExtractFn = UINT(WINAPI*)(LPCSTR, int, HICON*, HICON*, UINT);
+  static const auto extract = SystemFunction<ExtractFn>("shell32.dll", "ExtractIconExA");
+  if (extract) extract(file.c_str(), index, &large, &small, 1);
   bool drawn = false;
   if (large) {
     PictureDc picture(bitmap_);

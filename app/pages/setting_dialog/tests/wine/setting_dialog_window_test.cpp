@@ -11,7 +11,6 @@
 #include <functional>
 #include <map>
 #include <string>
-#include <thread>
 #include <vector>
 
 #include "app/catalogue/win32_registry_store.h"
@@ -22,6 +21,7 @@
 #include "app/pages/setting_dialog/tests/value_functions.h"
 #include "app/pages/setting_dialog/win32/setting_dialog_window.h"
 #include "tests/wine/screen_bitmap.h"
+#include "tests/wine/test_thread.h"
 
 namespace kv {
 namespace {
@@ -136,7 +136,7 @@ class SettingDialogOnWine : public ::testing::Test {
   // shown. A script that leaves the dialog open gets it closed, and `leftOpen` says so.
   std::string Open(int n, const std::function<void(HWND)>& script) {
     leftOpen_ = false;
-    std::thread driver([&] {
+    kv::test::TestThread driver([&] {
       HWND dialog = nullptr;
       for (int i = 0; i < 200 && !(dialog && IsWindowVisible(dialog)); ++i) {
         Sleep(50);
@@ -153,7 +153,7 @@ class SettingDialogOnWine : public ::testing::Test {
       }
     });
     std::string result = FktSetSettings(owner_, n, {catalogue_, engine_, texts_, 15});
-    driver.join();
+    driver.Join();
     return result;
   }
 
