@@ -20,6 +20,7 @@ tree=win
 if ! why=$(tests/wine/can-run-32bit); then
   echo "note: $why; showing the 64-bit build of the same sources (build/win64) instead." >&2
   tree=win64
+  export PATH=$PWD/tests/wine/loader64:$PATH  # Wine's launcher would take the 32-bit loader
   cmake --preset win64 >/dev/null
   cmake --build --preset win64 --target korvn2k korvnst korvndlg kvtree kvslide kv_catalogue_files korvn2k_media
 fi

@@ -12,16 +12,11 @@ packages=(
 sudo=""
 [ "$(id -u)" -eq 0 ] || sudo="sudo"
 export DEBIAN_FRONTEND=noninteractive
-foreign_added=0
-if ! dpkg --print-foreign-architectures | grep -qx i386; then
-  $sudo dpkg --add-architecture i386
-  foreign_added=1
-fi
+dpkg --print-foreign-architectures | grep -qx i386 || $sudo dpkg --add-architecture i386
 missing=()
 for p in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || missing+=("$p")
 done
-[ ${#missing[@]} -eq 0 ] && [ $foreign_added -eq 0 ] && exit 0
 [ ${#missing[@]} -eq 0 ] && exit 0
 echo "Installing: ${missing[*]}"
 $sudo apt-get update -qq
