@@ -1,6 +1,7 @@
 // Layered-window fade-out (see fade_out.h).
 #include "dialogs/win/fade_out.h"
 
+#include "app/controls/win32/system_function.h"
 #include "dialogs/core/fade.h"
 
 namespace kvdlg {
@@ -9,12 +10,12 @@ namespace {
 
 OpacityObserver g_observer = nullptr;
 
-// Layered windows came with Windows 2000; on NT 4 the entry point is missing and the fade is skipped.
+// Layered windows came with Windows 2000; on NT 4 the entry point is missing and the window simply
+// closes.
 using SetOpacityFunction = BOOL(WINAPI*)(HWND, COLORREF, BYTE, DWORD);
 
 SetOpacityFunction OpacityFunction() {
-  static SetOpacityFunction function = reinterpret_cast<SetOpacityFunction>(
-      reinterpret_cast<void*>(GetProcAddress(GetModuleHandleA("user32.dll"), "SetLayeredWindowAttributes")));
+  static const auto function = kv::SystemFunction<SetOpacityFunction>("user32.dll", "SetLayeredWindowAttributes");
   return function;
 }
 
@@ -37,11 +38,12 @@ void SetFadeObserver(OpacityObserver observer) { g_observer = observer; }
 
 void FadeOutWindow(HWND window, int step) {
   SetOpacityFunction setOpacity = OpacityFunction();
+  if (setOpacity == nullptr) return;
   LONG_PTR exStyle = GetWindowLongPtrA(window, GWL_EXSTYLE);
   SetWindowLongPtrA(window, GWL_EXSTYLE, exStyle | WS_EX_LAYERED);
   for (int alpha : FadeSequence(step)) {
     if (g_observer != nullptr) g_observer(window, alpha);
-    if (setOpacity != nullptr) setOpacity(window, 0, static_cast<BYTE>(alpha), LWA_ALPHA);
+    setOpacity(window, 0, static_cast<BYTE>(alpha), LWA_ALPHA);
     RunPendingMessages();
     Sleep(12);  // lets the eye follow; the steps themselves are what matters
   }

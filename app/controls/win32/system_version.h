@@ -1,5 +1,5 @@
 // Which Windows the program runs on, for the few places where Windows 2000 offers more than NT 4.0
-// (the product's floor): read once from GetVersion, which every version has.
+// (the product's floor): read once from GetVersionEx.
 #pragma once
 
 #include <windows.h>
@@ -8,7 +8,11 @@ namespace kv {
 
 // True on Windows 2000 (NT 5.0) and later, false on NT 4.0.
 inline bool IsWindows2000OrLater() {
-  static const bool later = LOBYTE(LOWORD(GetVersion())) >= 5;
+  static const bool later = [] {
+    OSVERSIONINFOA info = {};
+    info.dwOSVersionInfoSize = sizeof info;
+    return GetVersionExA(&info) && info.dwMajorVersion >= 5;
+  }();
   return later;
 }
 

@@ -4,6 +4,7 @@
 
 #include <vector>
 
+#include "app/controls/win32/system_version.h"
 #include "dialog_driver.h"
 #include "dialogs/win/dialog_frame.h"
 #include "dialogs/win/fade_out.h"
@@ -217,7 +218,11 @@ TEST_F(MessageDialogTest, FadeOutStepsThroughOpacityBy30) {
   DialogDriver driver([](HWND dialog) { ClickControl(GetDlgItem(dialog, kIdSecondButton)); });
   EXPECT_EQ(Show("x", "fade", 0, nullptr, true), 1);
   SetFadeObserver(nullptr);
-  EXPECT_EQ(g_alphas, (std::vector<int>{255, 225, 195, 165, 135, 105, 75, 45, 15}));
+  if (kv::IsWindows2000OrLater()) {
+    EXPECT_EQ(g_alphas, (std::vector<int>{255, 225, 195, 165, 135, 105, 75, 45, 15}));
+  } else {
+    EXPECT_TRUE(g_alphas.empty());  // NT 4.0 has no layered windows: the dialog simply closes
+  }
 
   g_alphas.clear();
   SetFadeObserver(&RecordAlpha);
