@@ -78,6 +78,7 @@ void UninstallRestoreJob(Helper& h) {
   job.UninstallerArguments = h.options.UninstallerArguments;
   job.AskBeforeRestore = h.options.AskBeforeRestore;
   job.UndoFilePath = h.folders.UndoFilePath();
+  job.DatabasePath = h.folders.DatabasePath();
   job.SystemDirectory = h.folders.System;
   job.FunctionCount = FunctionCount(h.registry);
   RunUninstallRestore(h.registry, files, platform, job);

@@ -2,6 +2,7 @@
 // and missing marker, create-on-write, and the leaf-by-leaf deletion of a key tree.
 #include "app/catalogue/registry.h"
 
+#include <cctype>
 #include <vector>
 
 #include "app/catalogue/hex_text.h"
@@ -24,6 +25,7 @@ constexpr RootName kRootNames[] = {
 };
 
 constexpr int kMaxDeletePasses = 1000;
+constexpr std::uint32_t kLocalMachineHandle = 0x80000002u;
 constexpr std::uint32_t kFirstQueryCapacity = 1024;
 
 struct SplitPath {
@@ -72,6 +74,24 @@ std::uint32_t Registry::MaxValueDataLength(RegistryStore::Key key) const {
 }
 
 namespace {
+
+// A key tree is deleted only two or more levels below its root: never a root key or a first-level key
+// (HKEY_CLASSES_ROOT\exefile, HKEY_CURRENT_USER\Software), and nothing under HKEY_LOCAL_MACHINE\SYSTEM,
+// where a whole key may be a driver or the boot configuration. Single values are not limited.
+bool KeyTreeMayBeDeleted(std::uint32_t root, const std::string& subKey) {
+  std::vector<std::string> parts;
+  std::string part;
+  for (char c : subKey + '\\') {
+    if (c != '\\') {
+      part += static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
+    } else if (!part.empty()) {
+      parts.push_back(part);
+      part.clear();
+    }
+  }
+  if (parts.size() < 2) return false;
+  return !(root == kLocalMachineHandle && parts[0] == "SYSTEM");
+}
 
 SplitPath Split(const Registry& registry, const std::string& keyPath) {
   SplitPath split;
@@ -173,8 +193,7 @@ void Registry::RegDelete(const std::string& keyPath, const std::string& valueNam
     if (key.ok()) store_.DeleteValue(key.get(), valueName);
     return;
   }
-  // A whole tree below a root key itself is never deleted: an empty subkey path names the root.
-  if (path.subKey.empty()) return;
+  if (!KeyTreeMayBeDeleted(path.root, path.subKey)) return;
   for (int pass = 0; pass < kMaxDeletePasses; ++pass) {
     std::string current = path.subKey;
     for (;;) {  // descend along first children to a leaf

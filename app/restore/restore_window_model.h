@@ -11,6 +11,7 @@
 #include "app/catalogue/catalogue.h"
 #include "app/catalogue/registry.h"
 #include "app/restore/file_store.h"
+#include "app/restore/function_restore.h"
 #include "app/restore/profile_record.h"
 
 namespace kv {
@@ -45,11 +46,6 @@ RestoreOpeningTexts OpeningTexts(const RestoreRequest& request, const TextSource
 // page stored in the profile, not by the catalogue.
 bool IsFunctionSelected(const RestoreRequest& request, int functionNumber, const ProfileRecord& record);
 
-// A profile entry is written back only to the place the function's own action writes: same key path
-// and value name (compared case-insensitively, as the registry does) and same value kind. A damaged
-// or foreign profile can therefore not write or delete anywhere else.
-bool EntryFitsAction(const RegistryAction& entry, const RegistryAction& onAction);
-
 // What the profile box shows.
 enum class ProfileBoxKind {
   Empty,   // nothing loaded yet
@@ -67,8 +63,6 @@ class ProfileQuestions {
   // The master profile itself is not valid (heading 151, text 814); there is nothing to fall back to.
   virtual void MasterDamaged() = 0;
 };
-
-enum class FunctionOutcome { Unchanged, Restored, Failed };
 
 struct RestoreLine {
   int Function = 0;
@@ -131,8 +125,6 @@ class RestoreWindowModel {
 
  private:
   int FunctionCount() const { return catalogue_.FktAnzahl; }
-  FunctionOutcome RestoreFunction(Registry& registry, const ProfileRecord& record,
-                                  const FunctionRecord* function, bool* changed);
 
   std::string& currentPath_;
   std::string undoPath_;
