@@ -162,6 +162,14 @@ bool MemoryRegistryStore::QueryMaxValueDataLength(Key key, std::uint32_t* length
   return true;
 }
 
+bool MemoryRegistryStore::QueryKeyCounts(Key key, std::uint32_t* subKeys, std::uint32_t* values) {
+  Node* node = Resolve(key, false);
+  if (node == nullptr) return false;
+  *subKeys = static_cast<std::uint32_t>(node->children.size());
+  *values = static_cast<std::uint32_t>(node->values.size());
+  return true;
+}
+
 void MemoryRegistryStore::PutValue(std::uint32_t root, const std::string& subKey, const std::string& name,
                                    std::uint32_t type, const std::vector<std::uint8_t>& data) {
   Key key = 0;

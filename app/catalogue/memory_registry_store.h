@@ -31,6 +31,7 @@ class MemoryRegistryStore : public RegistryStore {
   bool DeleteLeafKey(std::uint32_t root, const std::string& subKey) override;
   bool EnumSubKey(Key key, std::uint32_t index, std::string* name) override;
   bool QueryMaxValueDataLength(Key key, std::uint32_t* length) override;
+  bool QueryKeyCounts(Key key, std::uint32_t* subKeys, std::uint32_t* values) override;
 
   // Direct access for tests, bypassing handles.
   void PutValue(std::uint32_t root, const std::string& subKey, const std::string& name, std::uint32_t type,

@@ -185,12 +185,28 @@ bool Registry::RegWriteBinary(const std::string& keyPath, const std::string& val
   return WriteValue(*this, keyPath, valueName, kRegBinary, data);
 }
 
+void Registry::RegDeleteValue(const std::string& keyPath, const std::string& valueName) {
+  SplitPath path = Split(*this, keyPath);
+  OpenedKey key(store_, path.root, path.subKey, RegistryStore::Access::Write);
+  if (key.ok()) store_.DeleteValue(key.get(), valueName);
+}
+
+bool Registry::RegDeleteEmptyKey(const std::string& keyPath) {
+  SplitPath path = Split(*this, keyPath);
+  if (path.root == 0 || !KeyTreeMayBeDeleted(path.root, path.subKey)) return false;
+  std::uint32_t subKeys = 1, values = 1;
+  {
+    OpenedKey key(store_, path.root, path.subKey, RegistryStore::Access::Read);
+    if (!key.ok() || !store_.QueryKeyCounts(key.get(), &subKeys, &values)) return false;
+  }
+  return subKeys == 0 && values == 0 && store_.DeleteLeafKey(path.root, path.subKey);
+}
+
 void Registry::RegDelete(const std::string& keyPath, const std::string& valueName) {
   SplitPath path = Split(*this, keyPath);
   if (path.root == 0) return;
   if (!valueName.empty()) {
-    OpenedKey key(store_, path.root, path.subKey, RegistryStore::Access::Write);
-    if (key.ok()) store_.DeleteValue(key.get(), valueName);
+    RegDeleteValue(keyPath, valueName);
     return;
   }
   if (!KeyTreeMayBeDeleted(path.root, path.subKey)) return;

@@ -40,6 +40,11 @@ class Registry {
 
   // Deletes a value, or with an empty value name the whole key tree (leaf by leaf, at most 1000 passes).
   void RegDelete(const std::string& keyPath, const std::string& valueName);
+  // Deletes exactly one value; unlike RegDelete, the empty name is the key's default value.
+  void RegDeleteValue(const std::string& keyPath, const std::string& valueName);
+  // Deletes the key when it holds no value and no subkey, within the limits of a key-tree delete;
+  // true when it was deleted.
+  bool RegDeleteEmptyKey(const std::string& keyPath);
 
   RegistryStore& store() const { return store_; }
 

@@ -35,6 +35,8 @@ class RegistryStore {
   virtual bool EnumSubKey(Key key, std::uint32_t index, std::string* name) = 0;
   // Longest value data in the key, in bytes (RegQueryInfoKey's longest-data count).
   virtual bool QueryMaxValueDataLength(Key key, std::uint32_t* length) = 0;
+  // Numbers of subkeys and values in the key (RegQueryInfoKey's counts).
+  virtual bool QueryKeyCounts(Key key, std::uint32_t* subKeys, std::uint32_t* values) = 0;
 };
 
 }  // namespace kv

@@ -81,6 +81,17 @@ bool Win32RegistryStore::QueryMaxValueDataLength(Key key, std::uint32_t* length)
   return true;
 }
 
+bool Win32RegistryStore::QueryKeyCounts(Key key, std::uint32_t* subKeys, std::uint32_t* values) {
+  DWORD keys = 0, valueCount = 0;
+  if (RegQueryInfoKeyA(AsHkey(key), nullptr, nullptr, nullptr, &keys, nullptr, nullptr, &valueCount, nullptr,
+                       nullptr, nullptr, nullptr) != ERROR_SUCCESS) {
+    return false;
+  }
+  *subKeys = keys;
+  *values = valueCount;
+  return true;
+}
+
 RegistryStore& SystemRegistryStore() {
   static Win32RegistryStore store;
   return store;

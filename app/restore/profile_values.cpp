@@ -26,11 +26,18 @@ bool ParseStoredDword(const std::string& text, std::int32_t* value) {
 
 using TextWriter = bool (Registry::*)(const std::string&, const std::string&, const std::string&);
 
+// A value that was absent when the profile was taken. An absent default value removes only that
+// value, and its key only when nothing else is left in it (a key the function itself created).
+void DeleteAbsentValue(Registry& registry, const RegistryAction& e) {
+  registry.RegDeleteValue(e.KeyPath, e.ValueName);
+  if (e.ValueName.empty()) registry.RegDeleteEmptyKey(e.KeyPath);
+}
+
 // Text and binary entries: unchanged -> nothing; stored "NoKey" -> delete; else write the stored text.
 bool RestoreTextForm(Registry& registry, const RegistryAction& e, const std::string& current, TextWriter write) {
   if (current == e.Data) return false;
   if (e.Data == kMissingText) {
-    registry.RegDelete(e.KeyPath, e.ValueName);
+    DeleteAbsentValue(registry, e);
   } else {
     (registry.*write)(e.KeyPath, e.ValueName, e.Data);
   }
@@ -64,7 +71,7 @@ bool RestoreEntry(Registry& registry, const RegistryAction& e) {
       if (!ParseStoredDword(e.Data, &stored)) return false;
       if (registry.RegReadDword(e.KeyPath, e.ValueName, kMissingDword) == stored) return false;
       if (stored == kMissingDword) {
-        registry.RegDelete(e.KeyPath, e.ValueName);
+        DeleteAbsentValue(registry, e);
       } else {
         registry.RegWriteDword(e.KeyPath, e.ValueName, stored);
       }

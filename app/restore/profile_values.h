@@ -17,7 +17,8 @@ std::string CaptureEntry(const Registry& registry, const std::string& keyPath, c
                          int valueKind);
 
 // Writes one stored entry back. Unchanged value: nothing happens, false. Stored missing-value
-// marker: the value is deleted (with an empty value name: its whole key), true. Otherwise the data is
+// marker: the value is deleted (an absent default value: that value, and its key only when the key
+// then holds nothing else), true. Otherwise the data is
 // written, true. Entries with an empty key path, other kinds, and DWORD data that is not a 32-bit
 // decimal number (damaged file) are skipped and give false.
 bool RestoreEntry(Registry& registry, const RegistryAction& entry);

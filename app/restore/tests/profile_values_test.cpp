@@ -115,14 +115,27 @@ TEST_F(ProfileValues, EntriesThatCannotBeRestoredAreSkipped) {
   EXPECT_FALSE(Stored("Other"));
 }
 
-TEST_F(ProfileValues, AMarkerWithAnEmptyValueNameRemovesTheWholeKey) {
-  registry_.RegWriteString(std::string(kKey) + "\\Sub\\Deeper", "v", "x");
+// An icon function writes a key's default value (DefaultIcon) that was absent when the profile was
+// taken: the restore removes that value only; the key goes too only when the function created it.
+TEST_F(ProfileValues, AnAbsentDefaultValueRemovesOnlyThatValue) {
+  const std::string icon = std::string(kKey) + "\\DefaultIcon";
+  registry_.RegWriteString(icon, "Full", "shell32.dll,32");
+  registry_.RegWriteString(icon + "\\Sub", "v", "x");
   RegistryAction e = StoredEntry("", 0, "NoKey");
+  e.KeyPath = icon;
   EXPECT_FALSE(RestoreEntry(registry_, e)) << "no default value now: unchanged";
-  EXPECT_TRUE(store_.KeyExists(kHklm, kSubKey));
-  registry_.RegWriteString(kKey, "", "default created later");
+  registry_.RegWriteString(icon, "", "korvane.ico,0");
   EXPECT_TRUE(RestoreEntry(registry_, e));
-  EXPECT_FALSE(store_.KeyExists(kHklm, kSubKey));
+  EXPECT_EQ(registry_.RegReadString(icon, "", ""), "NoKey");
+  EXPECT_EQ(registry_.RegReadString(icon, "Full", ""), "shell32.dll,32");
+  EXPECT_EQ(registry_.RegReadString(icon + "\\Sub", "v", ""), "x");
+
+  const std::string created = std::string(kKey) + "\\Created";  // only the default value, made later
+  registry_.RegWriteString(created, "", "korvane.ico,1");
+  e.KeyPath = created;
+  EXPECT_TRUE(RestoreEntry(registry_, e));
+  EXPECT_FALSE(store_.KeyExists(kHklm, std::string(kSubKey) + "\\Created"));
+  EXPECT_TRUE(store_.KeyExists(kHklm, kSubKey));
 }
 
 TEST_F(ProfileValues, RestoreRecordReportsAnyChangedEntry) {
