@@ -3,12 +3,24 @@
 
 #include <cctype>
 
+#include "app/catalogue/ansi_text.h"
+#include "app/catalogue/number_text.h"
 #include "app/restore/profile_codec.h"
 #include "app/restore/profile_values.h"
 
 namespace kv {
 
 namespace {
+// The bit number of a bit function's action ("%BITSET%" or "%BITDEL%" followed by the bit and
+// an optional "/" width, read as the engine reads it), or -1 when the action writes a whole value.
+int BitOfAction(const RegistryAction& action) {
+  if (action.ValueKind != KindBinary) return -1;
+  const std::string upper = AnsiUpper(action.Data);
+  if (upper.find("%BITSET%") == std::string::npos && upper.find("%BITDEL%") == std::string::npos) return -1;
+  const std::string rest = action.Data.size() > 8 ? action.Data.substr(8, 9) : std::string();
+  return NumberOfText16(rest.substr(0, rest.find('/')));
+}
+
 bool SameIgnoringCase(const std::string& a, const std::string& b) {
   if (a.size() != b.size()) return false;
   for (std::size_t i = 0; i < a.size(); ++i) {
@@ -39,8 +51,10 @@ FunctionRestoreReport RestoreFunction(Registry& registry, const ProfileRecord& r
       failed = true;  // not this function's value: left alone
       continue;
     }
-    const bool wrote = RestoreEntry(registry, entry);
-    if (!EntryHolds(registry, entry)) failed = true;
+    const int bit = BitOfAction(function->OnActions[d]);
+    const bool wrote = bit < 0 ? RestoreEntry(registry, entry) : RestoreEntryBit(registry, entry, bit);
+    const bool holds = bit < 0 ? EntryHolds(registry, entry) : EntryBitHolds(registry, entry, bit);
+    if (!holds) failed = true;
     else if (wrote) report.Changed = true;
   }
   if (failed) report.Outcome = FunctionOutcome::Failed;

@@ -1,6 +1,7 @@
 // Setting one function back from a profile, under the rules every restore applies (the restore window
 // and the helper's uninstall restore): only a profile that passes the marker test is used, and an entry
-// is written back only to the function's own value, the place its "on" action writes.
+// is written back only to the function's own value, the place its "on" action writes; of a bit
+// function's value only the function's own bit.
 #pragma once
 
 #include <functional>

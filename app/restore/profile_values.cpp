@@ -3,6 +3,9 @@
 
 #include <cstdlib>
 #include <limits>
+#include <vector>
+
+#include "app/catalogue/hex_text.h"
 
 namespace kv {
 
@@ -43,6 +46,18 @@ bool RestoreTextForm(Registry& registry, const RegistryAction& e, const std::str
   }
   return true;
 }
+
+// Bit `bit` of a stored or current binary value; an absent value has every bit clear. False when the
+// text is neither hex nor the missing marker.
+bool ReadBit(const std::string& hex, int bit, bool* set, std::vector<std::uint8_t>* bytes) {
+  bytes->clear();
+  if (hex != kMissingText && !HexTextToBytes(hex, bytes)) return false;
+  const std::size_t byte = static_cast<std::size_t>(bit) / 8;
+  *set = byte < bytes->size() && ((*bytes)[byte] >> (bit % 8) & 1) != 0;
+  return true;
+}
+
+bool BitInRange(int bit) { return bit >= 0 && bit <= 31; }
 
 }  // namespace
 
@@ -96,6 +111,31 @@ bool EntryHolds(const Registry& registry, const RegistryAction& e) {
     case KindBinary: return registry.RegReadBinary(e.KeyPath, e.ValueName, kMissingText) == e.Data;
     default: return false;
   }
+}
+
+bool RestoreEntryBit(Registry& registry, const RegistryAction& e, int bit) {
+  if (e.KeyPath.empty() || e.ValueKind != KindBinary || !BitInRange(bit)) return false;
+  bool storedSet = false, currentSet = false;
+  std::vector<std::uint8_t> stored, current;
+  if (!ReadBit(e.Data, bit, &storedSet, &stored)) return false;
+  if (!ReadBit(registry.RegReadBinary(e.KeyPath, e.ValueName, kMissingText), bit, &currentSet, &current)) return false;
+  if (storedSet == currentSet) return false;
+  const std::size_t byte = static_cast<std::size_t>(bit) / 8;
+  if (current.size() <= byte) current.resize(byte + 1, 0);
+  const std::uint8_t mask = static_cast<std::uint8_t>(1u << (bit % 8));
+  current[byte] = static_cast<std::uint8_t>(storedSet ? (current[byte] | mask) : (current[byte] & ~mask));
+  registry.RegWriteBinary(e.KeyPath, e.ValueName, BytesToHexText(current));
+  return true;
+}
+
+bool EntryBitHolds(const Registry& registry, const RegistryAction& e, int bit) {
+  if (e.KeyPath.empty() || e.ValueKind != KindBinary) return false;
+  if (!BitInRange(bit)) return true;  // such a bit is never set or cleared
+  bool storedSet = false, currentSet = false;
+  std::vector<std::uint8_t> stored, current;
+  return ReadBit(e.Data, bit, &storedSet, &stored) &&
+         ReadBit(registry.RegReadBinary(e.KeyPath, e.ValueName, kMissingText), bit, &currentSet, &current) &&
+         storedSet == currentSet;
 }
 
 bool RestoreRecord(Registry& registry, const ProfileRecord& record) {

@@ -27,6 +27,13 @@ bool RestoreEntry(Registry& registry, const RegistryAction& entry);
 // absent). Entries with an empty key path, other kinds and damaged DWORD data hold nothing: false.
 bool EntryHolds(const Registry& registry, const RegistryAction& entry);
 
+// A bit function's entry: of the stored binary value only bit `bit` (little-endian, bit 0 the lowest
+// bit of the first byte) is set back; the other bits of the value belong to other functions and keep
+// their current state. An absent value counts as all bits clear. Returns whether the value was written.
+bool RestoreEntryBit(Registry& registry, const RegistryAction& entry, int bit);
+// True when the current value's bit `bit` equals the stored one. Damaged stored data holds nothing.
+bool EntryBitHolds(const Registry& registry, const RegistryAction& entry, int bit);
+
 // Restores entries 0, 1, 2 of a record in order; true when any of them changed.
 bool RestoreRecord(Registry& registry, const ProfileRecord& record);
 
