@@ -86,6 +86,7 @@ RegistryStore::Key MemoryRegistryStore::NewHandle(std::uint32_t root, std::vecto
 bool MemoryRegistryStore::OpenKey(std::uint32_t root, const std::string& subKey, Access access, Key* out) {
   std::vector<std::string> path = Components(subKey, true);
   if (Find(root, path) == nullptr) return false;
+  if (access == Access::Read && deniedReads_.count(Joined(root, path)) != 0) return false;
   *out = NewHandle(root, std::move(path), access);
   return true;
 }
@@ -192,6 +193,19 @@ bool MemoryRegistryStore::GetValue(std::uint32_t root, const std::string& subKey
 
 bool MemoryRegistryStore::KeyExists(std::uint32_t root, const std::string& subKey) const {
   return Find(root, Components(subKey, true)) != nullptr;
+}
+
+void MemoryRegistryStore::DenyReading(std::uint32_t root, const std::string& subKey, bool denied) {
+  if (denied) deniedReads_.insert(Joined(root, Components(subKey, true)));
+  else deniedReads_.erase(Joined(root, Components(subKey, true)));
+}
+
+ValuePresence MemoryRegistryStore::ProbeValue(std::uint32_t root, const std::string& subKey, const std::string& name) {
+  const std::vector<std::string> path = Components(subKey, true);
+  Node* node = Find(root, path);
+  if (node == nullptr) return ValuePresence::Absent;
+  if (deniedReads_.count(Joined(root, path)) != 0) return ValuePresence::Unreadable;
+  return node->values.count(Lower(name)) != 0 ? ValuePresence::Present : ValuePresence::Absent;
 }
 
 void MemoryRegistryStore::DenyDeletion(std::uint32_t root, const std::string& subKey) {

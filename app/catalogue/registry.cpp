@@ -108,14 +108,15 @@ SplitPath Split(const Registry& registry, const std::string& keyPath) {
 // The outcome is the same as querying with the sized buffer at once, since no value of the key is
 // longer than its longest value data.
 bool QueryWhole(const Registry& registry, const std::string& keyPath, const std::string& valueName,
-                std::vector<std::uint8_t>* data) {
+                std::vector<std::uint8_t>* data, std::uint32_t* type = nullptr) {
   SplitPath path = Split(registry, keyPath);
   OpenedKey key(registry.store(), path.root, path.subKey, RegistryStore::Access::Read);
   if (!key.ok()) return false;
-  std::uint32_t type = 0;
-  if (registry.store().QueryValue(key.get(), valueName, kFirstQueryCapacity, &type, data)) return true;
+  std::uint32_t storedType = 0;
+  if (type == nullptr) type = &storedType;
+  if (registry.store().QueryValue(key.get(), valueName, kFirstQueryCapacity, type, data)) return true;
   const std::uint32_t longest = registry.MaxValueDataLength(key.get());
-  return longest > kFirstQueryCapacity && registry.store().QueryValue(key.get(), valueName, longest, &type, data);
+  return longest > kFirstQueryCapacity && registry.store().QueryValue(key.get(), valueName, longest, type, data);
 }
 
 }  // namespace
@@ -167,9 +168,13 @@ bool WriteValue(Registry& registry, const std::string& keyPath, const std::strin
 }  // namespace
 
 bool Registry::RegWriteString(const std::string& keyPath, const std::string& valueName, const std::string& text) {
-  std::vector<std::uint8_t> data(text.begin(), text.end());
+  // A REG_EXPAND_SZ value (a path with %SystemRoot%) written back as REG_SZ would no longer expand.
+  std::vector<std::uint8_t> data;
+  std::uint32_t type = kRegNone;
+  const bool expandable = QueryWhole(*this, keyPath, valueName, &data, &type) && type == kRegExpandSz;
+  data.assign(text.begin(), text.end());
   data.push_back(0);
-  return WriteValue(*this, keyPath, valueName, kRegSz, data);
+  return WriteValue(*this, keyPath, valueName, expandable ? kRegExpandSz : kRegSz, data);
 }
 
 bool Registry::RegWriteDword(const std::string& keyPath, const std::string& valueName, std::int32_t value) {
@@ -183,6 +188,12 @@ bool Registry::RegWriteBinary(const std::string& keyPath, const std::string& val
   std::vector<std::uint8_t> data;
   if (!HexTextToBytes(hexText, &data)) return false;  // not hex: refuse, touch nothing
   return WriteValue(*this, keyPath, valueName, kRegBinary, data);
+}
+
+ValuePresence Registry::ProbeValue(const std::string& keyPath, const std::string& valueName) const {
+  SplitPath path = Split(*this, keyPath);
+  if (path.root == 0) return ValuePresence::Absent;
+  return store_.ProbeValue(path.root, path.subKey, valueName);
 }
 
 void Registry::RegDeleteValue(const std::string& keyPath, const std::string& valueName) {

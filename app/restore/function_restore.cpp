@@ -47,6 +47,12 @@ FunctionRestoreReport RestoreFunction(Registry& registry, const ProfileRecord& r
     if (beforeEntry) beforeEntry();
     const RegistryAction& entry = record.Entries[d];
     if (entry.KeyPath.empty()) continue;
+    const LeftOutReason leftOut = LeftOutReasonOf(entry);
+    if (leftOut != LeftOutReason::None && function && SameIgnoringCase(entry.KeyPath, function->OnActions[d].KeyPath) &&
+        SameIgnoringCase(entry.ValueName, function->OnActions[d].ValueName)) {
+      if (report.LeftOut == LeftOutReason::None) report.LeftOut = leftOut;  // not saved: nothing to set back
+      continue;
+    }
     if (!function || !EntryFitsAction(entry, function->OnActions[d])) {
       failed = true;  // not this function's value: left alone
       continue;

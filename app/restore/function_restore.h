@@ -29,6 +29,7 @@ enum class FunctionOutcome {
 struct FunctionRestoreReport {
   FunctionOutcome Outcome = FunctionOutcome::Unchanged;
   bool Changed = false;  // some value was written back or deleted (raises the function's need bit)
+  LeftOutReason LeftOut = LeftOutReason::None;  // an own value the profile does not hold, and why
 };
 
 // Restores entries 0, 1, 2 of a function's profile record; `function` is its catalogue record

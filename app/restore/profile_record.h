@@ -28,6 +28,14 @@ inline constexpr const char* kMissingText = "NoKey";        // absent text or bi
 inline constexpr const char* kMissingDwordText = "989898";  // absent DWORD value
 inline constexpr std::int32_t kMissingDword = 989898;
 
+// An entry the scan left out of the profile: key path and value name are kept so that a restore can
+// say which value was not saved; this kind marks it and the data says why. Readers that do not know
+// the kind carry the entry without restoring it.
+inline constexpr std::int16_t kKindLeftOut = 99;
+enum class LeftOutReason { None, Unreadable, TooLong };
+inline constexpr const char* kLeftOutUnreadable = "UNREADABLE";  // could not be read (e.g. access denied)
+inline constexpr const char* kLeftOutTooLong = "TOOLONG";        // longer than a profile text can hold
+
 // The function count is a 16-bit number; a negative one (damaged "FktAnzahl") is treated as 0 so that
 // a table always has its empty record and its marker record.
 inline int NormalisedFunctionCount(int functionCount) {

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "app/catalogue/hex_text.h"
+#include "app/restore/profile_codec.h"
 
 namespace kv {
 
@@ -73,6 +74,28 @@ std::string CaptureEntry(const Registry& registry, const std::string& keyPath, c
     default:
       return std::string();
   }
+}
+
+RegistryAction CaptureProfileEntry(const Registry& registry, const RegistryAction& action) {
+  RegistryAction entry;
+  entry.KeyPath = action.KeyPath;
+  entry.ValueName = action.ValueName;
+  entry.ValueKind = action.ValueKind;
+  entry.Data = CaptureEntry(registry, action.KeyPath, action.ValueName, action.ValueKind);
+  const bool readAsMissing = entry.Data == kMissingText || entry.Data == kMissingDwordText;
+  if (readAsMissing && registry.ProbeValue(action.KeyPath, action.ValueName) == ValuePresence::Unreadable) {
+    entry.ValueKind = kKindLeftOut;
+    entry.Data = kLeftOutUnreadable;
+  } else if (entry.Data.size() > kMaxProfileText) {
+    entry.ValueKind = kKindLeftOut;
+    entry.Data = kLeftOutTooLong;
+  }
+  return entry;
+}
+
+LeftOutReason LeftOutReasonOf(const RegistryAction& entry) {
+  if (entry.KeyPath.empty() || entry.ValueKind != kKindLeftOut) return LeftOutReason::None;
+  return entry.Data == kLeftOutTooLong ? LeftOutReason::TooLong : LeftOutReason::Unreadable;
 }
 
 bool RestoreEntry(Registry& registry, const RegistryAction& e) {

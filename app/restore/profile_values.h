@@ -16,6 +16,14 @@ namespace kv {
 std::string CaptureEntry(const Registry& registry, const std::string& keyPath, const std::string& valueName,
                          int valueKind);
 
+// The profile entry of one "on" action: key path, value name and kind copied, the data captured. A
+// value that exists but cannot be read, or whose text would not fit the file's 16-bit length, is left
+// out (kind kKindLeftOut) rather than stored as absent or cut short, which a restore would write back.
+RegistryAction CaptureProfileEntry(const Registry& registry, const RegistryAction& action);
+
+// Why an entry was left out of its profile; None for an ordinary entry.
+LeftOutReason LeftOutReasonOf(const RegistryAction& entry);
+
 // Writes one stored entry back. Unchanged value: nothing happens, false. Stored missing-value
 // marker: the value is deleted (an absent default value: that value, and its key only when the key
 // then holds nothing else), true. Otherwise the data is

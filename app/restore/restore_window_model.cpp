@@ -122,6 +122,16 @@ void RestoreWindowModel::ChooseMaster(ProfileQuestions& questions) {
 
 void RestoreWindowModel::Release() { ProfileTable().swap(table_); }
 
+std::string RestoreWindowModel::SubTextOf(const FunctionRestore& done) const {
+  if (done.Outcome == FunctionOutcome::Failed) return text_(812);
+  switch (done.LeftOut) {
+    case LeftOutReason::Unreadable: return text_(819);
+    case LeftOutReason::TooLong: return text_(820);
+    case LeftOutReason::None: break;
+  }
+  return "OK";
+}
+
 RestoreResult RestoreWindowModel::Restore(Registry& registry, RestoreProgress* progress) {
   RestoreResult result;
   lines_.clear();
@@ -142,9 +152,10 @@ RestoreResult RestoreWindowModel::Restore(Registry& registry, RestoreProgress* p
     const FunctionRestoreReport report = RestoreFunction(registry, record, function);
     done.Outcome = report.Outcome;
     done.Changed = report.Changed;
+    done.LeftOut = report.LeftOut;
     if (done.Changed && done.RestartLevel >= 0 && done.RestartLevel < 31) result.NeedBits |= 1 << done.RestartLevel;
     if (done.Listed) {
-      lines_.back().SubText = done.Outcome == FunctionOutcome::Failed ? text_(812) : "OK";
+      lines_.back().SubText = SubTextOf(done);
       if (progress) progress->LineFinished(lines_.size() - 1, lines_.back());
     }
     result.Functions.push_back(done);

@@ -67,7 +67,8 @@ class ProfileQuestions {
 struct RestoreLine {
   int Function = 0;
   std::string Caption;
-  std::string SubText;  // "OK", or text 812 when an entry could not be set back
+  std::string SubText;  // "OK"; text 812 when an entry could not be set back; 819/820 when a value of
+                        // the function was left out of the profile (unreadable / too long)
 };
 
 struct FunctionRestore {
@@ -76,6 +77,7 @@ struct FunctionRestore {
   FunctionOutcome Outcome = FunctionOutcome::Unchanged;
   bool Changed = false;  // some value was written back or deleted (raises the function's need bit)
   std::int16_t RestartLevel = 0;  // from the catalogue
+  LeftOutReason LeftOut = LeftOutReason::None;
 };
 
 struct RestoreResult {
@@ -125,6 +127,7 @@ class RestoreWindowModel {
 
  private:
   int FunctionCount() const { return catalogue_.FktAnzahl; }
+  std::string SubTextOf(const FunctionRestore& done) const;
 
   std::string& currentPath_;
   std::string undoPath_;

@@ -243,6 +243,23 @@ TEST_F(RegistryContract, DefaultValueAndEmptyKeyDeletion) {
   EXPECT_FALSE(KeyExists("Icon"));
 }
 
+// A text write keeps REG_EXPAND_SZ; a value's presence is told without reading its data.
+TEST_F(RegistryContract, TextWriteKeepsExpandableTypeAndPresenceIsProbed) {
+  PutRaw("", "Path", kRegExpandSz, {'%', 'A', '%', 0});
+  ASSERT_TRUE(registry_->RegWriteString(kScratch, "Path", "%B%"));
+  ASSERT_TRUE(registry_->RegWriteString(kScratch, "Plain", "x"));
+  std::uint32_t type = 0;
+  Bytes data;
+  ASSERT_TRUE(GetRaw("", "Path", &type, &data));
+  EXPECT_EQ(type, kRegExpandSz);
+  EXPECT_EQ(data, (Bytes{'%', 'B', '%', 0}));
+  ASSERT_TRUE(GetRaw("", "Plain", &type, &data));
+  EXPECT_EQ(type, kRegSz);
+  EXPECT_EQ(registry_->ProbeValue(kScratch, "Path"), ValuePresence::Present);
+  EXPECT_EQ(registry_->ProbeValue(kScratch, "Nothing"), ValuePresence::Absent);
+  EXPECT_EQ(registry_->ProbeValue(Path("NoSuchKey"), "Path"), ValuePresence::Absent);
+}
+
 TEST_F(RegistryContract, DeleteNeverTouchesARootOrAnUnknownRoot) {
   ASSERT_TRUE(registry_->RegWriteString(kScratch, "v", "x"));
   registry_->RegDelete("HKEY_CURRENT_USER\\", "");

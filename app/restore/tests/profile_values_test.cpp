@@ -91,6 +91,26 @@ TEST_F(ProfileValues, ChangedValuesAreWrittenBackWithTheirKind) {
   EXPECT_EQ(registry_.RegReadBinary(kKey, "Bin", ""), "0A00FF");
 }
 
+// A path stored as REG_EXPAND_SZ ("%SystemRoot%\...") that a function changed is written back with
+// its type: as REG_SZ it would no longer expand.
+TEST_F(ProfileValues, AChangedExpandableTextStaysExpandable) {
+  const std::string path = "%SystemRoot%\\system32\\shell32.dll,3";
+  store_.PutValue(kHklm, kSubKey, "Icon", kRegExpandSz, std::vector<std::uint8_t>(path.begin(), path.end() + 1));
+  const std::string captured = CaptureEntry(registry_, kKey, "Icon", 0);
+  ASSERT_TRUE(registry_.RegWriteString(kKey, "Icon", "%SystemRoot%\\korvane.ico"));  // the function's write
+  std::uint32_t type = 0;
+  ASSERT_TRUE(Stored("Icon", &type));
+  EXPECT_EQ(type, kRegExpandSz);
+  EXPECT_TRUE(RestoreEntry(registry_, StoredEntry("Icon", 0, captured)));
+  std::vector<std::uint8_t> data;
+  ASSERT_TRUE(Stored("Icon", &type, &data));
+  EXPECT_EQ(type, kRegExpandSz);
+  EXPECT_EQ(std::string(data.begin(), data.end()), path + '\0');
+  registry_.RegWriteString(kKey, "New", "x");
+  ASSERT_TRUE(Stored("New", &type));
+  EXPECT_EQ(type, kRegSz);
+}
+
 TEST_F(ProfileValues, AnUnchangedValueIsNotWritten) {
   // Stored as REG_EXPAND_SZ: a rewrite would turn it into REG_SZ.
   store_.PutValue(kHklm, kSubKey, "Text", kRegExpandSz, {'a', 'b', 0});

@@ -210,6 +210,37 @@ TEST_F(RestoreWindow, RefusedWriteIsReportedNotShownAsOk) {
   EXPECT_EQ(result.NeedBits, 0x22);  // not the log-off bit of the function that failed
 }
 
+// A value the scan could not read is not taken for an absent one (the restore would delete it), and a
+// value too long for the format is not cut short: both are left out and the list says why.
+TEST_F(RestoreWindow, ValuesTheScanCouldNotSaveAreLeftAloneAndExplained) {
+  registry_.RegWriteDword(kKey, "Reboot", 0);
+  registry_.RegWriteBinary(kKey, "Colours", std::string(2 * 40000, 'A'));  // 40000 bytes: 80000 hex digits
+  store_.DenyReading(kHklm, kSubKey);
+  WriteProfileFile(kUndo, TakeSnapshot(registry_, catalogue_.Functions, 3, "stamp"));
+  store_.DenyReading(kHklm, kSubKey, false);
+  registry_.RegWriteString(kKey, "Delay", "100");
+  registry_.RegWriteDword(kKey, "Reboot", 1);
+  registry_.RegWriteBinary(kKey, "Colours", "01");
+  Opened(RestoreMode::All).Restore(registry_, nullptr);
+  EXPECT_EQ(registry_.RegReadString(kKey, "Delay", ""), "100") << "not deleted as if it had been absent";
+  EXPECT_EQ(registry_.RegReadDword(kKey, "Reboot", 0), 1);
+  EXPECT_EQ(registry_.RegReadBinary(kKey, "Colours", ""), "01");
+  ASSERT_EQ(model_.Lines().size(), 2u);
+  EXPECT_EQ(model_.Lines()[0].SubText, "T819");
+  EXPECT_EQ(model_.Lines()[1].SubText, "T819");
+
+  registry_.RegWriteBinary(kKey, "Colours", std::string(2 * 40000, 'A'));
+  const ProfileTable table = TakeSnapshot(registry_, catalogue_.Functions, 3, "stamp");
+  EXPECT_EQ(table[2].Entries[1].Data, "TOOLONG");
+  EXPECT_EQ(table[5].Entries[2].KeyPath, "2") << "left-out values are not counted";
+  WriteProfileFile(kUndo, table);
+  registry_.RegWriteBinary(kKey, "Colours", "02");
+  RestoreResult result = Opened(RestoreMode::Single, 1, 2).Restore(registry_, nullptr);
+  EXPECT_EQ(registry_.RegReadBinary(kKey, "Colours", ""), "02");
+  ASSERT_EQ(result.Functions.size(), 1u);
+  EXPECT_EQ(result.Functions[0].LeftOut, LeftOutReason::TooLong);
+}
+
 TEST_F(RestoreWindow, MissingChosenProfileFallsBackToTheMasterSilently) {
   currentPath_ = kOther;
   Opened(RestoreMode::All);
