@@ -51,6 +51,10 @@ void ProfileScanJobRun(Helper& h) {
   job.OutputPath = h.options.ScanOutputPath;
   job.FunctionCount = FunctionCount(h.registry);
   job.Stamp = [] { return FormatProfileStamp(CurrentStampParts()); };
+  job.WriteFailed = [&h] {
+    MessageBoxA(nullptr, h.texts.Text(kTextProfileNotSaved).c_str(), h.texts.Text(kTextProgressCaption).c_str(),
+                MB_OK | MB_ICONWARNING);
+  };
   if (!h.options.ShowProgress) {
     RunProfileScan(registry, files, job, nullptr);
     return;

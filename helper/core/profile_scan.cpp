@@ -21,6 +21,7 @@ bool RunProfileScan(const Registry& registry, FileStore& files, const ProfileSca
   table[MarkerRecordIndex(n)].Entries[1].KeyPath = job.Stamp ? job.Stamp() : std::string();
   const bool written = WriteProfile(files, job.OutputPath, table);
   if (progress) progress->Finish();
+  if (!written && job.WriteFailed) job.WriteFailed();
   return written;
 }
 

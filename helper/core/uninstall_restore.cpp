@@ -39,6 +39,9 @@ std::string RunUninstallRestore(Registry& registry, FileStore& files, UninstallP
   const std::string password = registry.RegReadString(kPasswordKey, "AppInitPss", "");
   if (!password.empty() && password != kMissingText) {
     platform.ShowWarning(kTextPasswordProtected, kTextCannotUninstall);
+    // Korvane stays installed: a request to end left behind would end the tray helper at every
+    // log-on of a user who may not delete it.
+    registry.RegDelete(kCurrentVersionKey, "TerminateSysTray");
     return std::string();
   }
   const bool restore = !job.AskBeforeRestore || platform.AskYesNo(kTextRestoreQuestion, kTextUninstallTitle);

@@ -76,5 +76,21 @@ TEST_F(ProfileScan, ReplacesAnExistingProfileCompletely) {
   EXPECT_TRUE(IsValidProfile(DecodeProfile(files_.files[job_.OutputPath], 2), 2));
 }
 
+// A profile that cannot be written (disk full, no permission) is reported, and the old file stays.
+TEST_F(ProfileScan, AFailedWriteIsReportedAndKeepsTheOldFile) {
+  files_.files[job_.OutputPath] = {1, 2, 3};
+  files_.diskFull = true;
+  int reported = 0;
+  job_.WriteFailed = [&reported] { ++reported; };
+  RecordingProgress progress;
+  EXPECT_FALSE(RunProfileScan(r_.registry, files_, job_, &progress));
+  EXPECT_EQ(reported, 1);
+  EXPECT_EQ(files_.files[job_.OutputPath], (std::vector<std::uint8_t>{1, 2, 3}));
+  EXPECT_EQ(progress.calls.back(), "finish");
+  files_.diskFull = false;
+  EXPECT_TRUE(RunProfileScan(r_.registry, files_, job_, nullptr));
+  EXPECT_EQ(reported, 1);
+}
+
 }  // namespace
 }  // namespace kv::helper

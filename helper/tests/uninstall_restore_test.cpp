@@ -2,6 +2,8 @@
 // function's own values from a valid undo file, and the uninstaller started after Yes and after No.
 #include <gtest/gtest.h>
 
+#include <functional>
+
 #include "app/catalogue/catalogue_file.h"
 #include "app/restore/profile_codec.h"
 #include "helper/core/helper_setup.h"
@@ -16,6 +18,7 @@ class RecordingUninstall : public UninstallPlatform {
  public:
   void ShowWarning(int text, int title) override {
     calls.push_back("warning " + std::to_string(text) + "/" + std::to_string(title));
+    if (duringWarning) duringWarning();
   }
   bool AskYesNo(int text, int title) override {
     calls.push_back("ask " + std::to_string(text) + "/" + std::to_string(title));
@@ -25,6 +28,7 @@ class RecordingUninstall : public UninstallPlatform {
   void StartProgram(const std::string& commandLine) override { calls.push_back("start " + commandLine); }
 
   bool answerYes = true;
+  std::function<void()> duringWarning;
   int pumps = 0;
   std::vector<std::string> calls;
 };
@@ -99,8 +103,10 @@ TEST_F(Uninstall, AlertAnsweredNoRestoresNothingButStillStartsTheUninstaller) {
 TEST_F(Uninstall, APasswordRefusesAfterTheSignalsWereSent) {
   r_.registry.RegWriteString(kPasswordKey, "AppInitPss", "geheim");
   job_.AskBeforeRestore = true;
+  platform_.duringWarning = [this] { SignalsWereSent(); };
   EXPECT_EQ(Run(), "");
-  SignalsWereSent();
+  // Korvane stays: the end request is taken back, or the tray helper would end at every log-on.
+  EXPECT_EQ(r_.registry.RegReadDword(kCurrentVersionKey, "TerminateSysTray", 0), 0);
   EXPECT_EQ(r_.registry.RegReadString(kTestKey, "Text", ""), "after");
   EXPECT_EQ(platform_.calls, Calls{"warning 103/104"});
 }
