@@ -49,6 +49,7 @@ void ProfileScanJobRun(Helper& h) {
   ProfileScanJob job;
   job.DatabasePath = h.folders.DatabasePath();
   job.OutputPath = h.options.ScanOutputPath;
+  job.KeepValidProfile = h.options.KeepValidMaster;
   job.FunctionCount = FunctionCount(h.registry);
   job.Stamp = [] { return FormatProfileStamp(CurrentStampParts()); };
   job.WriteFailed = [&h] {
