@@ -3,23 +3,15 @@
 
 #include <windows.h>
 
+#include <io.h>
+
 namespace kv {
 
-bool Win32FileStore::WriteNew(const std::string& path, const std::vector<std::uint8_t>& bytes) {
-  HANDLE file = CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
-  if (file == INVALID_HANDLE_VALUE) return false;
-  bool ok = true;
-  for (std::size_t pos = 0; ok && pos < bytes.size();) {
-    const DWORD piece = static_cast<DWORD>(bytes.size() - pos < 65536 ? bytes.size() - pos : 65536);
-    DWORD written = 0;
-    ok = WriteFile(file, bytes.data() + pos, piece, &written, nullptr) && written == piece;
-    pos += piece;
-  }
+bool Win32FileStore::FlushToDisk(std::FILE* file) {
   // The data must be on the disk before the rename makes it the profile: otherwise a power cut
   // could leave a renamed but empty file in place of the old one.
-  ok = FlushFileBuffers(file) && ok;
-  ok = CloseHandle(file) && ok;
-  return ok;
+  const HANDLE handle = reinterpret_cast<HANDLE>(_get_osfhandle(_fileno(file)));
+  return handle != INVALID_HANDLE_VALUE && FlushFileBuffers(handle) != 0;
 }
 
 bool Win32FileStore::Replace(const std::string& from, const std::string& to) {

@@ -1,5 +1,5 @@
-// The Windows file store: standard-library reads; writes through the Win32 file calls, flushed to
-// the disk (FlushFileBuffers) before the caller renames the file into place; the replacement done by
+// The Windows file store: the standard-library reads and writes, each written file flushed to the
+// disk (FlushFileBuffers) before the caller renames it into place; the replacement done by
 // MoveFileEx so that an existing target is replaced in one step (std::rename refuses on Windows).
 #pragma once
 
@@ -9,8 +9,10 @@ namespace kv {
 
 class Win32FileStore : public StdioFileStore {
  public:
-  bool WriteNew(const std::string& path, const std::vector<std::uint8_t>& bytes) override;
   bool Replace(const std::string& from, const std::string& to) override;
+
+ protected:
+  bool FlushToDisk(std::FILE* file) override;
 };
 
 }  // namespace kv

@@ -30,6 +30,12 @@ class DiskFullHalfway : public PlatformFileStore {
   }
 };
 
+// The data written but not put on the disk (the flush before the rename fails).
+class FlushRefused : public PlatformFileStore {
+ protected:
+  bool FlushToDisk(std::FILE*) override { return false; }
+};
+
 class ReplaceRefused : public PlatformFileStore {
  public:
   bool Replace(const std::string&, const std::string&) override { return false; }
@@ -86,6 +92,16 @@ TEST_F(ProfileFile, AFailureHalfwayKeepsTheOldFileIntact) {
   EXPECT_EQ(Bytes(), before);
   EXPECT_EQ(FilesInFolder(), 1u) << "the temporary file must be removed";
   EXPECT_TRUE(IsValidProfile(ReadProfile(files_, path_, 50), 50));
+}
+
+// A profile whose data did not reach the disk is never renamed over the old one.
+TEST_F(ProfileFile, AFailedFlushKeepsTheOldFile) {
+  ASSERT_TRUE(WriteProfile(files_, path_, Table(5, "old")));
+  const auto before = Bytes();
+  FlushRefused unflushed;
+  EXPECT_FALSE(WriteProfile(unflushed, path_, Table(5, "new")));
+  EXPECT_EQ(Bytes(), before);
+  EXPECT_EQ(FilesInFolder(), 1u);
 }
 
 TEST_F(ProfileFile, ARefusedReplacementKeepsTheOldFileAndRemovesTheTemporary) {
