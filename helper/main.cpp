@@ -5,6 +5,7 @@
 #include "app/catalogue/registry.h"
 #include "app/catalogue/win32_registry_store.h"
 #include "app/restore/profile_stamp.h"
+#include "app/restore/recovery_profile.h"
 #include "app/restore/win32_file_store.h"
 #include "helper/core/command_line.h"
 #include "helper/core/helper_setup.h"
@@ -45,7 +46,10 @@ void ProfileScanJobRun(Helper& h) {
   // The scan only reads: its keys stay open for the whole scan instead of one open per value.
   ReadCacheStore cache(h.registry.store());
   Registry registry(cache, RootNames::LongAndShort);
-  Win32FileStore files;
+  // The undo file is for administrators only; a recovery profile gets its folder's permissions.
+  Win32FileStore files(SameProfilePath(h.options.ScanOutputPath, h.folders.UndoFilePath())
+                           ? FileAccess::AdministratorsOnly
+                           : FileAccess::Inherited);
   ProfileScanJob job;
   job.DatabasePath = h.folders.DatabasePath();
   job.OutputPath = h.options.ScanOutputPath;

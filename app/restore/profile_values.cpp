@@ -5,6 +5,7 @@
 #include <limits>
 #include <vector>
 
+#include "app/catalogue/ansi_text.h"
 #include "app/catalogue/hex_text.h"
 #include "app/restore/profile_codec.h"
 
@@ -81,6 +82,11 @@ RegistryAction CaptureProfileEntry(const Registry& registry, const RegistryActio
   entry.KeyPath = action.KeyPath;
   entry.ValueName = action.ValueName;
   entry.ValueKind = action.ValueKind;
+  if (EqualsIgnoringCase(action.ValueName, kSecretValueName)) {
+    entry.ValueKind = kKindLeftOut;
+    entry.Data = kLeftOutSecret;
+    return entry;
+  }
   entry.Data = CaptureEntry(registry, action.KeyPath, action.ValueName, action.ValueKind);
   const bool readAsMissing = entry.Data == kMissingText || entry.Data == kMissingDwordText;
   if (readAsMissing && registry.ProbeValue(action.KeyPath, action.ValueName) == ValuePresence::Unreadable) {
@@ -95,6 +101,7 @@ RegistryAction CaptureProfileEntry(const Registry& registry, const RegistryActio
 
 LeftOutReason LeftOutReasonOf(const RegistryAction& entry) {
   if (entry.KeyPath.empty() || entry.ValueKind != kKindLeftOut) return LeftOutReason::None;
+  if (entry.Data == kLeftOutSecret) return LeftOutReason::Secret;
   return entry.Data == kLeftOutTooLong ? LeftOutReason::TooLong : LeftOutReason::Unreadable;
 }
 

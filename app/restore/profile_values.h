@@ -18,7 +18,8 @@ std::string CaptureEntry(const Registry& registry, const std::string& keyPath, c
 
 // The profile entry of one "on" action: key path, value name and kind copied, the data captured. A
 // value that exists but cannot be read, or whose text would not fit the file's 16-bit length, is left
-// out (kind kKindLeftOut) rather than stored as absent or cut short, which a restore would write back.
+// out (kind kKindLeftOut) rather than stored as absent or cut short, which a restore would write back;
+// a password (kSecretValueName) is left out without being read.
 RegistryAction CaptureProfileEntry(const Registry& registry, const RegistryAction& action);
 
 // Why an entry was left out of its profile; None for an ordinary entry.

@@ -127,6 +127,7 @@ std::string RestoreWindowModel::SubTextOf(const FunctionRestore& done) const {
   switch (done.LeftOut) {
     case LeftOutReason::Unreadable: return text_(819);
     case LeftOutReason::TooLong: return text_(820);
+    case LeftOutReason::Secret: return text_(821);
     case LeftOutReason::None: break;
   }
   return "OK";

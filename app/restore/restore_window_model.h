@@ -68,7 +68,7 @@ struct RestoreLine {
   int Function = 0;
   std::string Caption;
   std::string SubText;  // "OK"; text 812 when an entry could not be set back; 819/820 when a value of
-                        // the function was left out of the profile (unreadable / too long)
+                        // the function was left out of the profile (unreadable / too long); 821 for a password
 };
 
 struct FunctionRestore {

@@ -5,7 +5,22 @@
 
 #include <io.h>
 
+#include "app/restore/win32_administrators_only.h"
+
 namespace kv {
+
+bool Win32FileStore::WriteNew(const std::string& path, const std::vector<std::uint8_t>& bytes) {
+  if (access_ == FileAccess::AdministratorsOnly) {
+    // The file is made first with its security descriptor; writing it afterwards truncates it and
+    // keeps the descriptor. A system without security (no descriptor) still gets its file.
+    AdministratorsOnly security;
+    const HANDLE file = CreateFileA(path.c_str(), GENERIC_WRITE, 0, security.Attributes(), CREATE_ALWAYS,
+                                    FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (file == INVALID_HANDLE_VALUE) return false;
+    CloseHandle(file);
+  }
+  return StdioFileStore::WriteNew(path, bytes);
+}
 
 bool Win32FileStore::FlushToDisk(std::FILE* file) {
   // The data must be on the disk before the rename makes it the profile: otherwise a power cut

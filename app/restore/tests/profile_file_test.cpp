@@ -7,6 +7,8 @@
 #include "app/restore/profile_codec.h"
 #include "app/restore/profile_file.h"
 #ifdef _WIN32
+#include <windows.h>
+
 #include "app/restore/win32_file_store.h"
 #endif
 
@@ -123,6 +125,48 @@ TEST_F(ProfileFile, AMissingFileReadsAsAnInvalidEmptyTable) {
   EXPECT_EQ(read, ProfileTable(12));
   EXPECT_FALSE(IsValidProfile(read, 9));
 }
+
+#ifdef _WIN32
+// The undo file is written for administrators and the system account only, also when it replaces an
+// older one. Wine keeps a file's security descriptor only where the file system can store it.
+TEST_F(ProfileFile, TheUndoFileIsReadableByAdministratorsOnly) {
+  ASSERT_TRUE(WriteProfile(files_, path_, Table(5, "old")));
+  Win32FileStore undoStore(FileAccess::AdministratorsOnly);
+  ASSERT_TRUE(WriteProfile(undoStore, path_, Table(5, "new")));
+  EXPECT_TRUE(IsValidProfile(ReadProfile(files_, path_, 5), 5)) << "still readable by this administrator";
+  EXPECT_EQ(FilesInFolder(), 1u);
+
+  DWORD needed = 0;
+  GetFileSecurityA(path_.c_str(), DACL_SECURITY_INFORMATION, nullptr, 0, &needed);
+  ASSERT_GT(needed, 0u);
+  std::vector<DWORD> buffer(needed / sizeof(DWORD) + 1);
+  ASSERT_TRUE(GetFileSecurityA(path_.c_str(), DACL_SECURITY_INFORMATION, buffer.data(), needed, &needed));
+  BOOL present = FALSE, defaulted = FALSE;
+  PACL acl = nullptr;
+  ASSERT_TRUE(GetSecurityDescriptorDacl(buffer.data(), &present, &acl, &defaulted));
+  ASSERT_TRUE(present && acl != nullptr) << "no access list: everyone could read the file";
+  SID_IDENTIFIER_AUTHORITY nt = SECURITY_NT_AUTHORITY;
+  PSID admins = nullptr, system = nullptr;
+  ASSERT_TRUE(AllocateAndInitializeSid(&nt, 2, SECURITY_BUILTIN_DOMAIN_RID, DOMAIN_ALIAS_RID_ADMINS, 0, 0, 0, 0, 0,
+                                       0, &admins));
+  ASSERT_TRUE(AllocateAndInitializeSid(&nt, 1, SECURITY_LOCAL_SYSTEM_RID, 0, 0, 0, 0, 0, 0, 0, &system));
+  int others = 0, ours = 0;
+  for (DWORD i = 0; i < acl->AceCount; ++i) {
+    void* ace = nullptr;
+    ASSERT_TRUE(GetAce(acl, i, &ace));
+    auto* allowed = static_cast<ACCESS_ALLOWED_ACE*>(ace);
+    if (allowed->Header.AceType != ACCESS_ALLOWED_ACE_TYPE) continue;
+    PSID sid = &allowed->SidStart;
+    if (EqualSid(sid, admins) || EqualSid(sid, system)) ++ours;
+    else ++others;
+  }
+  FreeSid(admins);
+  FreeSid(system);
+  if (ours == 0) GTEST_SKIP() << "this file system keeps no security descriptor under Wine";
+  EXPECT_EQ(ours, 2);
+  EXPECT_EQ(others, 0) << "someone besides administrators and the system may open the undo file";
+}
+#endif
 
 TEST(UndoFile, PathIsTheSystemDirectoryWithOneBackslash) {
   EXPECT_EQ(UndoFilePath("C:\\WINNT\\system32"), "C:\\WINNT\\system32\\KORVN2K.UND");

@@ -241,6 +241,30 @@ TEST_F(RestoreWindow, ValuesTheScanCouldNotSaveAreLeftAloneAndExplained) {
   EXPECT_EQ(result.Functions[0].LeftOut, LeftOutReason::TooLong);
 }
 
+// With automatic log-on Windows keeps the password in clear text; profiles never copy it, and a
+// restore leaves it alone and says why.
+TEST_F(RestoreWindow, TheAutoLogonPasswordIsNeverCopiedIntoAProfile) {
+  const std::string winlogon = "HKEY_LOCAL_MACHINE\\SOFTWARE\\Microsoft\\Windows NT\\CurrentVersion\\Winlogon";
+  FunctionRecord& logon = catalogue_.Functions[3];
+  logon.OnActions[0] = {winlogon, "AutoAdminLogon", "1", KindText, 0};
+  logon.OnActions[1] = {winlogon, "DefaultPassword", "", KindText, 0};
+  registry_.RegWriteString(winlogon, "AutoAdminLogon", "1");
+  registry_.RegWriteString(winlogon, "DefaultPassword", "Geheim!42");
+  const ProfileTable table = TakeSnapshot(registry_, catalogue_.Functions, 3, "stamp");
+  const std::vector<std::uint8_t> bytes = EncodeProfile(table);
+  EXPECT_EQ(std::string(bytes.begin(), bytes.end()).find("Geheim!42"), std::string::npos);
+  WriteProfileFile(kUndo, table);
+
+  registry_.RegWriteString(winlogon, "AutoAdminLogon", "0");
+  registry_.RegWriteString(winlogon, "DefaultPassword", "Neu");
+  RestoreResult result = Opened(RestoreMode::Single, 2, 3).Restore(registry_, nullptr);
+  EXPECT_EQ(registry_.RegReadString(winlogon, "AutoAdminLogon", ""), "1");
+  EXPECT_EQ(registry_.RegReadString(winlogon, "DefaultPassword", ""), "Neu") << "neither deleted nor written";
+  ASSERT_EQ(model_.Lines().size(), 1u);
+  EXPECT_EQ(model_.Lines()[0].SubText, "T821");
+  EXPECT_EQ(result.Functions[0].Outcome, FunctionOutcome::Restored);
+}
+
 TEST_F(RestoreWindow, MissingChosenProfileFallsBackToTheMasterSilently) {
   currentPath_ = kOther;
   Opened(RestoreMode::All);
