@@ -5,6 +5,7 @@
 
 #include "app/catalogue/ansi_text.h"
 #include "app/catalogue/number_text.h"
+#include "app/restore/master_profile_owner.h"
 #include "app/restore/profile_codec.h"
 #include "app/restore/profile_values.h"
 
@@ -40,13 +41,17 @@ bool EntryFitsAction(const RegistryAction& entry, const RegistryAction& onAction
 }
 
 FunctionRestoreReport RestoreFunction(Registry& registry, const ProfileRecord& record, const FunctionRecord* function,
-                                      const std::function<void()>& beforeEntry) {
+                                      const RestoreRules& rules) {
   FunctionRestoreReport report;
   bool failed = false;
   for (std::size_t d = 0; d < record.Entries.size(); ++d) {
-    if (beforeEntry) beforeEntry();
+    if (rules.BeforeEntry) rules.BeforeEntry();
     const RegistryAction& entry = record.Entries[d];
     if (entry.KeyPath.empty()) continue;
+    if (rules.SkipPerUserValues && IsPerUserEntry(entry)) {
+      report.SkippedPerUser = true;
+      continue;
+    }
     const LeftOutReason leftOut = LeftOutReasonOf(entry);
     if (leftOut != LeftOutReason::None && function && SameIgnoringCase(entry.KeyPath, function->OnActions[d].KeyPath) &&
         SameIgnoringCase(entry.ValueName, function->OnActions[d].ValueName)) {

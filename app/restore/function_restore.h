@@ -30,12 +30,20 @@ struct FunctionRestoreReport {
   FunctionOutcome Outcome = FunctionOutcome::Unchanged;
   bool Changed = false;  // some value was written back or deleted (raises the function's need bit)
   LeftOutReason LeftOut = LeftOutReason::None;  // an own value the profile does not hold, and why
+  bool SkippedPerUser = false;  // a per-user value was left out (RestoreRules::SkipPerUserValues)
+};
+
+struct RestoreRules {
+  // The master profile restored by someone other than the user who took it: its HKEY_CURRENT_USER
+  // values are that user's settings and are left out (master_profile_owner.h).
+  bool SkipPerUserValues = false;
+  // Runs before each of a function's three entries (the helper lets its windows repaint).
+  std::function<void()> BeforeEntry;
 };
 
 // Restores entries 0, 1, 2 of a function's profile record; `function` is its catalogue record
-// (nullptr when the catalogue has none: nothing is written). `beforeEntry`, when given, runs before
-// each of the three entries (the helper lets its windows repaint).
+// (nullptr when the catalogue has none: nothing is written).
 FunctionRestoreReport RestoreFunction(Registry& registry, const ProfileRecord& record, const FunctionRecord* function,
-                                      const std::function<void()>& beforeEntry = nullptr);
+                                      const RestoreRules& rules = RestoreRules());
 
 }  // namespace kv

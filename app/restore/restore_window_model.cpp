@@ -4,6 +4,7 @@
 #include <utility>
 
 #include "app/restore/profile_codec.h"
+#include "app/restore/master_profile_owner.h"
 #include "app/restore/profile_file.h"
 #include "app/restore/recovery_profile.h"
 
@@ -124,6 +125,7 @@ void RestoreWindowModel::Release() { ProfileTable().swap(table_); }
 
 std::string RestoreWindowModel::SubTextOf(const FunctionRestore& done) const {
   if (done.Outcome == FunctionOutcome::Failed) return text_(812);
+  if (done.SkippedPerUser) return text_(822);
   switch (done.LeftOut) {
     case LeftOutReason::Unreadable: return text_(819);
     case LeftOutReason::TooLong: return text_(820);
@@ -138,6 +140,9 @@ RestoreResult RestoreWindowModel::Restore(Registry& registry, RestoreProgress* p
   lines_.clear();
   const int n = FunctionCount();
   if (!restoreShown_ || table_.size() < ProfileRecordCount(n)) return result;
+  RestoreRules rules;
+  rules.SkipPerUserValues =
+      boxKind_ == ProfileBoxKind::Master && !MayRestoreMasterPerUserValues(registry, currentUser_);
   for (int i = 0; i <= n; ++i) {
     const ProfileRecord& record = table_[static_cast<std::size_t>(i)];
     if (!IsFunctionSelected(request_, i, record) || !HasEntries(record)) continue;
@@ -150,10 +155,11 @@ RestoreResult RestoreWindowModel::Restore(Registry& registry, RestoreProgress* p
       lines_.push_back(RestoreLine{i, function ? function->Caption : std::string(), std::string()});
       if (progress) progress->LineAdded(lines_.back());
     }
-    const FunctionRestoreReport report = RestoreFunction(registry, record, function);
+    const FunctionRestoreReport report = RestoreFunction(registry, record, function, rules);
     done.Outcome = report.Outcome;
     done.Changed = report.Changed;
     done.LeftOut = report.LeftOut;
+    done.SkippedPerUser = report.SkippedPerUser;
     if (done.Changed && done.RestartLevel >= 0 && done.RestartLevel < 31) result.NeedBits |= 1 << done.RestartLevel;
     if (done.Listed) {
       lines_.back().SubText = SubTextOf(done);

@@ -6,6 +6,7 @@
 #include <cstdint>
 #include <functional>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "app/catalogue/catalogue.h"
@@ -68,7 +69,8 @@ struct RestoreLine {
   int Function = 0;
   std::string Caption;
   std::string SubText;  // "OK"; text 812 when an entry could not be set back; 819/820 when a value of
-                        // the function was left out of the profile (unreadable / too long); 821 for a password
+                        // the function was left out of the profile (unreadable / too long); 821 for a password; 822 when
+                        // per-user values of the master profile were left out (another user installed)
 };
 
 struct FunctionRestore {
@@ -78,6 +80,7 @@ struct FunctionRestore {
   bool Changed = false;  // some value was written back or deleted (raises the function's need bit)
   std::int16_t RestartLevel = 0;  // from the catalogue
   LeftOutReason LeftOut = LeftOutReason::None;
+  bool SkippedPerUser = false;
 };
 
 struct RestoreResult {
@@ -99,6 +102,9 @@ class RestoreWindowModel {
   // `currentProfilePath` outlives the window (a chosen profile stays current); "" = the master profile.
   RestoreWindowModel(std::string& currentProfilePath, std::string undoFilePath, FileStore& files,
                      const Catalogue& catalogue, TextSource text);
+
+  // The account of the user running the program ("DOMAIN\user"; "" when unknown).
+  void SetCurrentUser(std::string account) { currentUser_ = std::move(account); }
 
   // Reinitialises the window for a request; the profile is loaded separately (LoadProfile).
   void Open(const RestoreRequest& request);
@@ -140,6 +146,7 @@ class RestoreWindowModel {
   ProfileBoxKind boxKind_ = ProfileBoxKind::Empty;
   bool restoreShown_ = false;
   std::vector<RestoreLine> lines_;
+  std::string currentUser_;
 };
 
 }  // namespace kv

@@ -4,6 +4,7 @@
 #include "app/catalogue/catalogue_file.h"
 #include "app/restore/profile_file.h"
 #include "app/restore/function_restore.h"
+#include "app/restore/master_profile_owner.h"
 #include "helper/core/helper_setup.h"
 #include "helper/core/helper_texts.h"
 
@@ -22,11 +23,13 @@ void RestoreAllFunctions(Registry& registry, FileStore& files, UninstallPlatform
   std::vector<std::uint8_t> database;
   if (!files.Exists(job.DatabasePath) || !files.ReadAll(job.DatabasePath, &database)) return;
   const std::vector<FunctionRecord> functions = DecodeFunctionFile(database, static_cast<std::size_t>(n) + 2);
-  const auto pump = [&platform] { platform.PumpMessages(); };
+  RestoreRules rules;
+  rules.BeforeEntry = [&platform] { platform.PumpMessages(); };
+  rules.SkipPerUserValues = !MayRestoreMasterPerUserValues(registry, job.CurrentUser);
   for (int i = 0; i <= n; ++i) {
     platform.PumpMessages();
     const std::size_t index = static_cast<std::size_t>(i);
-    RestoreFunction(registry, table[index], index < functions.size() ? &functions[index] : nullptr, pump);
+    RestoreFunction(registry, table[index], index < functions.size() ? &functions[index] : nullptr, rules);
   }
 }
 

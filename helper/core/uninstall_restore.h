@@ -29,6 +29,7 @@ struct UninstallJob {
   bool AskBeforeRestore = false;
   std::string UndoFilePath;
   std::string DatabasePath;  // the function database: ties every undo entry to its function
+  std::string CurrentUser;   // "DOMAIN\user": per-user values are restored only for the user who installed
   std::string SystemDirectory;  // ends in a backslash
   int FunctionCount = 299;
 };

@@ -5,6 +5,8 @@
 #include <functional>
 
 #include "app/catalogue/catalogue_file.h"
+#include "app/catalogue/catalogue.h"
+#include "app/restore/master_profile_owner.h"
 #include "app/restore/profile_codec.h"
 #include "helper/core/helper_setup.h"
 #include "helper/core/helper_texts.h"
@@ -118,6 +120,18 @@ TEST_F(Uninstall, AnEmptyOrNoKeyPasswordIsNoPassword) {
     Run();
     EXPECT_EQ(platform_.calls, Calls{"start C:\\S\\RMVKT.EXE /-Y"}) << "'" << value << "'";
   }
+}
+
+// The uninstaller run by another user than the one who installed leaves that user's per-user values
+// alone: they would be the installing user's settings.
+TEST_F(Uninstall, AnotherUserGetsNoPerUserValuesOfTheMasterProfile) {
+  r_.registry.RegWriteString(kProductKey, kMasterProfileUserValue, "PC\\Anna");
+  job_.CurrentUser = "PC\\Admin";
+  Run();
+  EXPECT_EQ(r_.registry.RegReadString(kTestKey, "Text", ""), "after");
+  job_.CurrentUser = "PC\\Anna";
+  Run();
+  EXPECT_TRUE(Restored());
 }
 
 TEST_F(Uninstall, AMissingUndoFileRestoresNothing) {

@@ -2,6 +2,7 @@
 // entries that do not belong to their function, failed writes, and loading the current profile.
 #include <gtest/gtest.h>
 
+#include "app/restore/master_profile_owner.h"
 #include "app/restore/profile_codec.h"
 #include "app/restore/profile_file.h"
 #include "app/restore/profile_snapshot.h"
@@ -263,6 +264,45 @@ TEST_F(RestoreWindow, TheAutoLogonPasswordIsNeverCopiedIntoAProfile) {
   ASSERT_EQ(model_.Lines().size(), 1u);
   EXPECT_EQ(model_.Lines()[0].SubText, "T821");
   EXPECT_EQ(result.Functions[0].Outcome, FunctionOutcome::Restored);
+}
+
+// The master profile's per-user values are the settings of the user who installed: another user who
+// restores from it keeps his own (and is told), the installing user gets them back, and a recovery
+// profile of one's own is restored whole.
+TEST_F(RestoreWindow, AnotherUserKeepsHisOwnPerUserSettings) {
+  const std::string desktop = "HKEY_CURRENT_USER\\Control Panel\\Desktop";
+  catalogue_.Functions[3].OnActions[0] = {desktop, "MenuShowDelay", "0", KindText, 0};
+  catalogue_.Functions[3].OnActions[1] = Action("Machine", KindText);
+  registry_.RegWriteString(desktop, "MenuShowDelay", "400");
+  registry_.RegWriteString(kKey, "Machine", "before");
+  const ProfileTable table = TakeSnapshot(registry_, catalogue_.Functions, 3, "stamp");
+  WriteProfileFile(kUndo, table);
+  WriteProfileFile(kOther, table);
+  RecordMasterProfileUser(registry_, "PC\\Anna");
+  const auto change = [&] {
+    registry_.RegWriteString(desktop, "MenuShowDelay", "0");
+    registry_.RegWriteString(kKey, "Machine", "after");
+  };
+
+  change();
+  model_.SetCurrentUser("PC\\Ben");
+  Opened(RestoreMode::Single, 2, 3).Restore(registry_, nullptr);
+  EXPECT_EQ(registry_.RegReadString(desktop, "MenuShowDelay", ""), "0") << "Ben's own setting stays";
+  EXPECT_EQ(registry_.RegReadString(kKey, "Machine", ""), "before");
+  ASSERT_EQ(model_.Lines().size(), 1u);
+  EXPECT_EQ(model_.Lines()[0].SubText, "T822");
+
+  model_.SetCurrentUser("pc\\ANNA");
+  Opened(RestoreMode::Single, 2, 3).Restore(registry_, nullptr);
+  EXPECT_EQ(registry_.RegReadString(desktop, "MenuShowDelay", ""), "400");
+  EXPECT_EQ(model_.Lines()[0].SubText, "OK");
+
+  change();
+  model_.SetCurrentUser("PC\\Ben");
+  Opened(RestoreMode::Single, 2, 3);
+  model_.ChooseProfile(kOther, questions_);
+  model_.Restore(registry_, nullptr);
+  EXPECT_EQ(registry_.RegReadString(desktop, "MenuShowDelay", ""), "400") << "a recovery profile is restored whole";
 }
 
 TEST_F(RestoreWindow, MissingChosenProfileFallsBackToTheMasterSilently) {

@@ -128,9 +128,17 @@ class HelperProgram : public testing::Test {
 };
 
 TEST_F(HelperProgram, UndoscanAloneWritesTheUndoFileOfTheSystemFolder) {
+  Reg(std::string("delete ") + kProductKey + " /v MasterProfileUser /f");
   ASSERT_EQ(RunProgram(Korvnst() + "/UNDOSCAN"), 0u);
   const std::vector<std::uint8_t> file = ReadBytes(UndoFile());
   EXPECT_EQ(file, ExpectedScanOfTestValues(StampOf(file)));
+  // Who took it is recorded ("DOMAIN\user"): its per-user values are that user's settings.
+  char user[256] = {};
+  DWORD length = sizeof user;
+  ASSERT_TRUE(GetUserNameA(user, &length));
+  const std::string taker = QueryText(HKEY_LOCAL_MACHINE, "Software\\Quorbel\\Korvane2k", "MasterProfileUser");
+  EXPECT_NE(taker.find('\\'), std::string::npos) << taker;
+  EXPECT_EQ(taker.substr(taker.find('\\') + 1), user);
 }
 
 TEST_F(HelperProgram, ScannedBytesMatchAnIndependentComputationFromRegExeValues) {
