@@ -179,10 +179,23 @@ TEST(Events, WrongInterfaceAndCookieAreRefused) {
 
 namespace {
 
+// A registry link is deleted through a handle to the link itself (RegDeleteKey would follow it).
+void RemoveLink(const std::wstring& path) {
+  using DeleteKey = LONG(WINAPI*)(HANDLE);
+  auto remove = reinterpret_cast<DeleteKey>(
+      reinterpret_cast<void*>(GetProcAddress(GetModuleHandleA("ntdll.dll"), "NtDeleteKey")));
+  HKEY link = nullptr;
+  if (remove && RegOpenKeyExW(HKEY_CURRENT_USER, path.c_str(), REG_OPTION_OPEN_LINK, DELETE, &link) == ERROR_SUCCESS) {
+    remove(link);
+    RegCloseKey(link);
+  }
+}
+
 // Unregistering must end even when a key below the class cannot be opened (here a registry link to a
 // key that does not exist, which Wine refuses to open, as Windows refuses a key the user may not read).
 TEST(Registration, DeleteKeyTreeStepsOverAChildItCannotOpen) {
   const std::wstring tree = L"Software\\KorvaneTest\\Unregister";
+  RemoveLink(tree + L"\\A");  // left by an earlier run
   HKEY key = nullptr;
   ASSERT_EQ(RegCreateKeyExW(HKEY_CURRENT_USER, (tree + L"\\B\\Deeper").c_str(), 0, nullptr, 0, KEY_ALL_ACCESS,
                             nullptr, &key, nullptr), ERROR_SUCCESS);
@@ -212,6 +225,7 @@ TEST(Registration, DeleteKeyTreeStepsOverAChildItCannotOpen) {
   CloseHandle(thread);
   EXPECT_NE(RegOpenKeyExW(HKEY_CURRENT_USER, (tree + L"\\B").c_str(), 0, KEY_READ, &probe), ERROR_SUCCESS)
       << "the children that can be deleted are gone";
+  RemoveLink(tree + L"\\A");
 }
 
 }  // namespace

@@ -127,6 +127,64 @@ TEST_F(ProfileFile, AMissingFileReadsAsAnInvalidEmptyTable) {
 }
 
 #ifdef _WIN32
+// Allowed entries of a file's access list: for administrators or the system account, for anyone else.
+struct AccessList {
+  bool present = false;
+  int ours = 0, others = 0;
+  int world = 0;  // of those others: Everyone, Users or Authenticated Users
+};
+
+bool IsWorldSid(PSID sid) {
+  SID_IDENTIFIER_AUTHORITY worldAuthority = SECURITY_WORLD_SID_AUTHORITY, nt = SECURITY_NT_AUTHORITY;
+  PSID everyone = nullptr, users = nullptr, authenticated = nullptr;
+  AllocateAndInitializeSid(&worldAuthority, 1, SECURITY_WORLD_RID, 0, 0, 0, 0, 0, 0, 0, &everyone);
+  AllocateAndInitializeSid(&nt, 2, SECURITY_BUILTIN_DOMAIN_RID, DOMAIN_ALIAS_RID_USERS, 0, 0, 0, 0, 0, 0, &users);
+  AllocateAndInitializeSid(&nt, 1, SECURITY_AUTHENTICATED_USER_RID, 0, 0, 0, 0, 0, 0, 0, &authenticated);
+  const bool world = EqualSid(sid, everyone) || EqualSid(sid, users) || EqualSid(sid, authenticated);
+  FreeSid(everyone);
+  FreeSid(users);
+  FreeSid(authenticated);
+  return world;
+}
+
+// Wine keeps no security descriptor of a file: it maps the access list to the Unix permissions and
+// shows the owner (as the Unix user) and the system account, plus Everyone when others may read.
+bool RunningUnderWine() { return GetProcAddress(GetModuleHandleA("ntdll.dll"), "wine_get_version") != nullptr; }
+
+AccessList AccessListOf(const std::string& path) {
+  AccessList list;
+  DWORD needed = 0;
+  GetFileSecurityA(path.c_str(), DACL_SECURITY_INFORMATION, nullptr, 0, &needed);
+  std::vector<DWORD> buffer(needed / sizeof(DWORD) + 1);
+  BOOL present = FALSE, defaulted = FALSE;
+  PACL acl = nullptr;
+  if (needed == 0 || !GetFileSecurityA(path.c_str(), DACL_SECURITY_INFORMATION, buffer.data(), needed, &needed) ||
+      !GetSecurityDescriptorDacl(buffer.data(), &present, &acl, &defaulted) || !present || acl == nullptr) {
+    return list;
+  }
+  list.present = true;
+  SID_IDENTIFIER_AUTHORITY nt = SECURITY_NT_AUTHORITY;
+  PSID admins = nullptr, system = nullptr;
+  AllocateAndInitializeSid(&nt, 2, SECURITY_BUILTIN_DOMAIN_RID, DOMAIN_ALIAS_RID_ADMINS, 0, 0, 0, 0, 0, 0, &admins);
+  AllocateAndInitializeSid(&nt, 1, SECURITY_LOCAL_SYSTEM_RID, 0, 0, 0, 0, 0, 0, 0, &system);
+  for (DWORD i = 0; i < acl->AceCount; ++i) {
+    void* ace = nullptr;
+    if (!GetAce(acl, i, &ace)) continue;
+    auto* allowed = static_cast<ACCESS_ALLOWED_ACE*>(ace);
+    if (allowed->Header.AceType != ACCESS_ALLOWED_ACE_TYPE) continue;
+    PSID sid = &allowed->SidStart;
+    if (EqualSid(sid, admins) || EqualSid(sid, system)) {
+      ++list.ours;
+    } else {
+      ++list.others;
+      if (IsWorldSid(sid)) ++list.world;
+    }
+  }
+  FreeSid(admins);
+  FreeSid(system);
+  return list;
+}
+
 // The undo file is written for administrators and the system account only, also when it replaces an
 // older one. Wine keeps a file's security descriptor only where the file system can store it.
 TEST_F(ProfileFile, TheUndoFileIsReadableByAdministratorsOnly) {
@@ -136,35 +194,18 @@ TEST_F(ProfileFile, TheUndoFileIsReadableByAdministratorsOnly) {
   EXPECT_TRUE(IsValidProfile(ReadProfile(files_, path_, 5), 5)) << "still readable by this administrator";
   EXPECT_EQ(FilesInFolder(), 1u);
 
-  DWORD needed = 0;
-  GetFileSecurityA(path_.c_str(), DACL_SECURITY_INFORMATION, nullptr, 0, &needed);
-  ASSERT_GT(needed, 0u);
-  std::vector<DWORD> buffer(needed / sizeof(DWORD) + 1);
-  ASSERT_TRUE(GetFileSecurityA(path_.c_str(), DACL_SECURITY_INFORMATION, buffer.data(), needed, &needed));
-  BOOL present = FALSE, defaulted = FALSE;
-  PACL acl = nullptr;
-  ASSERT_TRUE(GetSecurityDescriptorDacl(buffer.data(), &present, &acl, &defaulted));
-  ASSERT_TRUE(present && acl != nullptr) << "no access list: everyone could read the file";
-  SID_IDENTIFIER_AUTHORITY nt = SECURITY_NT_AUTHORITY;
-  PSID admins = nullptr, system = nullptr;
-  ASSERT_TRUE(AllocateAndInitializeSid(&nt, 2, SECURITY_BUILTIN_DOMAIN_RID, DOMAIN_ALIAS_RID_ADMINS, 0, 0, 0, 0, 0,
-                                       0, &admins));
-  ASSERT_TRUE(AllocateAndInitializeSid(&nt, 1, SECURITY_LOCAL_SYSTEM_RID, 0, 0, 0, 0, 0, 0, 0, &system));
-  int others = 0, ours = 0;
-  for (DWORD i = 0; i < acl->AceCount; ++i) {
-    void* ace = nullptr;
-    ASSERT_TRUE(GetAce(acl, i, &ace));
-    auto* allowed = static_cast<ACCESS_ALLOWED_ACE*>(ace);
-    if (allowed->Header.AceType != ACCESS_ALLOWED_ACE_TYPE) continue;
-    PSID sid = &allowed->SidStart;
-    if (EqualSid(sid, admins) || EqualSid(sid, system)) ++ours;
-    else ++others;
+  const AccessList undo = AccessListOf(path_);
+  ASSERT_TRUE(undo.present) << "no access list: everyone could read the file";
+  EXPECT_EQ(undo.world, 0) << "Everyone or the users may open the undo file";
+  EXPECT_GE(undo.ours, 1);
+  const std::string recovery = (dir_ / "recovery.prf").string();
+  ASSERT_TRUE(WriteProfile(files_, recovery, Table(5, "mine")));
+  if (RunningUnderWine()) {
+    EXPECT_GT(AccessListOf(recovery).world, 0) << "a recovery profile keeps the usual permissions";
+  } else {
+    EXPECT_EQ(undo.ours, 2);
+    EXPECT_EQ(undo.others, 0) << "someone besides administrators and the system may open the undo file";
   }
-  FreeSid(admins);
-  FreeSid(system);
-  if (ours == 0) GTEST_SKIP() << "this file system keeps no security descriptor under Wine";
-  EXPECT_EQ(ours, 2);
-  EXPECT_EQ(others, 0) << "someone besides administrators and the system may open the undo file";
 }
 #endif
 
