@@ -1,8 +1,6 @@
 // One function set back from its profile record (see function_restore.h).
 #include "app/restore/function_restore.h"
 
-#include <cctype>
-
 #include "app/catalogue/ansi_text.h"
 #include "app/catalogue/number_text.h"
 #include "app/restore/master_profile_owner.h"
@@ -22,12 +20,10 @@ int BitOfAction(const RegistryAction& action) {
   return NumberOfText16(rest.substr(0, rest.find('/')));
 }
 
-bool SameIgnoringCase(const std::string& a, const std::string& b) {
-  if (a.size() != b.size()) return false;
-  for (std::size_t i = 0; i < a.size(); ++i) {
-    if (std::toupper(static_cast<unsigned char>(a[i])) != std::toupper(static_cast<unsigned char>(b[i]))) return false;
-  }
-  return true;
+// The entry names the place the function's action writes (key path and value name, ignoring case as
+// the registry does).
+bool SamePlace(const RegistryAction& entry, const RegistryAction& onAction) {
+  return EqualsIgnoringCase(entry.KeyPath, onAction.KeyPath) && EqualsIgnoringCase(entry.ValueName, onAction.ValueName);
 }
 }  // namespace
 
@@ -36,8 +32,7 @@ bool ProfileMayBeRestored(const ProfileTable& table, int functionCount) {
 }
 
 bool EntryFitsAction(const RegistryAction& entry, const RegistryAction& onAction) {
-  return !entry.KeyPath.empty() && SameIgnoringCase(entry.KeyPath, onAction.KeyPath) &&
-         SameIgnoringCase(entry.ValueName, onAction.ValueName) && entry.ValueKind == onAction.ValueKind;
+  return !entry.KeyPath.empty() && SamePlace(entry, onAction) && entry.ValueKind == onAction.ValueKind;
 }
 
 FunctionRestoreReport RestoreFunction(Registry& registry, const ProfileRecord& record, const FunctionRecord* function,
@@ -53,8 +48,7 @@ FunctionRestoreReport RestoreFunction(Registry& registry, const ProfileRecord& r
       continue;
     }
     const LeftOutReason leftOut = LeftOutReasonOf(entry);
-    if (leftOut != LeftOutReason::None && function && SameIgnoringCase(entry.KeyPath, function->OnActions[d].KeyPath) &&
-        SameIgnoringCase(entry.ValueName, function->OnActions[d].ValueName)) {
+    if (leftOut != LeftOutReason::None && function && SamePlace(entry, function->OnActions[d])) {
       if (report.LeftOut == LeftOutReason::None) report.LeftOut = leftOut;  // not saved: nothing to set back
       continue;
     }
