@@ -29,21 +29,27 @@ bool SetKeyValue(const std::wstring& key, const wchar_t* name, const std::wstrin
   return rc == ERROR_SUCCESS;
 }
 
-// Deletes a key and everything below it (RegDeleteTree is not on NT 4).
-void DeleteTree(HKEY root, const std::wstring& key) {
+}  // namespace
+
+void DeleteKeyTree(HKEY root, const std::wstring& key) {
   HKEY handle = nullptr;
   if (RegOpenKeyExW(root, key.c_str(), 0, KEY_READ | KEY_WRITE, &handle) != ERROR_SUCCESS) return;
   wchar_t child[256];
+  DWORD index = 0;  // children before this index could not be deleted and are stepped over
   for (;;) {
     DWORD length = 256;
-    if (RegEnumKeyExW(handle, 0, child, &length, nullptr, nullptr, nullptr, nullptr) != ERROR_SUCCESS) break;
-    DeleteTree(handle, child);
+    if (RegEnumKeyExW(handle, index, child, &length, nullptr, nullptr, nullptr, nullptr) != ERROR_SUCCESS) break;
+    const std::wstring name(child, length);
+    DeleteKeyTree(handle, name);
+    length = 256;
+    if (RegEnumKeyExW(handle, index, child, &length, nullptr, nullptr, nullptr, nullptr) == ERROR_SUCCESS &&
+        name == std::wstring(child, length)) {
+      ++index;  // still there (cannot be opened or deleted): asking again would never end
+    }
   }
   RegCloseKey(handle);
   RegDeleteKeyW(root, key.c_str());
 }
-
-}  // namespace
 
 HRESULT RegisterServer(const ServerInfo& info) {
   wchar_t path[MAX_PATH];
@@ -64,8 +70,8 @@ HRESULT RegisterServer(const ServerInfo& info) {
 }
 
 HRESULT UnregisterServer(const ServerInfo& info) {
-  DeleteTree(HKEY_CLASSES_ROOT, L"CLSID\\" + GuidText(*info.clsid));
-  if (info.progId) DeleteTree(HKEY_CLASSES_ROOT, info.progId);
+  DeleteKeyTree(HKEY_CLASSES_ROOT, L"CLSID\\" + GuidText(*info.clsid));
+  if (info.progId) DeleteKeyTree(HKEY_CLASSES_ROOT, info.progId);
   return S_OK;
 }
 

@@ -3,6 +3,8 @@
 
 #include <windows.h>
 
+#include <string>
+
 namespace kv::com {
 
 struct ServerInfo {
@@ -19,6 +21,10 @@ struct ServerInfo {
 HRESULT RegisterServer(const ServerInfo& info);
 // Removes the keys written by RegisterServer (missing keys are not an error).
 HRESULT UnregisterServer(const ServerInfo& info);
+
+// Deletes a key and everything below it (RegDeleteTree is not on NT 4). A child that cannot be opened
+// or deleted is left, with the keys above it; the rest is still deleted.
+void DeleteKeyTree(HKEY root, const std::wstring& key);
 
 // Registers / unregisters the type library embedded in the module as resource "1 TYPELIB".
 HRESULT RegisterModuleTypeLib();

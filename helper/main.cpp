@@ -5,6 +5,9 @@
 #include "app/catalogue/registry.h"
 #include "app/catalogue/win32_registry_store.h"
 #include "app/restore/profile_stamp.h"
+#include "app/restore/master_profile_owner.h"
+#include "app/restore/recovery_profile.h"
+#include "app/restore/win32_current_account.h"
 #include "app/restore/win32_file_store.h"
 #include "helper/core/command_line.h"
 #include "helper/core/helper_setup.h"
@@ -45,18 +48,28 @@ void ProfileScanJobRun(Helper& h) {
   // The scan only reads: its keys stay open for the whole scan instead of one open per value.
   ReadCacheStore cache(h.registry.store());
   Registry registry(cache, RootNames::LongAndShort);
-  Win32FileStore files;
+  // The undo file is for administrators only; a recovery profile gets its folder's permissions.
+  const bool takesMaster = SameProfilePath(h.options.ScanOutputPath, h.folders.UndoFilePath());
+  Win32FileStore files(takesMaster ? FileAccess::AdministratorsOnly : FileAccess::Inherited);
   ProfileScanJob job;
   job.DatabasePath = h.folders.DatabasePath();
   job.OutputPath = h.options.ScanOutputPath;
+  job.KeepValidProfile = h.options.KeepValidMaster;
   job.FunctionCount = FunctionCount(h.registry);
   job.Stamp = [] { return FormatProfileStamp(CurrentStampParts()); };
+  job.WriteFailed = [&h] {
+    MessageBoxA(nullptr, h.texts.Text(kTextProfileNotSaved).c_str(), h.texts.Text(kTextProgressCaption).c_str(),
+                MB_OK | MB_ICONWARNING);
+  };
+  bool written = false;
   if (!h.options.ShowProgress) {
-    RunProfileScan(registry, files, job, nullptr);
-    return;
+    written = RunProfileScan(registry, files, job, nullptr);
+  } else {
+    ProgressWindow window(h.instance, h.texts, h.options.OwnerWindow);
+    written = RunProfileScan(registry, files, job, &window);
   }
-  ProgressWindow window(h.instance, h.texts, h.options.OwnerWindow);
-  RunProfileScan(registry, files, job, &window);
+  // Its per-user values are this user's settings: only this user gets them back (master_profile_owner.h).
+  if (written && takesMaster) RecordMasterProfileUser(h.registry, CurrentAccountName());
 }
 
 void StartupCleaningJob(Helper& h) {
@@ -78,6 +91,8 @@ void UninstallRestoreJob(Helper& h) {
   job.UninstallerArguments = h.options.UninstallerArguments;
   job.AskBeforeRestore = h.options.AskBeforeRestore;
   job.UndoFilePath = h.folders.UndoFilePath();
+  job.DatabasePath = h.folders.DatabasePath();
+  job.CurrentUser = CurrentAccountName();
   job.SystemDirectory = h.folders.System;
   job.FunctionCount = FunctionCount(h.registry);
   RunUninstallRestore(h.registry, files, platform, job);

@@ -65,7 +65,7 @@ for f in korvndlg.dll kvtree.dll kvslide.dll; do
   wine regsvr32 /s "C:\\Program Files\\Korvane 2000\\$f" >/dev/null 2>&1 || echo "regsvr32 $f failed" >&2
 done
 
-# Master profile, as the installation procedure takes it: the helper's profile scan without a path.
-wine 'C:\windows\system32\KORVNST.EXE' /UNDOSCAN >/dev/null 2>&1 || true
+# Master profile, as the setup program takes it on a fresh installation (replacing an undo file left over).
+wine 'C:\windows\system32\KORVNST.EXE' /MASTERSCAN >/dev/null 2>&1 || true
 wineserver -w
 echo "installed into $prefix (language $language, FktAnzahl $fktanzahl)"

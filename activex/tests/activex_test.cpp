@@ -12,6 +12,7 @@
 #include "activex/com_module.h"
 #include "activex/connection_point.h"
 #include "activex/event_sink.h"
+#include "activex/registration.h"
 #include "activex/variant.h"
 
 namespace {
@@ -172,6 +173,59 @@ TEST(Events, WrongInterfaceAndCookieAreRefused) {
   container->Release();
   sink->Release();
   EXPECT_EQ(source->Release(), 0u);
+}
+
+}  // namespace
+
+namespace {
+
+// A registry link is deleted through a handle to the link itself (RegDeleteKey would follow it).
+void RemoveLink(const std::wstring& path) {
+  using DeleteKey = LONG(WINAPI*)(HANDLE);
+  auto remove = reinterpret_cast<DeleteKey>(
+      reinterpret_cast<void*>(GetProcAddress(GetModuleHandleA("ntdll.dll"), "NtDeleteKey")));
+  HKEY link = nullptr;
+  if (remove && RegOpenKeyExW(HKEY_CURRENT_USER, path.c_str(), REG_OPTION_OPEN_LINK, DELETE, &link) == ERROR_SUCCESS) {
+    remove(link);
+    RegCloseKey(link);
+  }
+}
+
+// Unregistering must end even when a key below the class cannot be opened (here a registry link to a
+// key that does not exist, which Wine refuses to open, as Windows refuses a key the user may not read).
+TEST(Registration, DeleteKeyTreeStepsOverAChildItCannotOpen) {
+  const std::wstring tree = L"Software\\KorvaneTest\\Unregister";
+  RemoveLink(tree + L"\\A");  // left by an earlier run
+  HKEY key = nullptr;
+  ASSERT_EQ(RegCreateKeyExW(HKEY_CURRENT_USER, (tree + L"\\B\\Deeper").c_str(), 0, nullptr, 0, KEY_ALL_ACCESS,
+                            nullptr, &key, nullptr), ERROR_SUCCESS);
+  RegCloseKey(key);
+  ASSERT_EQ(RegCreateKeyExW(HKEY_CURRENT_USER, (tree + L"\\A").c_str(), 0, nullptr, REG_OPTION_CREATE_LINK,
+                            KEY_ALL_ACCESS | KEY_CREATE_LINK, nullptr, &key, nullptr), ERROR_SUCCESS);
+  const std::wstring target = L"\\Registry\\Machine\\Software\\KorvaneTest\\Nowhere";
+  RegSetValueExW(key, L"SymbolicLinkValue", 0, REG_LINK, reinterpret_cast<const BYTE*>(target.c_str()),
+                 static_cast<DWORD>(target.size() * sizeof(wchar_t)));
+  RegCloseKey(key);
+  HKEY probe = nullptr;
+  if (RegOpenKeyExW(HKEY_CURRENT_USER, (tree + L"\\A").c_str(), 0, KEY_READ, &probe) == ERROR_SUCCESS) {
+    RegCloseKey(probe);
+    GTEST_SKIP() << "this registry opens the link: no child that cannot be opened";
+  }
+
+  struct Job { std::wstring key; } job{tree};
+  HANDLE thread = CreateThread(nullptr, 0, [](void* p) -> DWORD {
+    kv::com::DeleteKeyTree(HKEY_CURRENT_USER, static_cast<Job*>(p)->key);
+    return 0;
+  }, &job, 0, nullptr);
+  ASSERT_NE(thread, nullptr);
+  if (WaitForSingleObject(thread, 20000) != WAIT_OBJECT_0) {
+    ADD_FAILURE() << "DeleteKeyTree did not end";
+    ExitProcess(1);  // the thread would spin for ever
+  }
+  CloseHandle(thread);
+  EXPECT_NE(RegOpenKeyExW(HKEY_CURRENT_USER, (tree + L"\\B").c_str(), 0, KEY_READ, &probe), ERROR_SUCCESS)
+      << "the children that can be deleted are gone";
+  RemoveLink(tree + L"\\A");
 }
 
 }  // namespace

@@ -86,6 +86,7 @@ RegistryStore::Key MemoryRegistryStore::NewHandle(std::uint32_t root, std::vecto
 bool MemoryRegistryStore::OpenKey(std::uint32_t root, const std::string& subKey, Access access, Key* out) {
   std::vector<std::string> path = Components(subKey, true);
   if (Find(root, path) == nullptr) return false;
+  if (access == Access::Read && deniedReads_.count(Joined(root, path)) != 0) return false;
   *out = NewHandle(root, std::move(path), access);
   return true;
 }
@@ -162,6 +163,14 @@ bool MemoryRegistryStore::QueryMaxValueDataLength(Key key, std::uint32_t* length
   return true;
 }
 
+bool MemoryRegistryStore::QueryKeyCounts(Key key, std::uint32_t* subKeys, std::uint32_t* values) {
+  Node* node = Resolve(key, false);
+  if (node == nullptr) return false;
+  *subKeys = static_cast<std::uint32_t>(node->children.size());
+  *values = static_cast<std::uint32_t>(node->values.size());
+  return true;
+}
+
 void MemoryRegistryStore::PutValue(std::uint32_t root, const std::string& subKey, const std::string& name,
                                    std::uint32_t type, const std::vector<std::uint8_t>& data) {
   Key key = 0;
@@ -184,6 +193,19 @@ bool MemoryRegistryStore::GetValue(std::uint32_t root, const std::string& subKey
 
 bool MemoryRegistryStore::KeyExists(std::uint32_t root, const std::string& subKey) const {
   return Find(root, Components(subKey, true)) != nullptr;
+}
+
+void MemoryRegistryStore::DenyReading(std::uint32_t root, const std::string& subKey, bool denied) {
+  if (denied) deniedReads_.insert(Joined(root, Components(subKey, true)));
+  else deniedReads_.erase(Joined(root, Components(subKey, true)));
+}
+
+ValuePresence MemoryRegistryStore::ProbeValue(std::uint32_t root, const std::string& subKey, const std::string& name) {
+  const std::vector<std::string> path = Components(subKey, true);
+  Node* node = Find(root, path);
+  if (node == nullptr) return ValuePresence::Absent;
+  if (deniedReads_.count(Joined(root, path)) != 0) return ValuePresence::Unreadable;
+  return node->values.count(Lower(name)) != 0 ? ValuePresence::Present : ValuePresence::Absent;
 }
 
 void MemoryRegistryStore::DenyDeletion(std::uint32_t root, const std::string& subKey) {

@@ -31,6 +31,8 @@ class MemoryRegistryStore : public RegistryStore {
   bool DeleteLeafKey(std::uint32_t root, const std::string& subKey) override;
   bool EnumSubKey(Key key, std::uint32_t index, std::string* name) override;
   bool QueryMaxValueDataLength(Key key, std::uint32_t* length) override;
+  bool QueryKeyCounts(Key key, std::uint32_t* subKeys, std::uint32_t* values) override;
+  ValuePresence ProbeValue(std::uint32_t root, const std::string& subKey, const std::string& name) override;
 
   // Direct access for tests, bypassing handles.
   void PutValue(std::uint32_t root, const std::string& subKey, const std::string& name, std::uint32_t type,
@@ -40,6 +42,8 @@ class MemoryRegistryStore : public RegistryStore {
   bool KeyExists(std::uint32_t root, const std::string& subKey) const;
   // Makes DeleteLeafKey of this key fail, as for a key the user may not delete.
   void DenyDeletion(std::uint32_t root, const std::string& subKey);
+  // Makes opening this key for reading fail, as for a key the user may not read (or lifts that).
+  void DenyReading(std::uint32_t root, const std::string& subKey, bool denied = true);
 
   std::size_t OpenHandleCount() const { return handles_.size(); }
   std::size_t DeleteLeafKeyCalls() const { return deleteLeafKeyCalls_; }
@@ -59,6 +63,7 @@ class MemoryRegistryStore : public RegistryStore {
   std::map<std::uint32_t, std::unique_ptr<Node>> roots_;
   std::map<Key, Handle> handles_;
   std::set<std::string> deniedDeletions_;
+  std::set<std::string> deniedReads_;
   Key nextHandle_ = 1;
   std::size_t deleteLeafKeyCalls_ = 0;
 };

@@ -75,6 +75,14 @@ bool ReadCacheStore::EnumSubKey(Key key, std::uint32_t index, std::string* name)
   return inner_.EnumSubKey(key, index, name);
 }
 
+ValuePresence ReadCacheStore::ProbeValue(std::uint32_t root, const std::string& subKey, const std::string& name) {
+  return inner_.ProbeValue(root, subKey, name);
+}
+
+bool ReadCacheStore::QueryKeyCounts(Key key, std::uint32_t* subKeys, std::uint32_t* values) {
+  return inner_.QueryKeyCounts(key, subKeys, values);
+}
+
 bool ReadCacheStore::QueryMaxValueDataLength(Key key, std::uint32_t* length) {
   auto handle = cachedHandles_.find(key);
   if (handle == cachedHandles_.end()) return inner_.QueryMaxValueDataLength(key, length);

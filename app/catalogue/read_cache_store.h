@@ -31,6 +31,8 @@ class ReadCacheStore : public RegistryStore {
   bool DeleteLeafKey(std::uint32_t root, const std::string& subKey) override;
   bool EnumSubKey(Key key, std::uint32_t index, std::string* name) override;
   bool QueryMaxValueDataLength(Key key, std::uint32_t* length) override;
+  bool QueryKeyCounts(Key key, std::uint32_t* subKeys, std::uint32_t* values) override;
+  ValuePresence ProbeValue(std::uint32_t root, const std::string& subKey, const std::string& name) override;
 
   // Closes every remembered key.
   void Forget();

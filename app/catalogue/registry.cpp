@@ -2,6 +2,7 @@
 // and missing marker, create-on-write, and the leaf-by-leaf deletion of a key tree.
 #include "app/catalogue/registry.h"
 
+#include <cctype>
 #include <vector>
 
 #include "app/catalogue/hex_text.h"
@@ -24,6 +25,7 @@ constexpr RootName kRootNames[] = {
 };
 
 constexpr int kMaxDeletePasses = 1000;
+constexpr std::uint32_t kLocalMachineHandle = 0x80000002u;
 constexpr std::uint32_t kFirstQueryCapacity = 1024;
 
 struct SplitPath {
@@ -73,6 +75,24 @@ std::uint32_t Registry::MaxValueDataLength(RegistryStore::Key key) const {
 
 namespace {
 
+// A key tree is deleted only two or more levels below its root: never a root key or a first-level key
+// (HKEY_CLASSES_ROOT\exefile, HKEY_CURRENT_USER\Software), and nothing under HKEY_LOCAL_MACHINE\SYSTEM,
+// where a whole key may be a driver or the boot configuration. Single values are not limited.
+bool KeyTreeMayBeDeleted(std::uint32_t root, const std::string& subKey) {
+  std::vector<std::string> parts;
+  std::string part;
+  for (char c : subKey + '\\') {
+    if (c != '\\') {
+      part += static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
+    } else if (!part.empty()) {
+      parts.push_back(part);
+      part.clear();
+    }
+  }
+  if (parts.size() < 2) return false;
+  return !(root == kLocalMachineHandle && parts[0] == "SYSTEM");
+}
+
 SplitPath Split(const Registry& registry, const std::string& keyPath) {
   SplitPath split;
   std::size_t slash = keyPath.find('\\');
@@ -88,14 +108,15 @@ SplitPath Split(const Registry& registry, const std::string& keyPath) {
 // The outcome is the same as querying with the sized buffer at once, since no value of the key is
 // longer than its longest value data.
 bool QueryWhole(const Registry& registry, const std::string& keyPath, const std::string& valueName,
-                std::vector<std::uint8_t>* data) {
+                std::vector<std::uint8_t>* data, std::uint32_t* type = nullptr) {
   SplitPath path = Split(registry, keyPath);
   OpenedKey key(registry.store(), path.root, path.subKey, RegistryStore::Access::Read);
   if (!key.ok()) return false;
-  std::uint32_t type = 0;
-  if (registry.store().QueryValue(key.get(), valueName, kFirstQueryCapacity, &type, data)) return true;
+  std::uint32_t storedType = 0;
+  if (type == nullptr) type = &storedType;
+  if (registry.store().QueryValue(key.get(), valueName, kFirstQueryCapacity, type, data)) return true;
   const std::uint32_t longest = registry.MaxValueDataLength(key.get());
-  return longest > kFirstQueryCapacity && registry.store().QueryValue(key.get(), valueName, longest, &type, data);
+  return longest > kFirstQueryCapacity && registry.store().QueryValue(key.get(), valueName, longest, type, data);
 }
 
 }  // namespace
@@ -147,9 +168,13 @@ bool WriteValue(Registry& registry, const std::string& keyPath, const std::strin
 }  // namespace
 
 bool Registry::RegWriteString(const std::string& keyPath, const std::string& valueName, const std::string& text) {
-  std::vector<std::uint8_t> data(text.begin(), text.end());
+  // A REG_EXPAND_SZ value (a path with %SystemRoot%) written back as REG_SZ would no longer expand.
+  std::vector<std::uint8_t> data;
+  std::uint32_t type = kRegNone;
+  const bool expandable = QueryWhole(*this, keyPath, valueName, &data, &type) && type == kRegExpandSz;
+  data.assign(text.begin(), text.end());
   data.push_back(0);
-  return WriteValue(*this, keyPath, valueName, kRegSz, data);
+  return WriteValue(*this, keyPath, valueName, expandable ? kRegExpandSz : kRegSz, data);
 }
 
 bool Registry::RegWriteDword(const std::string& keyPath, const std::string& valueName, std::int32_t value) {
@@ -165,16 +190,37 @@ bool Registry::RegWriteBinary(const std::string& keyPath, const std::string& val
   return WriteValue(*this, keyPath, valueName, kRegBinary, data);
 }
 
+ValuePresence Registry::ProbeValue(const std::string& keyPath, const std::string& valueName) const {
+  SplitPath path = Split(*this, keyPath);
+  if (path.root == 0) return ValuePresence::Absent;
+  return store_.ProbeValue(path.root, path.subKey, valueName);
+}
+
+void Registry::RegDeleteValue(const std::string& keyPath, const std::string& valueName) {
+  SplitPath path = Split(*this, keyPath);
+  OpenedKey key(store_, path.root, path.subKey, RegistryStore::Access::Write);
+  if (key.ok()) store_.DeleteValue(key.get(), valueName);
+}
+
+bool Registry::RegDeleteEmptyKey(const std::string& keyPath) {
+  SplitPath path = Split(*this, keyPath);
+  if (path.root == 0 || !KeyTreeMayBeDeleted(path.root, path.subKey)) return false;
+  std::uint32_t subKeys = 1, values = 1;
+  {
+    OpenedKey key(store_, path.root, path.subKey, RegistryStore::Access::Read);
+    if (!key.ok() || !store_.QueryKeyCounts(key.get(), &subKeys, &values)) return false;
+  }
+  return subKeys == 0 && values == 0 && store_.DeleteLeafKey(path.root, path.subKey);
+}
+
 void Registry::RegDelete(const std::string& keyPath, const std::string& valueName) {
   SplitPath path = Split(*this, keyPath);
   if (path.root == 0) return;
   if (!valueName.empty()) {
-    OpenedKey key(store_, path.root, path.subKey, RegistryStore::Access::Write);
-    if (key.ok()) store_.DeleteValue(key.get(), valueName);
+    RegDeleteValue(keyPath, valueName);
     return;
   }
-  // A whole tree below a root key itself is never deleted: an empty subkey path names the root.
-  if (path.subKey.empty()) return;
+  if (!KeyTreeMayBeDeleted(path.root, path.subKey)) return;
   for (int pass = 0; pass < kMaxDeletePasses; ++pass) {
     std::string current = path.subKey;
     for (;;) {  // descend along first children to a leaf

@@ -33,6 +33,7 @@ class Registry {
   std::string RegReadBinary(const std::string& keyPath, const std::string& valueName,
                             const std::string& defaultText) const;
 
+  // Keeps the type of a REG_EXPAND_SZ value it replaces; any other value is written as REG_SZ.
   bool RegWriteString(const std::string& keyPath, const std::string& valueName, const std::string& text);
   bool RegWriteDword(const std::string& keyPath, const std::string& valueName, std::int32_t value);
   // Refuses (returns false, writes nothing) when hexText holds a character that is not a hex digit.
@@ -40,6 +41,14 @@ class Registry {
 
   // Deletes a value, or with an empty value name the whole key tree (leaf by leaf, at most 1000 passes).
   void RegDelete(const std::string& keyPath, const std::string& valueName);
+  // Present, absent (key or value missing, or an unknown root) or unreadable (access denied...).
+  ValuePresence ProbeValue(const std::string& keyPath, const std::string& valueName) const;
+
+  // Deletes exactly one value; unlike RegDelete, the empty name is the key's default value.
+  void RegDeleteValue(const std::string& keyPath, const std::string& valueName);
+  // Deletes the key when it holds no value and no subkey, within the limits of a key-tree delete;
+  // true when it was deleted.
+  bool RegDeleteEmptyKey(const std::string& keyPath);
 
   RegistryStore& store() const { return store_; }
 

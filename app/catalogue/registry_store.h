@@ -10,6 +10,9 @@ namespace kv {
 
 enum RegType : std::uint32_t { kRegNone = 0, kRegSz = 1, kRegExpandSz = 2, kRegBinary = 3, kRegDword = 4 };
 
+// Whether a value is there, told apart from one that cannot be read (access denied and the like).
+enum class ValuePresence { Present, Absent, Unreadable };
+
 class RegistryStore {
  public:
   using Key = std::uintptr_t;  // opaque open-key handle; 0 = none
@@ -35,6 +38,10 @@ class RegistryStore {
   virtual bool EnumSubKey(Key key, std::uint32_t index, std::string* name) = 0;
   // Longest value data in the key, in bytes (RegQueryInfoKey's longest-data count).
   virtual bool QueryMaxValueDataLength(Key key, std::uint32_t* length) = 0;
+  // Numbers of subkeys and values in the key (RegQueryInfoKey's counts).
+  virtual bool QueryKeyCounts(Key key, std::uint32_t* subKeys, std::uint32_t* values) = 0;
+  // Absent only when the key or the value does not exist; any other failure is Unreadable.
+  virtual ValuePresence ProbeValue(std::uint32_t root, const std::string& subKey, const std::string& name) = 0;
 };
 
 }  // namespace kv

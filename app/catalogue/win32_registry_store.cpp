@@ -81,6 +81,29 @@ bool Win32RegistryStore::QueryMaxValueDataLength(Key key, std::uint32_t* length)
   return true;
 }
 
+bool Win32RegistryStore::QueryKeyCounts(Key key, std::uint32_t* subKeys, std::uint32_t* values) {
+  DWORD keys = 0, valueCount = 0;
+  if (RegQueryInfoKeyA(AsHkey(key), nullptr, nullptr, nullptr, &keys, nullptr, nullptr, &valueCount, nullptr,
+                       nullptr, nullptr, nullptr) != ERROR_SUCCESS) {
+    return false;
+  }
+  *subKeys = keys;
+  *values = valueCount;
+  return true;
+}
+
+ValuePresence Win32RegistryStore::ProbeValue(std::uint32_t root, const std::string& subKey, const std::string& name) {
+  HKEY key = nullptr;
+  LONG result = RegOpenKeyExA(Root(root), subKey.c_str(), 0, KEY_QUERY_VALUE, &key);
+  if (result == ERROR_FILE_NOT_FOUND) return ValuePresence::Absent;
+  if (result != ERROR_SUCCESS) return ValuePresence::Unreadable;
+  DWORD size = 0;
+  result = RegQueryValueExA(key, name.c_str(), nullptr, nullptr, nullptr, &size);
+  RegCloseKey(key);
+  if (result == ERROR_SUCCESS || result == ERROR_MORE_DATA) return ValuePresence::Present;
+  return result == ERROR_FILE_NOT_FOUND ? ValuePresence::Absent : ValuePresence::Unreadable;
+}
+
 RegistryStore& SystemRegistryStore() {
   static Win32RegistryStore store;
   return store;

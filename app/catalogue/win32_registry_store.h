@@ -17,6 +17,8 @@ class Win32RegistryStore : public RegistryStore {
   bool DeleteLeafKey(std::uint32_t root, const std::string& subKey) override;
   bool EnumSubKey(Key key, std::uint32_t index, std::string* name) override;
   bool QueryMaxValueDataLength(Key key, std::uint32_t* length) override;
+  bool QueryKeyCounts(Key key, std::uint32_t* subKeys, std::uint32_t* values) override;
+  ValuePresence ProbeValue(std::uint32_t root, const std::string& subKey, const std::string& name) override;
 };
 
 // The process-wide real store, for programs that need one registry layer for their whole run.

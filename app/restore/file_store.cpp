@@ -47,9 +47,12 @@ bool StdioFileStore::WriteNew(const std::string& path, const std::vector<std::ui
     ok = WriteChunk(f, bytes.data() + pos, size);
   }
   ok = std::fflush(f) == 0 && ok;
+  ok = ok && FlushToDisk(f);
   ok = std::fclose(f) == 0 && ok;
   return ok;
 }
+
+bool StdioFileStore::FlushToDisk(std::FILE*) { return true; }
 
 bool StdioFileStore::Replace(const std::string& from, const std::string& to) {
   return std::rename(from.c_str(), to.c_str()) == 0;

@@ -36,6 +36,9 @@ class StdioFileStore : public FileStore {
  protected:
   // Writes one piece of the file; the seam through which tests inject a failing disk.
   virtual bool WriteChunk(std::FILE* file, const std::uint8_t* data, std::size_t size);
+  // After the last piece: puts the written data on the disk itself, not only in the system's cache
+  // (Windows: FlushFileBuffers). A failure fails the write. Here: nothing beyond fflush.
+  virtual bool FlushToDisk(std::FILE* file);
 };
 
 // Name of the temporary file used while `path` is replaced: same folder, same name plus ".kvtmp".

@@ -28,6 +28,19 @@ inline constexpr const char* kMissingText = "NoKey";        // absent text or bi
 inline constexpr const char* kMissingDwordText = "989898";  // absent DWORD value
 inline constexpr std::int32_t kMissingDword = 989898;
 
+// An entry the scan left out of the profile: key path and value name are kept so that a restore can
+// say which value was not saved; this kind marks it and the data says why. Readers that do not know
+// the kind carry the entry without restoring it.
+inline constexpr std::int16_t kKindLeftOut = 99;
+enum class LeftOutReason { None, Unreadable, TooLong, Secret };
+inline constexpr const char* kLeftOutUnreadable = "UNREADABLE";  // could not be read (e.g. access denied)
+inline constexpr const char* kLeftOutTooLong = "TOOLONG";        // longer than a profile text can hold
+inline constexpr const char* kLeftOutSecret = "SECRET";          // a password, never copied into a file
+
+// Values never copied into a profile, by value name: the auto-logon password (Winlogon) is kept there
+// in clear text, and a profile file is readable by whoever gets hold of it.
+inline constexpr const char* kSecretValueName = "DefaultPassword";
+
 // The function count is a 16-bit number; a negative one (damaged "FktAnzahl") is treated as 0 so that
 // a table always has its empty record and its marker record.
 inline int NormalisedFunctionCount(int functionCount) {

@@ -21,14 +21,8 @@ ProfileTable TakeSnapshot(const Registry& registry, const std::vector<FunctionRe
     for (std::size_t d = 0; d < record.Entries.size(); ++d) {
       const RegistryAction& action = function.OnActions[d];
       if (action.KeyPath.empty()) continue;
-      std::string data = CaptureEntry(registry, action.KeyPath, action.ValueName, action.ValueKind);
-      if (data.size() > kMaxProfileText) continue;
-      RegistryAction& entry = record.Entries[d];
-      entry.KeyPath = action.KeyPath;
-      entry.ValueName = action.ValueName;
-      entry.ValueKind = action.ValueKind;
-      entry.Data = std::move(data);
-      ++captured;
+      record.Entries[d] = CaptureProfileEntry(registry, action);
+      if (LeftOutReasonOf(record.Entries[d]) == LeftOutReason::None) ++captured;
     }
   }
   table[MarkerRecordIndex(n)] = MakeMarkerRecord(stamp, captured);

@@ -16,8 +16,8 @@ namespace kv {
 using SnapshotProgress = std::function<void(int functionNumber)>;
 
 // `functions` is the catalogue (N + 2 records); missing records count as empty functions.
-// A value whose profile text would not fit the file's 16-bit text length is left out of the profile
-// (empty entry, not counted) instead of being stored cut short, which a restore would write back.
+// Values that cannot be read or are too long for the format are left out (CaptureProfileEntry) and
+// not counted in the marker record.
 ProfileTable TakeSnapshot(const Registry& registry, const std::vector<FunctionRecord>& functions, int functionCount,
                           const std::string& stamp, const SnapshotProgress& progress = nullptr);
 

@@ -3,6 +3,11 @@
 
 #include <cstdlib>
 #include <limits>
+#include <vector>
+
+#include "app/catalogue/ansi_text.h"
+#include "app/catalogue/hex_text.h"
+#include "app/restore/profile_codec.h"
 
 namespace kv {
 
@@ -26,16 +31,35 @@ bool ParseStoredDword(const std::string& text, std::int32_t* value) {
 
 using TextWriter = bool (Registry::*)(const std::string&, const std::string&, const std::string&);
 
+// A value that was absent when the profile was taken. An absent default value removes only that
+// value, and its key only when nothing else is left in it (a key the function itself created).
+void DeleteAbsentValue(Registry& registry, const RegistryAction& e) {
+  registry.RegDeleteValue(e.KeyPath, e.ValueName);
+  if (e.ValueName.empty()) registry.RegDeleteEmptyKey(e.KeyPath);
+}
+
 // Text and binary entries: unchanged -> nothing; stored "NoKey" -> delete; else write the stored text.
 bool RestoreTextForm(Registry& registry, const RegistryAction& e, const std::string& current, TextWriter write) {
   if (current == e.Data) return false;
   if (e.Data == kMissingText) {
-    registry.RegDelete(e.KeyPath, e.ValueName);
+    DeleteAbsentValue(registry, e);
   } else {
     (registry.*write)(e.KeyPath, e.ValueName, e.Data);
   }
   return true;
 }
+
+// Bit `bit` of a stored or current binary value; an absent value has every bit clear. False when the
+// text is neither hex nor the missing marker.
+bool ReadBit(const std::string& hex, int bit, bool* set, std::vector<std::uint8_t>* bytes) {
+  bytes->clear();
+  if (hex != kMissingText && !HexTextToBytes(hex, bytes)) return false;
+  const std::size_t byte = static_cast<std::size_t>(bit) / 8;
+  *set = byte < bytes->size() && ((*bytes)[byte] >> (bit % 8) & 1) != 0;
+  return true;
+}
+
+bool BitInRange(int bit) { return bit >= 0 && bit <= 31; }
 
 }  // namespace
 
@@ -53,6 +77,34 @@ std::string CaptureEntry(const Registry& registry, const std::string& keyPath, c
   }
 }
 
+RegistryAction CaptureProfileEntry(const Registry& registry, const RegistryAction& action) {
+  RegistryAction entry;
+  entry.KeyPath = action.KeyPath;
+  entry.ValueName = action.ValueName;
+  entry.ValueKind = action.ValueKind;
+  if (EqualsIgnoringCase(action.ValueName, kSecretValueName)) {
+    entry.ValueKind = kKindLeftOut;
+    entry.Data = kLeftOutSecret;
+    return entry;
+  }
+  entry.Data = CaptureEntry(registry, action.KeyPath, action.ValueName, action.ValueKind);
+  const bool readAsMissing = entry.Data == kMissingText || entry.Data == kMissingDwordText;
+  if (readAsMissing && registry.ProbeValue(action.KeyPath, action.ValueName) == ValuePresence::Unreadable) {
+    entry.ValueKind = kKindLeftOut;
+    entry.Data = kLeftOutUnreadable;
+  } else if (entry.Data.size() > kMaxProfileText) {
+    entry.ValueKind = kKindLeftOut;
+    entry.Data = kLeftOutTooLong;
+  }
+  return entry;
+}
+
+LeftOutReason LeftOutReasonOf(const RegistryAction& entry) {
+  if (entry.KeyPath.empty() || entry.ValueKind != kKindLeftOut) return LeftOutReason::None;
+  if (entry.Data == kLeftOutSecret) return LeftOutReason::Secret;
+  return entry.Data == kLeftOutTooLong ? LeftOutReason::TooLong : LeftOutReason::Unreadable;
+}
+
 bool RestoreEntry(Registry& registry, const RegistryAction& e) {
   if (e.KeyPath.empty()) return false;
   switch (e.ValueKind) {
@@ -64,7 +116,7 @@ bool RestoreEntry(Registry& registry, const RegistryAction& e) {
       if (!ParseStoredDword(e.Data, &stored)) return false;
       if (registry.RegReadDword(e.KeyPath, e.ValueName, kMissingDword) == stored) return false;
       if (stored == kMissingDword) {
-        registry.RegDelete(e.KeyPath, e.ValueName);
+        DeleteAbsentValue(registry, e);
       } else {
         registry.RegWriteDword(e.KeyPath, e.ValueName, stored);
       }
@@ -89,6 +141,31 @@ bool EntryHolds(const Registry& registry, const RegistryAction& e) {
     case KindBinary: return registry.RegReadBinary(e.KeyPath, e.ValueName, kMissingText) == e.Data;
     default: return false;
   }
+}
+
+bool RestoreEntryBit(Registry& registry, const RegistryAction& e, int bit) {
+  if (e.KeyPath.empty() || e.ValueKind != KindBinary || !BitInRange(bit)) return false;
+  bool storedSet = false, currentSet = false;
+  std::vector<std::uint8_t> stored, current;
+  if (!ReadBit(e.Data, bit, &storedSet, &stored)) return false;
+  if (!ReadBit(registry.RegReadBinary(e.KeyPath, e.ValueName, kMissingText), bit, &currentSet, &current)) return false;
+  if (storedSet == currentSet) return false;
+  const std::size_t byte = static_cast<std::size_t>(bit) / 8;
+  if (current.size() <= byte) current.resize(byte + 1, 0);
+  const std::uint8_t mask = static_cast<std::uint8_t>(1u << (bit % 8));
+  current[byte] = static_cast<std::uint8_t>(storedSet ? (current[byte] | mask) : (current[byte] & ~mask));
+  registry.RegWriteBinary(e.KeyPath, e.ValueName, BytesToHexText(current));
+  return true;
+}
+
+bool EntryBitHolds(const Registry& registry, const RegistryAction& e, int bit) {
+  if (e.KeyPath.empty() || e.ValueKind != KindBinary) return false;
+  if (!BitInRange(bit)) return true;  // such a bit is never set or cleared
+  bool storedSet = false, currentSet = false;
+  std::vector<std::uint8_t> stored, current;
+  return ReadBit(e.Data, bit, &storedSet, &stored) &&
+         ReadBit(registry.RegReadBinary(e.KeyPath, e.ValueName, kMissingText), bit, &currentSet, &current) &&
+         storedSet == currentSet;
 }
 
 bool RestoreRecord(Registry& registry, const ProfileRecord& record) {

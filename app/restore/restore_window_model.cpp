@@ -1,25 +1,16 @@
 // The restore window's logic (see restore_window_model.h).
 #include "app/restore/restore_window_model.h"
 
-#include <cctype>
 #include <utility>
 
 #include "app/restore/profile_codec.h"
+#include "app/restore/master_profile_owner.h"
 #include "app/restore/profile_file.h"
-#include "app/restore/profile_values.h"
 #include "app/restore/recovery_profile.h"
 
 namespace kv {
 
 namespace {
-bool SameIgnoringCase(const std::string& a, const std::string& b) {
-  if (a.size() != b.size()) return false;
-  for (std::size_t i = 0; i < a.size(); ++i) {
-    if (std::toupper(static_cast<unsigned char>(a[i])) != std::toupper(static_cast<unsigned char>(b[i]))) return false;
-  }
-  return true;
-}
-
 std::string WithoutAccessKeys(std::string caption) {
   std::string out;
   for (char c : caption)
@@ -69,11 +60,6 @@ bool IsFunctionSelected(const RestoreRequest& request, int functionNumber, const
   return false;
 }
 
-bool EntryFitsAction(const RegistryAction& entry, const RegistryAction& onAction) {
-  return !entry.KeyPath.empty() && SameIgnoringCase(entry.KeyPath, onAction.KeyPath) &&
-         SameIgnoringCase(entry.ValueName, onAction.ValueName) && entry.ValueKind == onAction.ValueKind;
-}
-
 int RestoreResult::FailedCount() const {
   int n = 0;
   for (const FunctionRestore& f : Functions)
@@ -104,7 +90,7 @@ void RestoreWindowModel::LoadProfile(ProfileQuestions& questions) {
     if (!files_.Exists(currentPath_)) currentPath_ = undoPath_;
     if (!files_.Exists(currentPath_)) return;  // the window keeps what it showed
     ProfileTable table = ReadProfile(files_, currentPath_, n);
-    if (IsValidProfile(table, n)) {
+    if (ProfileMayBeRestored(table, n)) {
       table_ = std::move(table);
       restoreShown_ = true;
       boxKind_ = SameProfilePath(currentPath_, undoPath_) ? ProfileBoxKind::Master : ProfileBoxKind::File;
@@ -137,22 +123,16 @@ void RestoreWindowModel::ChooseMaster(ProfileQuestions& questions) {
 
 void RestoreWindowModel::Release() { ProfileTable().swap(table_); }
 
-FunctionOutcome RestoreWindowModel::RestoreFunction(Registry& registry, const ProfileRecord& record,
-                                                    const FunctionRecord* function, bool* changed) {
-  bool failed = false;
-  for (std::size_t d = 0; d < record.Entries.size(); ++d) {
-    const RegistryAction& entry = record.Entries[d];
-    if (entry.KeyPath.empty()) continue;
-    if (!function || !EntryFitsAction(entry, function->OnActions[d])) {
-      failed = true;  // not this function's value: left alone
-      continue;
-    }
-    const bool wrote = RestoreEntry(registry, entry);
-    if (!EntryHolds(registry, entry)) failed = true;
-    else if (wrote) *changed = true;
+std::string RestoreWindowModel::SubTextOf(const FunctionRestore& done) const {
+  if (done.Outcome == FunctionOutcome::Failed) return text_(812);
+  if (done.SkippedPerUser) return text_(822);
+  switch (done.LeftOut) {
+    case LeftOutReason::Unreadable: return text_(819);
+    case LeftOutReason::TooLong: return text_(820);
+    case LeftOutReason::Secret: return text_(821);
+    case LeftOutReason::None: break;
   }
-  if (failed) return FunctionOutcome::Failed;
-  return *changed ? FunctionOutcome::Restored : FunctionOutcome::Unchanged;
+  return "OK";
 }
 
 RestoreResult RestoreWindowModel::Restore(Registry& registry, RestoreProgress* progress) {
@@ -160,6 +140,9 @@ RestoreResult RestoreWindowModel::Restore(Registry& registry, RestoreProgress* p
   lines_.clear();
   const int n = FunctionCount();
   if (!restoreShown_ || table_.size() < ProfileRecordCount(n)) return result;
+  RestoreRules rules;
+  rules.SkipPerUserValues =
+      boxKind_ == ProfileBoxKind::Master && !MayRestoreMasterPerUserValues(registry, currentUser_);
   for (int i = 0; i <= n; ++i) {
     const ProfileRecord& record = table_[static_cast<std::size_t>(i)];
     if (!IsFunctionSelected(request_, i, record) || !HasEntries(record)) continue;
@@ -172,10 +155,14 @@ RestoreResult RestoreWindowModel::Restore(Registry& registry, RestoreProgress* p
       lines_.push_back(RestoreLine{i, function ? function->Caption : std::string(), std::string()});
       if (progress) progress->LineAdded(lines_.back());
     }
-    done.Outcome = RestoreFunction(registry, record, function, &done.Changed);
+    const FunctionRestoreReport report = RestoreFunction(registry, record, function, rules);
+    done.Outcome = report.Outcome;
+    done.Changed = report.Changed;
+    done.LeftOut = report.LeftOut;
+    done.SkippedPerUser = report.SkippedPerUser;
     if (done.Changed && done.RestartLevel >= 0 && done.RestartLevel < 31) result.NeedBits |= 1 << done.RestartLevel;
     if (done.Listed) {
-      lines_.back().SubText = done.Outcome == FunctionOutcome::Failed ? text_(812) : "OK";
+      lines_.back().SubText = SubTextOf(done);
       if (progress) progress->LineFinished(lines_.size() - 1, lines_.back());
     }
     result.Functions.push_back(done);

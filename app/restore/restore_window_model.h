@@ -6,11 +6,13 @@
 #include <cstdint>
 #include <functional>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "app/catalogue/catalogue.h"
 #include "app/catalogue/registry.h"
 #include "app/restore/file_store.h"
+#include "app/restore/function_restore.h"
 #include "app/restore/profile_record.h"
 
 namespace kv {
@@ -45,11 +47,6 @@ RestoreOpeningTexts OpeningTexts(const RestoreRequest& request, const TextSource
 // page stored in the profile, not by the catalogue.
 bool IsFunctionSelected(const RestoreRequest& request, int functionNumber, const ProfileRecord& record);
 
-// A profile entry is written back only to the place the function's own action writes: same key path
-// and value name (compared case-insensitively, as the registry does) and same value kind. A damaged
-// or foreign profile can therefore not write or delete anywhere else.
-bool EntryFitsAction(const RegistryAction& entry, const RegistryAction& onAction);
-
 // What the profile box shows.
 enum class ProfileBoxKind {
   Empty,   // nothing loaded yet
@@ -68,12 +65,12 @@ class ProfileQuestions {
   virtual void MasterDamaged() = 0;
 };
 
-enum class FunctionOutcome { Unchanged, Restored, Failed };
-
 struct RestoreLine {
   int Function = 0;
   std::string Caption;
-  std::string SubText;  // "OK", or text 812 when an entry could not be set back
+  std::string SubText;  // "OK"; text 812 when an entry could not be set back; 819/820 when a value of
+                        // the function was left out of the profile (unreadable / too long); 821 for a password; 822 when
+                        // per-user values of the master profile were left out (another user installed)
 };
 
 struct FunctionRestore {
@@ -82,6 +79,8 @@ struct FunctionRestore {
   FunctionOutcome Outcome = FunctionOutcome::Unchanged;
   bool Changed = false;  // some value was written back or deleted (raises the function's need bit)
   std::int16_t RestartLevel = 0;  // from the catalogue
+  LeftOutReason LeftOut = LeftOutReason::None;
+  bool SkippedPerUser = false;
 };
 
 struct RestoreResult {
@@ -103,6 +102,9 @@ class RestoreWindowModel {
   // `currentProfilePath` outlives the window (a chosen profile stays current); "" = the master profile.
   RestoreWindowModel(std::string& currentProfilePath, std::string undoFilePath, FileStore& files,
                      const Catalogue& catalogue, TextSource text);
+
+  // The account of the user running the program ("DOMAIN\user"; "" when unknown).
+  void SetCurrentUser(std::string account) { currentUser_ = std::move(account); }
 
   // Reinitialises the window for a request; the profile is loaded separately (LoadProfile).
   void Open(const RestoreRequest& request);
@@ -131,8 +133,7 @@ class RestoreWindowModel {
 
  private:
   int FunctionCount() const { return catalogue_.FktAnzahl; }
-  FunctionOutcome RestoreFunction(Registry& registry, const ProfileRecord& record,
-                                  const FunctionRecord* function, bool* changed);
+  std::string SubTextOf(const FunctionRestore& done) const;
 
   std::string& currentPath_;
   std::string undoPath_;
@@ -145,6 +146,7 @@ class RestoreWindowModel {
   ProfileBoxKind boxKind_ = ProfileBoxKind::Empty;
   bool restoreShown_ = false;
   std::vector<RestoreLine> lines_;
+  std::string currentUser_;
 };
 
 }  // namespace kv

@@ -3,7 +3,31 @@
 
 #include <windows.h>
 
+#include <io.h>
+
+#include "app/restore/win32_administrators_only.h"
+
 namespace kv {
+
+bool Win32FileStore::WriteNew(const std::string& path, const std::vector<std::uint8_t>& bytes) {
+  if (access_ == FileAccess::AdministratorsOnly) {
+    // The file is made first with its security descriptor; writing it afterwards truncates it and
+    // keeps the descriptor. A system without security (no descriptor) still gets its file.
+    AdministratorsOnly security;
+    const HANDLE file = CreateFileA(path.c_str(), GENERIC_WRITE, 0, security.Attributes(), CREATE_ALWAYS,
+                                    FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (file == INVALID_HANDLE_VALUE) return false;
+    CloseHandle(file);
+  }
+  return StdioFileStore::WriteNew(path, bytes);
+}
+
+bool Win32FileStore::FlushToDisk(std::FILE* file) {
+  // The data must be on the disk before the rename makes it the profile: otherwise a power cut
+  // could leave a renamed but empty file in place of the old one.
+  const HANDLE handle = reinterpret_cast<HANDLE>(_get_osfhandle(_fileno(file)));
+  return handle != INVALID_HANDLE_VALUE && FlushFileBuffers(handle) != 0;
+}
 
 bool Win32FileStore::Replace(const std::string& from, const std::string& to) {
   return MoveFileExA(from.c_str(), to.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH) != 0;

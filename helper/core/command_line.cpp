@@ -1,6 +1,7 @@
 // Command-line splitting and dispatch of the helper program (see command_line.h).
 #include "helper/core/command_line.h"
 
+#include "app/restore/recovery_profile.h"
 #include "helper/core/text_rules.h"
 
 namespace kv::helper {
@@ -17,6 +18,7 @@ constexpr JobSwitch kJobSwitches[] = {
     {"/REBOOT", HelperJob::Reboot},
     {"/SHUTDOWN", HelperJob::Shutdown},
     {"/UNDOSCAN", HelperJob::ProfileScan},
+    {kMasterScanSwitch, HelperJob::ProfileScan},
     {"/TWEAK", HelperJob::StartupCleaning},
     {"/UNINST", HelperJob::UninstallRestore},
 };
@@ -58,7 +60,14 @@ JobOptions ReadJobOptions(const ArgumentTable& fields, const std::string& undoFi
   options.ScanOutputPath = undoFilePath;
   switch (SelectJob(fields[0])) {
     case HelperJob::ProfileScan:
-      if (!fields[1].empty()) options.ScanOutputPath = fields[1];
+      // The master profile is the only record of the settings before Korvane: "/UNDOSCAN" never
+      // replaces a valid one; the setup program takes it on a fresh installation with "/MASTERSCAN".
+      if (fields[0] == kMasterScanSwitch) {
+        options.KeepValidMaster = false;
+      } else {
+        if (!fields[1].empty()) options.ScanOutputPath = fields[1];
+        options.KeepValidMaster = SameProfilePath(options.ScanOutputPath, undoFilePath);
+      }
       options.ShowProgress = fields[2] == "PROGRESS";
       if (!fields[3].empty()) options.OwnerWindow = LeadingDigitsNumber(fields[3]);
       break;

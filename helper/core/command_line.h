@@ -18,6 +18,11 @@ std::string ArgumentTextOf(const std::string& commandLine);
 // Splits at every "#", upper-cases each field, no trimming. Fields after the sixth are dropped.
 ArgumentTable SplitArguments(const std::string& argumentText);
 
+// Takes the master profile on a fresh installation, replacing an existing undo file (the setup
+// program's switch; "/UNDOSCAN" leaves a valid undo file alone). Further fields as "/UNDOSCAN" but
+// field 1, which is not read: the output is always the undo file.
+inline constexpr const char* kMasterScanSwitch = "/MASTERSCAN";
+
 enum class HelperJob { LogOff, Reboot, Shutdown, ProfileScan, StartupCleaning, UninstallRestore, Resident };
 
 // Dispatch table: exact comparison of field 0; anything else (also "") selects resident mode.
@@ -25,6 +30,7 @@ HelperJob SelectJob(const std::string& field0);
 
 struct JobOptions {
   std::string ScanOutputPath;        // the undo file path unless field 1 of "/UNDOSCAN" names one
+  bool KeepValidMaster = false;      // the scan would write the undo file: a valid one is left alone
   bool ShowProgress = false;         // "/UNDOSCAN" field 2 = "PROGRESS"
   std::uint32_t OwnerWindow = 0;     // "/UNDOSCAN" field 3, leading digits; 0 = none
   std::string UninstallerArguments;  // "/UNINST" field 1

@@ -17,6 +17,7 @@ enum HelperText : int {
   kTextControlPanelFolder = 110,
   kTextDialUpFolder = 111,
   kTextPrinterFolder = 112,
+  kTextProfileNotSaved = 113,  // a profile scan could not write its file (title: kTextProgressCaption)
 };
 
 }  // namespace kv::helper

@@ -2,6 +2,7 @@
 #include "helper/core/profile_scan.h"
 
 #include "app/catalogue/catalogue_file.h"
+#include "app/restore/profile_codec.h"
 #include "app/restore/profile_file.h"
 #include "app/restore/profile_snapshot.h"
 
@@ -11,6 +12,10 @@ bool RunProfileScan(const Registry& registry, FileStore& files, const ProfileSca
   const int n = NormalisedFunctionCount(job.FunctionCount);
   std::vector<std::uint8_t> database;
   if (!files.Exists(job.DatabasePath) || !files.ReadAll(job.DatabasePath, &database)) return false;
+  if (job.KeepValidProfile && files.Exists(job.OutputPath) &&
+      IsValidProfile(ReadProfile(files, job.OutputPath, n), n)) {
+    return false;
+  }
   const std::vector<FunctionRecord> functions = DecodeFunctionFile(database, static_cast<std::size_t>(n) + 2);
 
   if (progress) progress->Show(n);
@@ -21,6 +26,7 @@ bool RunProfileScan(const Registry& registry, FileStore& files, const ProfileSca
   table[MarkerRecordIndex(n)].Entries[1].KeyPath = job.Stamp ? job.Stamp() : std::string();
   const bool written = WriteProfile(files, job.OutputPath, table);
   if (progress) progress->Finish();
+  if (!written && job.WriteFailed) job.WriteFailed();
   return written;
 }
 

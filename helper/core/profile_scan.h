@@ -26,10 +26,14 @@ struct ProfileScanJob {
   std::string OutputPath;
   int FunctionCount = 299;
   std::function<std::string()> Stamp;  // creation stamp, asked for after the last function
+  std::function<void()> WriteFailed;    // tells the user the profile file could not be saved
+  bool KeepValidProfile = false;        // a valid profile at the output path is never replaced
 };
 
-// Nothing happens (no window, no file, false) when the database is missing or cannot be read.
-// Returns whether the profile file was written.
+// Nothing happens (no window, no file, false) when the database is missing or cannot be read, or
+// when KeepValidProfile is set and a valid profile exists at the output path.
+// Returns whether the profile file was written; when writing fails the job's WriteFailed is called
+// (an existing file at the output path is then left as it was).
 bool RunProfileScan(const Registry& registry, FileStore& files, const ProfileScanJob& job, ScanProgress* progress);
 
 }  // namespace kv::helper

@@ -1,6 +1,6 @@
 // The uninstall restore ("/UNINST"): tells the resident helper to end, removes the log-on cleaning
 // entry, refuses while an access password is set, optionally asks, restores every function from the
-// undo file and starts the uninstaller.
+// undo file (by the restore window's rules, function_restore.h) and starts the uninstaller.
 #pragma once
 
 #include <string>
@@ -28,6 +28,8 @@ struct UninstallJob {
   std::string UninstallerArguments;
   bool AskBeforeRestore = false;
   std::string UndoFilePath;
+  std::string DatabasePath;  // the function database: ties every undo entry to its function
+  std::string CurrentUser;   // "DOMAIN\user": per-user values are restored only for the user who installed
   std::string SystemDirectory;  // ends in a backslash
   int FunctionCount = 299;
 };

@@ -53,6 +53,20 @@ TEST(JobOptions, ScanWithoutFurtherFieldsWritesTheUndoFileWithoutWindow) {
   EXPECT_EQ(o.OwnerWindow, 0u);
 }
 
+// A plain "/UNDOSCAN", or one naming the undo file itself, keeps a valid master profile; the setup
+// program's "/MASTERSCAN" replaces it; a recovery profile elsewhere is not protected.
+TEST(JobOptions, OnlyTheMasterScanSwitchMayReplaceAValidUndoFile) {
+  const std::string undo = "C:\\W\\S\\KORVN2K.UND";
+  EXPECT_TRUE(ReadJobOptions(SplitArguments("/UNDOSCAN"), undo).KeepValidMaster);
+  EXPECT_TRUE(ReadJobOptions(SplitArguments("/undoscan#c:\\w\\s\\korvn2k.und"), undo).KeepValidMaster);
+  EXPECT_FALSE(ReadJobOptions(SplitArguments("/UNDOSCAN#C:\\P.PRF#PROGRESS#1"), undo).KeepValidMaster);
+  const JobOptions master = ReadJobOptions(SplitArguments("/masterscan#C:\\P.PRF#PROGRESS"), undo);
+  EXPECT_EQ(SelectJob(SplitArguments("/masterscan")[0]), HelperJob::ProfileScan);
+  EXPECT_FALSE(master.KeepValidMaster);
+  EXPECT_EQ(master.ScanOutputPath, undo);
+  EXPECT_TRUE(master.ShowProgress);
+}
+
 TEST(JobOptions, ScanWithPathProgressAndOwner) {
   const JobOptions o = ReadJobOptions(SplitArguments("/UNDOSCAN#c:\\p.prf#PROGRESS#2360124"), "U");
   EXPECT_EQ(o.ScanOutputPath, "C:\\P.PRF");

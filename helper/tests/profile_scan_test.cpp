@@ -76,5 +76,42 @@ TEST_F(ProfileScan, ReplacesAnExistingProfileCompletely) {
   EXPECT_TRUE(IsValidProfile(DecodeProfile(files_.files[job_.OutputPath], 2), 2));
 }
 
+// The master profile is the only record of the settings before Korvane: a second plain scan (a
+// repaired installation, a user starting the helper) leaves a valid one alone, a damaged one is taken anew.
+TEST_F(ProfileScan, AValidMasterProfileIsNotReplacedWhenItIsKept) {
+  job_.KeepValidProfile = true;
+  ASSERT_TRUE(RunProfileScan(r_.registry, files_, job_, nullptr)) << "no undo file yet: written";
+  const std::vector<std::uint8_t> first = files_.files[job_.OutputPath];
+  r_.registry.RegWriteString("HKEY_CURRENT_USER\\Control Panel\\Desktop", "MenuShowDelay", "0");
+  RecordingProgress progress;
+  EXPECT_FALSE(RunProfileScan(r_.registry, files_, job_, &progress));
+  EXPECT_EQ(files_.files[job_.OutputPath], first);
+  EXPECT_TRUE(progress.calls.empty());
+
+  files_.files[job_.OutputPath].resize(40);  // damaged: no marker
+  EXPECT_TRUE(RunProfileScan(r_.registry, files_, job_, nullptr));
+  EXPECT_EQ(DecodeProfile(files_.files[job_.OutputPath], 2)[1].Entries[0].Data, "0");
+  job_.KeepValidProfile = false;  // "/MASTERSCAN"
+  r_.registry.RegWriteString("HKEY_CURRENT_USER\\Control Panel\\Desktop", "MenuShowDelay", "400");
+  EXPECT_TRUE(RunProfileScan(r_.registry, files_, job_, nullptr));
+  EXPECT_EQ(DecodeProfile(files_.files[job_.OutputPath], 2)[1].Entries[0].Data, "400");
+}
+
+// A profile that cannot be written (disk full, no permission) is reported, and the old file stays.
+TEST_F(ProfileScan, AFailedWriteIsReportedAndKeepsTheOldFile) {
+  files_.files[job_.OutputPath] = {1, 2, 3};
+  files_.diskFull = true;
+  int reported = 0;
+  job_.WriteFailed = [&reported] { ++reported; };
+  RecordingProgress progress;
+  EXPECT_FALSE(RunProfileScan(r_.registry, files_, job_, &progress));
+  EXPECT_EQ(reported, 1);
+  EXPECT_EQ(files_.files[job_.OutputPath], (std::vector<std::uint8_t>{1, 2, 3}));
+  EXPECT_EQ(progress.calls.back(), "finish");
+  files_.diskFull = false;
+  EXPECT_TRUE(RunProfileScan(r_.registry, files_, job_, nullptr));
+  EXPECT_EQ(reported, 1);
+}
+
 }  // namespace
 }  // namespace kv::helper

@@ -13,43 +13,66 @@ constexpr std::uint32_t kHklm = 0x80000002u;
 TEST(RegistryBounds, EveryOperationClosesItsKeys) {
   MemoryRegistryStore store;
   Registry reg(store);
-  reg.RegWriteString("HKEY_LOCAL_MACHINE\\S\\A", "t", "x");
-  reg.RegWriteDword("HKEY_LOCAL_MACHINE\\S\\A", "d", 1);
-  reg.RegWriteBinary("HKEY_LOCAL_MACHINE\\S\\A\\B", "b", "01");
-  reg.RegReadString("HKEY_LOCAL_MACHINE\\S\\A", "t", "");
-  reg.RegReadString("HKEY_LOCAL_MACHINE\\S\\A", "absent", "");
-  reg.RegReadDword("HKEY_LOCAL_MACHINE\\S\\A", "d", 0);
-  reg.RegReadBinary("HKEY_LOCAL_MACHINE\\S\\A\\B", "b", "");
-  reg.RegDelete("HKEY_LOCAL_MACHINE\\S\\A", "t");
-  reg.RegDelete("HKEY_LOCAL_MACHINE\\S", "");
+  reg.RegWriteString("HKEY_LOCAL_MACHINE\\Software\\S\\A", "t", "x");
+  reg.RegWriteDword("HKEY_LOCAL_MACHINE\\Software\\S\\A", "d", 1);
+  reg.RegWriteBinary("HKEY_LOCAL_MACHINE\\Software\\S\\A\\B", "b", "01");
+  reg.RegReadString("HKEY_LOCAL_MACHINE\\Software\\S\\A", "t", "");
+  reg.RegReadString("HKEY_LOCAL_MACHINE\\Software\\S\\A", "absent", "");
+  reg.RegReadDword("HKEY_LOCAL_MACHINE\\Software\\S\\A", "d", 0);
+  reg.RegReadBinary("HKEY_LOCAL_MACHINE\\Software\\S\\A\\B", "b", "");
+  reg.RegDelete("HKEY_LOCAL_MACHINE\\Software\\S\\A", "t");
+  reg.RegDelete("HKEY_LOCAL_MACHINE\\Software\\S", "");
   EXPECT_EQ(store.OpenHandleCount(), 0u);
-  EXPECT_FALSE(store.KeyExists(kHklm, "S"));
+  EXPECT_FALSE(store.KeyExists(kHklm, "Software\\S"));
 }
 
 TEST(RegistryBounds, UndeletableKeyStopsAfterAThousandPasses) {
   MemoryRegistryStore store;
   Registry reg(store);
-  reg.RegWriteString("HKEY_LOCAL_MACHINE\\Locked\\Child", "v", "x");
-  store.DenyDeletion(kHklm, "Locked\\Child");
-  reg.RegDelete("HKEY_LOCAL_MACHINE\\Locked", "");
+  reg.RegWriteString("HKEY_LOCAL_MACHINE\\Software\\Locked\\Child", "v", "x");
+  store.DenyDeletion(kHklm, "Software\\Locked\\Child");
+  reg.RegDelete("HKEY_LOCAL_MACHINE\\Software\\Locked", "");
   EXPECT_EQ(store.DeleteLeafKeyCalls(), 1000u);
-  EXPECT_TRUE(store.KeyExists(kHklm, "Locked\\Child"));
+  EXPECT_TRUE(store.KeyExists(kHklm, "Software\\Locked\\Child"));
   EXPECT_EQ(store.OpenHandleCount(), 0u);
 }
 
 TEST(RegistryBounds, TreeOfMoreThanAThousandKeysIsLeftPartlyDeleted) {
   MemoryRegistryStore store;
   Registry reg(store);
-  for (int i = 0; i < 1000; ++i) store.PutValue(kHklm, "Big\\K" + std::to_string(i), "", kRegSz, {0});
-  reg.RegDelete("HKEY_LOCAL_MACHINE\\Big", "");  // 1001 keys: the passes run out before the key itself
-  EXPECT_TRUE(store.KeyExists(kHklm, "Big"));
+  for (int i = 0; i < 1000; ++i) store.PutValue(kHklm, "Software\\Big\\K" + std::to_string(i), "", kRegSz, {0});
+  reg.RegDelete("HKEY_LOCAL_MACHINE\\Software\\Big", "");  // 1001 keys: the passes run out before the key itself
+  EXPECT_TRUE(store.KeyExists(kHklm, "Software\\Big"));
   RegistryStore::Key key = 0;
-  ASSERT_TRUE(store.OpenKey(kHklm, "Big", RegistryStore::Access::Read, &key));
+  ASSERT_TRUE(store.OpenKey(kHklm, "Software\\Big", RegistryStore::Access::Read, &key));
   std::string name;
   EXPECT_FALSE(store.EnumSubKey(key, 0, &name));
   store.CloseKey(key);
-  reg.RegDelete("HKEY_LOCAL_MACHINE\\Big", "");
-  EXPECT_FALSE(store.KeyExists(kHklm, "Big"));
+  reg.RegDelete("HKEY_LOCAL_MACHINE\\Software\\Big", "");
+  EXPECT_FALSE(store.KeyExists(kHklm, "Software\\Big"));
+}
+
+// Whatever a database action or a profile names, a key-tree delete spares root keys, their first-level
+// keys and everything under HKEY_LOCAL_MACHINE\SYSTEM; deleting single values there still works.
+TEST(RegistryBounds, KeyTreeDeleteSparesFirstLevelKeysAndTheSystemKey) {
+  MemoryRegistryStore store;
+  Registry reg(store, RootNames::LongAndShort);
+  reg.RegWriteString("HKEY_CLASSES_ROOT\\exefile\\shell\\open\\command", "", "x");
+  reg.RegWriteString("HKEY_CURRENT_USER\\Software\\Kept", "v", "x");
+  reg.RegWriteString("HKEY_LOCAL_MACHINE\\SYSTEM\\CurrentControlSet\\Services\\Disk", "Start", "0");
+  reg.RegWriteString("HKEY_LOCAL_MACHINE\\SOFTWARE\\Vendor\\Tool", "v", "x");
+  for (const char* path : {"HKEY_CLASSES_ROOT\\exefile", "HKEY_CLASSES_ROOT\\exefile\\", "HKCR\\\\exefile\\\\",
+                           "HKEY_CURRENT_USER\\Software", "HKEY_LOCAL_MACHINE\\system\\CurrentControlSet",
+                           "HKEY_LOCAL_MACHINE\\SYSTEM\\CurrentControlSet\\Services\\Disk"}) {
+    reg.RegDelete(path, "");
+  }
+  EXPECT_EQ(reg.RegReadString("HKEY_CLASSES_ROOT\\exefile\\shell\\open\\command", "", ""), "x");
+  EXPECT_EQ(reg.RegReadString("HKEY_CURRENT_USER\\Software\\Kept", "v", ""), "x");
+  EXPECT_TRUE(store.KeyExists(kHklm, "SYSTEM\\CurrentControlSet\\Services\\Disk"));
+  reg.RegDelete("HKEY_LOCAL_MACHINE\\SYSTEM\\CurrentControlSet\\Services\\Disk", "Start");
+  EXPECT_EQ(reg.RegReadString("HKEY_LOCAL_MACHINE\\SYSTEM\\CurrentControlSet\\Services\\Disk", "Start", ""), "NoKey");
+  reg.RegDelete("HKEY_LOCAL_MACHINE\\SOFTWARE\\Vendor", "");  // two levels down: deleted
+  EXPECT_FALSE(store.KeyExists(kHklm, "SOFTWARE\\Vendor"));
 }
 
 TEST(RegistryBounds, MaxValueDataLengthAndItsBuffer) {

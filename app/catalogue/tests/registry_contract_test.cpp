@@ -226,6 +226,40 @@ TEST_F(RegistryContract, DeleteKeyRemovesTheWholeTree) {
   EXPECT_TRUE(KeyExists("TreeSibling"));
 }
 
+// The default value is deleted as a value of its own, and a key only once nothing is left in it.
+TEST_F(RegistryContract, DefaultValueAndEmptyKeyDeletion) {
+  ASSERT_TRUE(registry_->RegWriteString(Path("Icon"), "", "a.ico,0"));
+  ASSERT_TRUE(registry_->RegWriteString(Path("Icon"), "Full", "b.ico,0"));
+  registry_->RegDeleteValue(Path("Icon"), "");
+  EXPECT_EQ(registry_->RegReadString(Path("Icon"), "", ""), "NoKey");
+  EXPECT_FALSE(registry_->RegDeleteEmptyKey(Path("Icon"))) << "a value is left";
+  registry_->RegDeleteValue(Path("Icon"), "Full");
+  ASSERT_TRUE(registry_->RegWriteString(Path("Icon\\Sub"), "v", "x"));
+  EXPECT_FALSE(registry_->RegDeleteEmptyKey(Path("Icon"))) << "a subkey is left";
+  registry_->RegDeleteValue(Path("Icon\\Sub"), "v");
+  EXPECT_TRUE(registry_->RegDeleteEmptyKey(Path("Icon\\Sub")));
+  EXPECT_FALSE(KeyExists("Icon\\Sub"));
+  EXPECT_TRUE(registry_->RegDeleteEmptyKey(Path("Icon")));
+  EXPECT_FALSE(KeyExists("Icon"));
+}
+
+// A text write keeps REG_EXPAND_SZ; a value's presence is told without reading its data.
+TEST_F(RegistryContract, TextWriteKeepsExpandableTypeAndPresenceIsProbed) {
+  PutRaw("", "Path", kRegExpandSz, {'%', 'A', '%', 0});
+  ASSERT_TRUE(registry_->RegWriteString(kScratch, "Path", "%B%"));
+  ASSERT_TRUE(registry_->RegWriteString(kScratch, "Plain", "x"));
+  std::uint32_t type = 0;
+  Bytes data;
+  ASSERT_TRUE(GetRaw("", "Path", &type, &data));
+  EXPECT_EQ(type, kRegExpandSz);
+  EXPECT_EQ(data, (Bytes{'%', 'B', '%', 0}));
+  ASSERT_TRUE(GetRaw("", "Plain", &type, &data));
+  EXPECT_EQ(type, kRegSz);
+  EXPECT_EQ(registry_->ProbeValue(kScratch, "Path"), ValuePresence::Present);
+  EXPECT_EQ(registry_->ProbeValue(kScratch, "Nothing"), ValuePresence::Absent);
+  EXPECT_EQ(registry_->ProbeValue(Path("NoSuchKey"), "Path"), ValuePresence::Absent);
+}
+
 TEST_F(RegistryContract, DeleteNeverTouchesARootOrAnUnknownRoot) {
   ASSERT_TRUE(registry_->RegWriteString(kScratch, "v", "x"));
   registry_->RegDelete("HKEY_CURRENT_USER\\", "");

@@ -19,6 +19,7 @@ class MemoryFileStore : public FileStore {
     return true;
   }
   bool WriteNew(const std::string& path, const std::vector<std::uint8_t>& bytes) override {
+    if (diskFull) return false;
     files[path] = bytes;
     return true;
   }
@@ -32,6 +33,7 @@ class MemoryFileStore : public FileStore {
   void Remove(const std::string& path) override { files.erase(path); }
 
   std::map<std::string, std::vector<std::uint8_t>> files;
+  bool diskFull = false;  // every write fails
 };
 
 }  // namespace kv::test

@@ -7,6 +7,8 @@
 #include "app/restore/profile_codec.h"
 #include "app/restore/profile_file.h"
 #ifdef _WIN32
+#include <windows.h>
+
 #include "app/restore/win32_file_store.h"
 #endif
 
@@ -28,6 +30,12 @@ class DiskFullHalfway : public PlatformFileStore {
     std::fwrite(data, 1, size / 2, file);
     return false;
   }
+};
+
+// The data written but not put on the disk (the flush before the rename fails).
+class FlushRefused : public PlatformFileStore {
+ protected:
+  bool FlushToDisk(std::FILE*) override { return false; }
 };
 
 class ReplaceRefused : public PlatformFileStore {
@@ -88,6 +96,16 @@ TEST_F(ProfileFile, AFailureHalfwayKeepsTheOldFileIntact) {
   EXPECT_TRUE(IsValidProfile(ReadProfile(files_, path_, 50), 50));
 }
 
+// A profile whose data did not reach the disk is never renamed over the old one.
+TEST_F(ProfileFile, AFailedFlushKeepsTheOldFile) {
+  ASSERT_TRUE(WriteProfile(files_, path_, Table(5, "old")));
+  const auto before = Bytes();
+  FlushRefused unflushed;
+  EXPECT_FALSE(WriteProfile(unflushed, path_, Table(5, "new")));
+  EXPECT_EQ(Bytes(), before);
+  EXPECT_EQ(FilesInFolder(), 1u);
+}
+
 TEST_F(ProfileFile, ARefusedReplacementKeepsTheOldFileAndRemovesTheTemporary) {
   ASSERT_TRUE(WriteProfile(files_, path_, Table(5, "old")));
   const auto before = Bytes();
@@ -107,6 +125,89 @@ TEST_F(ProfileFile, AMissingFileReadsAsAnInvalidEmptyTable) {
   EXPECT_EQ(read, ProfileTable(12));
   EXPECT_FALSE(IsValidProfile(read, 9));
 }
+
+#ifdef _WIN32
+// Allowed entries of a file's access list: for administrators or the system account, for anyone else.
+struct AccessList {
+  bool present = false;
+  int ours = 0, others = 0;
+  int world = 0;  // of those others: Everyone, Users or Authenticated Users
+};
+
+bool IsWorldSid(PSID sid) {
+  SID_IDENTIFIER_AUTHORITY worldAuthority = SECURITY_WORLD_SID_AUTHORITY, nt = SECURITY_NT_AUTHORITY;
+  PSID everyone = nullptr, users = nullptr, authenticated = nullptr;
+  AllocateAndInitializeSid(&worldAuthority, 1, SECURITY_WORLD_RID, 0, 0, 0, 0, 0, 0, 0, &everyone);
+  AllocateAndInitializeSid(&nt, 2, SECURITY_BUILTIN_DOMAIN_RID, DOMAIN_ALIAS_RID_USERS, 0, 0, 0, 0, 0, 0, &users);
+  AllocateAndInitializeSid(&nt, 1, SECURITY_AUTHENTICATED_USER_RID, 0, 0, 0, 0, 0, 0, 0, &authenticated);
+  const bool world = EqualSid(sid, everyone) || EqualSid(sid, users) || EqualSid(sid, authenticated);
+  FreeSid(everyone);
+  FreeSid(users);
+  FreeSid(authenticated);
+  return world;
+}
+
+// Wine keeps no security descriptor of a file: it maps the access list to the Unix permissions and
+// shows the owner (as the Unix user) and the system account, plus Everyone when others may read.
+bool RunningUnderWine() { return GetProcAddress(GetModuleHandleA("ntdll.dll"), "wine_get_version") != nullptr; }
+
+AccessList AccessListOf(const std::string& path) {
+  AccessList list;
+  DWORD needed = 0;
+  GetFileSecurityA(path.c_str(), DACL_SECURITY_INFORMATION, nullptr, 0, &needed);
+  std::vector<DWORD> buffer(needed / sizeof(DWORD) + 1);
+  BOOL present = FALSE, defaulted = FALSE;
+  PACL acl = nullptr;
+  if (needed == 0 || !GetFileSecurityA(path.c_str(), DACL_SECURITY_INFORMATION, buffer.data(), needed, &needed) ||
+      !GetSecurityDescriptorDacl(buffer.data(), &present, &acl, &defaulted) || !present || acl == nullptr) {
+    return list;
+  }
+  list.present = true;
+  SID_IDENTIFIER_AUTHORITY nt = SECURITY_NT_AUTHORITY;
+  PSID admins = nullptr, system = nullptr;
+  AllocateAndInitializeSid(&nt, 2, SECURITY_BUILTIN_DOMAIN_RID, DOMAIN_ALIAS_RID_ADMINS, 0, 0, 0, 0, 0, 0, &admins);
+  AllocateAndInitializeSid(&nt, 1, SECURITY_LOCAL_SYSTEM_RID, 0, 0, 0, 0, 0, 0, 0, &system);
+  for (DWORD i = 0; i < acl->AceCount; ++i) {
+    void* ace = nullptr;
+    if (!GetAce(acl, i, &ace)) continue;
+    auto* allowed = static_cast<ACCESS_ALLOWED_ACE*>(ace);
+    if (allowed->Header.AceType != ACCESS_ALLOWED_ACE_TYPE) continue;
+    PSID sid = &allowed->SidStart;
+    if (EqualSid(sid, admins) || EqualSid(sid, system)) {
+      ++list.ours;
+    } else {
+      ++list.others;
+      if (IsWorldSid(sid)) ++list.world;
+    }
+  }
+  FreeSid(admins);
+  FreeSid(system);
+  return list;
+}
+
+// The undo file is written for administrators and the system account only, also when it replaces an
+// older one. Wine keeps a file's security descriptor only where the file system can store it.
+TEST_F(ProfileFile, TheUndoFileIsReadableByAdministratorsOnly) {
+  ASSERT_TRUE(WriteProfile(files_, path_, Table(5, "old")));
+  Win32FileStore undoStore(FileAccess::AdministratorsOnly);
+  ASSERT_TRUE(WriteProfile(undoStore, path_, Table(5, "new")));
+  EXPECT_TRUE(IsValidProfile(ReadProfile(files_, path_, 5), 5)) << "still readable by this administrator";
+  EXPECT_EQ(FilesInFolder(), 1u);
+
+  const AccessList undo = AccessListOf(path_);
+  ASSERT_TRUE(undo.present) << "no access list: everyone could read the file";
+  EXPECT_EQ(undo.world, 0) << "Everyone or the users may open the undo file";
+  EXPECT_GE(undo.ours, 1);
+  const std::string recovery = (dir_ / "recovery.prf").string();
+  ASSERT_TRUE(WriteProfile(files_, recovery, Table(5, "mine")));
+  if (RunningUnderWine()) {
+    EXPECT_GT(AccessListOf(recovery).world, 0) << "a recovery profile keeps the usual permissions";
+  } else {
+    EXPECT_EQ(undo.ours, 2);
+    EXPECT_EQ(undo.others, 0) << "someone besides administrators and the system may open the undo file";
+  }
+}
+#endif
 
 TEST(UndoFile, PathIsTheSystemDirectoryWithOneBackslash) {
   EXPECT_EQ(UndoFilePath("C:\\WINNT\\system32"), "C:\\WINNT\\system32\\KORVN2K.UND");

@@ -70,7 +70,9 @@ TEST_F(Snapshot, AValueTooLongForTheFileIsLeftOutRatherThanStoredCutShort) {
   functions[0].OnActions[0] = Action("Huge", 2);
   functions[0].OnActions[1] = Action("Small", 2);
   const ProfileTable table = TakeSnapshot(registry_, functions, 0, "s");
-  EXPECT_TRUE(table[0].Entries[0].KeyPath.empty());
+  EXPECT_EQ(table[0].Entries[0].KeyPath, kKey);  // kept, marked as left out, so a restore can say so
+  EXPECT_EQ(table[0].Entries[0].ValueKind, kKindLeftOut);
+  EXPECT_EQ(table[0].Entries[0].Data, "TOOLONG");
   EXPECT_EQ(table[0].Entries[1].Data, "NoKey");
   EXPECT_EQ(table.back().Entries[2].KeyPath, "1");
 }

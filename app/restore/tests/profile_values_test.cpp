@@ -91,6 +91,26 @@ TEST_F(ProfileValues, ChangedValuesAreWrittenBackWithTheirKind) {
   EXPECT_EQ(registry_.RegReadBinary(kKey, "Bin", ""), "0A00FF");
 }
 
+// A path stored as REG_EXPAND_SZ ("%SystemRoot%\...") that a function changed is written back with
+// its type: as REG_SZ it would no longer expand.
+TEST_F(ProfileValues, AChangedExpandableTextStaysExpandable) {
+  const std::string path = "%SystemRoot%\\system32\\shell32.dll,3";
+  store_.PutValue(kHklm, kSubKey, "Icon", kRegExpandSz, std::vector<std::uint8_t>(path.begin(), path.end() + 1));
+  const std::string captured = CaptureEntry(registry_, kKey, "Icon", 0);
+  ASSERT_TRUE(registry_.RegWriteString(kKey, "Icon", "%SystemRoot%\\korvane.ico"));  // the function's write
+  std::uint32_t type = 0;
+  ASSERT_TRUE(Stored("Icon", &type));
+  EXPECT_EQ(type, kRegExpandSz);
+  EXPECT_TRUE(RestoreEntry(registry_, StoredEntry("Icon", 0, captured)));
+  std::vector<std::uint8_t> data;
+  ASSERT_TRUE(Stored("Icon", &type, &data));
+  EXPECT_EQ(type, kRegExpandSz);
+  EXPECT_EQ(std::string(data.begin(), data.end()), path + '\0');
+  registry_.RegWriteString(kKey, "New", "x");
+  ASSERT_TRUE(Stored("New", &type));
+  EXPECT_EQ(type, kRegSz);
+}
+
 TEST_F(ProfileValues, AnUnchangedValueIsNotWritten) {
   // Stored as REG_EXPAND_SZ: a rewrite would turn it into REG_SZ.
   store_.PutValue(kHklm, kSubKey, "Text", kRegExpandSz, {'a', 'b', 0});
@@ -115,14 +135,27 @@ TEST_F(ProfileValues, EntriesThatCannotBeRestoredAreSkipped) {
   EXPECT_FALSE(Stored("Other"));
 }
 
-TEST_F(ProfileValues, AMarkerWithAnEmptyValueNameRemovesTheWholeKey) {
-  registry_.RegWriteString(std::string(kKey) + "\\Sub\\Deeper", "v", "x");
+// An icon function writes a key's default value (DefaultIcon) that was absent when the profile was
+// taken: the restore removes that value only; the key goes too only when the function created it.
+TEST_F(ProfileValues, AnAbsentDefaultValueRemovesOnlyThatValue) {
+  const std::string icon = std::string(kKey) + "\\DefaultIcon";
+  registry_.RegWriteString(icon, "Full", "shell32.dll,32");
+  registry_.RegWriteString(icon + "\\Sub", "v", "x");
   RegistryAction e = StoredEntry("", 0, "NoKey");
+  e.KeyPath = icon;
   EXPECT_FALSE(RestoreEntry(registry_, e)) << "no default value now: unchanged";
-  EXPECT_TRUE(store_.KeyExists(kHklm, kSubKey));
-  registry_.RegWriteString(kKey, "", "default created later");
+  registry_.RegWriteString(icon, "", "korvane.ico,0");
   EXPECT_TRUE(RestoreEntry(registry_, e));
-  EXPECT_FALSE(store_.KeyExists(kHklm, kSubKey));
+  EXPECT_EQ(registry_.RegReadString(icon, "", ""), "NoKey");
+  EXPECT_EQ(registry_.RegReadString(icon, "Full", ""), "shell32.dll,32");
+  EXPECT_EQ(registry_.RegReadString(icon + "\\Sub", "v", ""), "x");
+
+  const std::string created = std::string(kKey) + "\\Created";  // only the default value, made later
+  registry_.RegWriteString(created, "", "korvane.ico,1");
+  e.KeyPath = created;
+  EXPECT_TRUE(RestoreEntry(registry_, e));
+  EXPECT_FALSE(store_.KeyExists(kHklm, std::string(kSubKey) + "\\Created"));
+  EXPECT_TRUE(store_.KeyExists(kHklm, kSubKey));
 }
 
 TEST_F(ProfileValues, RestoreRecordReportsAnyChangedEntry) {

@@ -2,6 +2,7 @@
 // entries that do not belong to their function, failed writes, and loading the current profile.
 #include <gtest/gtest.h>
 
+#include "app/restore/master_profile_owner.h"
 #include "app/restore/profile_codec.h"
 #include "app/restore/profile_file.h"
 #include "app/restore/profile_snapshot.h"
@@ -208,6 +209,100 @@ TEST_F(RestoreWindow, RefusedWriteIsReportedNotShownAsOk) {
   EXPECT_EQ(registry_.RegReadDword(kKey, "Reboot", 0), 1);
   EXPECT_EQ(result.FailedCount(), 1);
   EXPECT_EQ(result.NeedBits, 0x22);  // not the log-off bit of the function that failed
+}
+
+// A value the scan could not read is not taken for an absent one (the restore would delete it), and a
+// value too long for the format is not cut short: both are left out and the list says why.
+TEST_F(RestoreWindow, ValuesTheScanCouldNotSaveAreLeftAloneAndExplained) {
+  registry_.RegWriteDword(kKey, "Reboot", 0);
+  registry_.RegWriteBinary(kKey, "Colours", std::string(2 * 40000, 'A'));  // 40000 bytes: 80000 hex digits
+  store_.DenyReading(kHklm, kSubKey);
+  WriteProfileFile(kUndo, TakeSnapshot(registry_, catalogue_.Functions, 3, "stamp"));
+  store_.DenyReading(kHklm, kSubKey, false);
+  registry_.RegWriteString(kKey, "Delay", "100");
+  registry_.RegWriteDword(kKey, "Reboot", 1);
+  registry_.RegWriteBinary(kKey, "Colours", "01");
+  Opened(RestoreMode::All).Restore(registry_, nullptr);
+  EXPECT_EQ(registry_.RegReadString(kKey, "Delay", ""), "100") << "not deleted as if it had been absent";
+  EXPECT_EQ(registry_.RegReadDword(kKey, "Reboot", 0), 1);
+  EXPECT_EQ(registry_.RegReadBinary(kKey, "Colours", ""), "01");
+  ASSERT_EQ(model_.Lines().size(), 2u);
+  EXPECT_EQ(model_.Lines()[0].SubText, "T819");
+  EXPECT_EQ(model_.Lines()[1].SubText, "T819");
+
+  registry_.RegWriteBinary(kKey, "Colours", std::string(2 * 40000, 'A'));
+  const ProfileTable table = TakeSnapshot(registry_, catalogue_.Functions, 3, "stamp");
+  EXPECT_EQ(table[2].Entries[1].Data, "TOOLONG");
+  EXPECT_EQ(table[5].Entries[2].KeyPath, "2") << "left-out values are not counted";
+  WriteProfileFile(kUndo, table);
+  registry_.RegWriteBinary(kKey, "Colours", "02");
+  RestoreResult result = Opened(RestoreMode::Single, 1, 2).Restore(registry_, nullptr);
+  EXPECT_EQ(registry_.RegReadBinary(kKey, "Colours", ""), "02");
+  ASSERT_EQ(result.Functions.size(), 1u);
+  EXPECT_EQ(result.Functions[0].LeftOut, LeftOutReason::TooLong);
+}
+
+// With automatic log-on Windows keeps the password in clear text; profiles never copy it, and a
+// restore leaves it alone and says why.
+TEST_F(RestoreWindow, TheAutoLogonPasswordIsNeverCopiedIntoAProfile) {
+  const std::string winlogon = "HKEY_LOCAL_MACHINE\\SOFTWARE\\Microsoft\\Windows NT\\CurrentVersion\\Winlogon";
+  FunctionRecord& logon = catalogue_.Functions[3];
+  logon.OnActions[0] = {winlogon, "AutoAdminLogon", "1", KindText, 0};
+  logon.OnActions[1] = {winlogon, "DefaultPassword", "", KindText, 0};
+  registry_.RegWriteString(winlogon, "AutoAdminLogon", "1");
+  registry_.RegWriteString(winlogon, "DefaultPassword", "Geheim!42");
+  const ProfileTable table = TakeSnapshot(registry_, catalogue_.Functions, 3, "stamp");
+  const std::vector<std::uint8_t> bytes = EncodeProfile(table);
+  EXPECT_EQ(std::string(bytes.begin(), bytes.end()).find("Geheim!42"), std::string::npos);
+  WriteProfileFile(kUndo, table);
+
+  registry_.RegWriteString(winlogon, "AutoAdminLogon", "0");
+  registry_.RegWriteString(winlogon, "DefaultPassword", "Neu");
+  RestoreResult result = Opened(RestoreMode::Single, 2, 3).Restore(registry_, nullptr);
+  EXPECT_EQ(registry_.RegReadString(winlogon, "AutoAdminLogon", ""), "1");
+  EXPECT_EQ(registry_.RegReadString(winlogon, "DefaultPassword", ""), "Neu") << "neither deleted nor written";
+  ASSERT_EQ(model_.Lines().size(), 1u);
+  EXPECT_EQ(model_.Lines()[0].SubText, "T821");
+  EXPECT_EQ(result.Functions[0].Outcome, FunctionOutcome::Restored);
+}
+
+// The master profile's per-user values are the settings of the user who installed: another user who
+// restores from it keeps his own (and is told), the installing user gets them back, and a recovery
+// profile of one's own is restored whole.
+TEST_F(RestoreWindow, AnotherUserKeepsHisOwnPerUserSettings) {
+  const std::string desktop = "HKEY_CURRENT_USER\\Control Panel\\Desktop";
+  catalogue_.Functions[3].OnActions[0] = {desktop, "MenuShowDelay", "0", KindText, 0};
+  catalogue_.Functions[3].OnActions[1] = Action("Machine", KindText);
+  registry_.RegWriteString(desktop, "MenuShowDelay", "400");
+  registry_.RegWriteString(kKey, "Machine", "before");
+  const ProfileTable table = TakeSnapshot(registry_, catalogue_.Functions, 3, "stamp");
+  WriteProfileFile(kUndo, table);
+  WriteProfileFile(kOther, table);
+  RecordMasterProfileUser(registry_, "PC\\Anna");
+  const auto change = [&] {
+    registry_.RegWriteString(desktop, "MenuShowDelay", "0");
+    registry_.RegWriteString(kKey, "Machine", "after");
+  };
+
+  change();
+  model_.SetCurrentUser("PC\\Ben");
+  Opened(RestoreMode::Single, 2, 3).Restore(registry_, nullptr);
+  EXPECT_EQ(registry_.RegReadString(desktop, "MenuShowDelay", ""), "0") << "Ben's own setting stays";
+  EXPECT_EQ(registry_.RegReadString(kKey, "Machine", ""), "before");
+  ASSERT_EQ(model_.Lines().size(), 1u);
+  EXPECT_EQ(model_.Lines()[0].SubText, "T822");
+
+  model_.SetCurrentUser("pc\\ANNA");
+  Opened(RestoreMode::Single, 2, 3).Restore(registry_, nullptr);
+  EXPECT_EQ(registry_.RegReadString(desktop, "MenuShowDelay", ""), "400");
+  EXPECT_EQ(model_.Lines()[0].SubText, "OK");
+
+  change();
+  model_.SetCurrentUser("PC\\Ben");
+  Opened(RestoreMode::Single, 2, 3);
+  model_.ChooseProfile(kOther, questions_);
+  model_.Restore(registry_, nullptr);
+  EXPECT_EQ(registry_.RegReadString(desktop, "MenuShowDelay", ""), "400") << "a recovery profile is restored whole";
 }
 
 TEST_F(RestoreWindow, MissingChosenProfileFallsBackToTheMasterSilently) {

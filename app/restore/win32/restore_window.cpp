@@ -7,6 +7,7 @@
 #include "app/pages/win32/ui_theme.h"
 #include "app/pages/win32/window_object.h"
 #include "app/restore/win32/restore_list.h"
+#include "app/restore/win32_current_account.h"
 
 namespace kv {
 
@@ -35,6 +36,7 @@ RestoreWindow::RestoreWindow(RestoreHost& host, const RestoreRequest& request)
     : host_(host),
       model_(host.CurrentProfilePath(), host.UndoFilePath(), host.Files(), host.Functions(),
              [&host](int id) { return host.Text(id); }) {
+  model_.SetCurrentUser(CurrentAccountName());
   model_.Open(request);
 }
 

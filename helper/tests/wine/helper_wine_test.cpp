@@ -128,9 +128,17 @@ class HelperProgram : public testing::Test {
 };
 
 TEST_F(HelperProgram, UndoscanAloneWritesTheUndoFileOfTheSystemFolder) {
+  Reg(std::string("delete ") + kProductKey + " /v MasterProfileUser /f");
   ASSERT_EQ(RunProgram(Korvnst() + "/UNDOSCAN"), 0u);
   const std::vector<std::uint8_t> file = ReadBytes(UndoFile());
   EXPECT_EQ(file, ExpectedScanOfTestValues(StampOf(file)));
+  // Who took it is recorded ("DOMAIN\user"): its per-user values are that user's settings.
+  char user[256] = {};
+  DWORD length = sizeof user;
+  ASSERT_TRUE(GetUserNameA(user, &length));
+  const std::string taker = QueryText(HKEY_LOCAL_MACHINE, "Software\\Quorbel\\Korvane2k", "MasterProfileUser");
+  EXPECT_NE(taker.find('\\'), std::string::npos) << taker;
+  EXPECT_EQ(taker.substr(taker.find('\\') + 1), user);
 }
 
 TEST_F(HelperProgram, ScannedBytesMatchAnIndependentComputationFromRegExeValues) {
@@ -154,6 +162,20 @@ TEST_F(HelperProgram, ScanReplacesAnOlderLongerFileCompletely) {
   ASSERT_EQ(RunProgram(Korvnst() + "/UNDOSCAN#" + out), 0u);
   const std::vector<std::uint8_t> file = ReadBytes(out);
   EXPECT_EQ(file, ExpectedScanOfTestValues(StampOf(file)));
+}
+
+// The master profile is taken once: a second "/UNDOSCAN" leaves it alone, the setup program's
+// "/MASTERSCAN" takes it anew.
+TEST_F(HelperProgram, UndoscanKeepsAValidUndoFileMasterscanReplacesIt) {
+  ASSERT_EQ(RunProgram(Korvnst() + "/UNDOSCAN"), 0u);
+  const std::vector<std::uint8_t> master = ReadBytes(UndoFile());
+  ASSERT_TRUE(Reg(std::string("add HKCU\\") + kValuesKey + " /v Text /t REG_SZ /d changed /f"));
+  ASSERT_EQ(RunProgram(Korvnst() + "/UNDOSCAN"), 0u);
+  EXPECT_EQ(ReadBytes(UndoFile()), master);
+  ASSERT_EQ(RunProgram(Korvnst() + "/UNDOSCAN#" + UndoFile()), 0u);
+  EXPECT_EQ(ReadBytes(UndoFile()), master);
+  ASSERT_EQ(RunProgram(Korvnst() + "/MASTERSCAN"), 0u);
+  EXPECT_NE(ReadBytes(UndoFile()), master);
 }
 
 TEST_F(HelperProgram, WithoutTheDatabaseTheScanWritesNothing) {
@@ -340,7 +362,13 @@ TEST_F(Uninstall, APasswordRefusesAfterEndingTheTrayHelperAndTheLogonEntry) {
   Reg("delete \"HKLM\\SOFTWARE\\Microsoft\\Windows NT\\CurrentVersion\\Windows\" /v AppInitPss /f");
   EXPECT_EQ(text, "Korvane is currently password protected.\r\n Before deinstalling please start Korvane and disable "
                   "password access in the Program Options.");
-  SignalsWereSent();
+  // The log-on entry is gone, but the end request for the tray helper is taken back: Korvane stays.
+  DWORD type = 0;
+  std::vector<std::uint8_t> data;
+  EXPECT_FALSE(QueryValue(HKEY_LOCAL_MACHINE, "SOFTWARE\\Microsoft\\Windows\\CurrentVersion", "TerminateSysTray",
+                          &type, &data));
+  EXPECT_FALSE(QueryValue(HKEY_LOCAL_MACHINE, "SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Run", "KorvnTweakMe",
+                          &type, &data));
   EXPECT_TRUE(Untouched());
   Sleep(500);
   EXPECT_FALSE(FileExists(std::string(kTestRoot) + "rmvkt.txt"));
