@@ -81,6 +81,18 @@ bool BootParametersModel::Rename(int index, const std::string& text) {
   return true;
 }
 
+void BootParametersModel::MakeSelectedDefault() {
+  if (!CanMakeSelectedDefault()) return;
+  ShowSaveHint();
+  ini_.Default = ini_.Entries[selected_].ArcPath;
+  MarkDefaultEntry(ini_);
+}
+
+bool BootParametersModel::CanMakeSelectedDefault() const {
+  return selected_ >= 0 && selected_ < static_cast<int>(ini_.Entries.size()) &&
+         ini_.Entries[selected_].Picture != 3;
+}
+
 void BootParametersModel::ChooseTimeoutMode(int mode, int secondsField) {
   if (mode < 0 || mode > 2) return;
   timeoutMode_ = mode;

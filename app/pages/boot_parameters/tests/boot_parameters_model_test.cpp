@@ -144,7 +144,7 @@ TEST(BootEdits, LargeMemoryLimitSurvivesOtherSwitches) {
   Rig rig("[operating systems]\r\n" + kNt + "=\"W\" /MAXMEM:4096\r\n");
   rig.model.SwitchChanged(kSos, true, 1024);  // the field shows its upper bound
   rig.model.Save();
-  EXPECT_NE(rig.Saved().find("/SOS /MAXMEM:4096\r\n"), std::string::npos);
+  EXPECT_NE(rig.Saved().find("/MAXMEM:4096 /SOS\r\n"), std::string::npos);
   rig.model.SwitchChanged(kMaxMemOn, false, 1024);
   rig.model.SwitchChanged(kMaxMemOn, true, 256);  // ticked again: the field's value
   EXPECT_EQ(rig.model.View().Memory, 256);
@@ -159,6 +159,30 @@ TEST(BootEdits, RenameRefusesEmptyTextAndQuotes) {
   EXPECT_TRUE(rig.model.Rename(2, "DOS 6.22"));
   rig.model.Save();
   EXPECT_NE(rig.Saved().find("C:\\=\"DOS 6.22\"\r\n"), std::string::npos);
+}
+
+TEST(BootDefault, KeptUntilTheUserChoosesAnother) {
+  const std::string file = "[boot loader]\r\ntimeout=10\r\ndefault=C:\\\r\n[operating systems]\r\n" + kNt +
+                           "=\"Windows 2000\" /fastdetect /3GB\r\nC:\\=\"MS-DOS\"\r\n";
+  Rig rig(file);
+  EXPECT_EQ(rig.model.Entries()[1].Picture, 3);
+  rig.model.Select(0);
+  rig.model.SwitchChanged(kSos, true, 32);
+  rig.model.Save();
+  std::string expected = file;
+  expected.replace(expected.find("/3GB") + 4, 0, " /SOS");
+  EXPECT_EQ(rig.Saved(), expected);  // the second system is still the default
+
+  rig.model.Select(1);
+  EXPECT_FALSE(rig.model.CanMakeSelectedDefault());  // already the default
+  rig.model.Select(0);
+  ASSERT_TRUE(rig.model.CanMakeSelectedDefault());
+  rig.model.MakeSelectedDefault();
+  EXPECT_EQ(rig.model.Entries()[0].Picture, 3);
+  EXPECT_EQ(rig.model.Entries()[1].Picture, 1);
+  rig.model.Save();
+  expected.replace(expected.find("default=C:\\"), 11, "default=" + kNt);
+  EXPECT_EQ(rig.Saved(), expected);
 }
 
 TEST(BootSaveHint, OncePerOpeningWhileAskedFor) {
@@ -188,9 +212,7 @@ TEST(BootSave, WritesTheWholeFileAndReportsSuccess) {
   Rig rig;
   rig.files.attributes[kBoot] = 7;  // protected as the page leaves it
   EXPECT_EQ(rig.model.Save(), BootSaveResult::Saved);
-  EXPECT_EQ(rig.Saved(), "[boot loader]\r\ntimeout=10\r\ndefault=" + kNt + "\r\n[Operating Systems]\r\n" + kNt +
-                             "=\"Windows 2000\" /FASTDETECT\r\n" + kNt +
-                             "=\"Windows 2000 VGA\" /BASEVIDEO /SOS /MAXMEM:64\r\nC:\\=\"MS-DOS\"\r\n");
+  EXPECT_EQ(rig.Saved(), kThreeSystems);  // nothing edited: the file as it was
   ASSERT_EQ(rig.host.messages.size(), 1u);
   EXPECT_EQ(rig.host.messages[0].headline, "T120");
   EXPECT_EQ(rig.host.messages[0].text, "T122");
