@@ -1,6 +1,7 @@
 // The uninstall restore job (see uninstall_restore.h).
 #include "helper/core/uninstall_restore.h"
 
+#include "app/catalogue/program_path.h"
 #include "app/restore/profile_file.h"
 #include "app/restore/profile_values.h"
 #include "helper/core/helper_setup.h"
@@ -37,7 +38,7 @@ std::string RunUninstallRestore(Registry& registry, FileStore& files, UninstallP
   }
   const bool restore = !job.AskBeforeRestore || platform.AskYesNo(kTextRestoreQuestion, kTextUninstallTitle);
   if (restore) RestoreAllFunctions(registry, files, platform, job);
-  const std::string command = job.SystemDirectory + "RMVKT.EXE /" + job.UninstallerArguments;
+  const std::string command = QuotedCommandLine(job.SystemDirectory + "RMVKT.EXE", "/" + job.UninstallerArguments);
   platform.StartProgram(command);
   return command;
 }
