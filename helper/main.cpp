@@ -66,6 +66,9 @@ void StartupCleaningJob(Helper& h) {
   folders.Temp = h.folders.Temp;
   folders.StartMenu = SpecialFolderPath(kStartMenuFolder);
   folders.Protected = {h.folders.System, h.folders.Windows, h.folders.Boot};
+  folders.Profile = UserProfileFolder();
+  folders.SystemTemp = {h.folders.Windows + "TEMP\\", MachineTempFolder()};
+  folders.ProgramFiles = h.registry.RegReadString(kCurrentVersionKey, "ProgramFilesDir", "");
   const StartMenuNames names = {h.texts.Text(kTextControlPanelFolder), h.texts.Text(kTextDialUpFolder),
                                 h.texts.Text(kTextPrinterFolder)};
   RunStartupCleaning(h.registry, fs, folders, names);
