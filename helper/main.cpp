@@ -17,6 +17,7 @@
 #include "helper/win32/progress_window.h"
 #include "helper/win32/resident_job.h"
 #include "helper/win32/string_table.h"
+#include "helper/win32/system_arguments.h"
 #include "helper/win32/win32_environment.h"
 #include "helper/win32/win32_folder_system.h"
 #include "helper/win32/win32_session.h"
@@ -90,7 +91,7 @@ int Run(HINSTANCE instance) {
   Registry registry(SystemRegistryStore(), RootNames::LongAndShort);
   Helper h{instance, registry, StringTable(LanguageOffset(registry)), {}, {}};
   h.folders = ResolveHelperFolders(registry, CurrentPlatformFolders());
-  const ArgumentTable fields = SplitArguments(ArgumentTextOf(GetCommandLineA()));
+  const ArgumentTable fields = HelperArgumentsOf(GetCommandLineA());
   h.options = ReadJobOptions(fields, h.folders.UndoFilePath());
 
   switch (SelectJob(fields[0])) {
