@@ -11,7 +11,7 @@ namespace {
 
 const char* const kBoot = "C:\\BOOT.INI";
 const char* const kBackup = "C:\\WINNT\\system32\\BOOTINI.BAK";
-const char* const kTemp = "C:\\TEMP\\$BOOT$.TMP";
+const char* const kTemp = "C:\\$BOOT$.TMP";
 const char* const kWorkSet = "HKEY_CURRENT_USER\\Software\\Quorbel\\Korvane2k\\WorkSet";
 const std::string kNt = "multi(0)disk(0)rdisk(0)partition(1)\\WINNT";
 
@@ -34,7 +34,7 @@ TEST(BootPaths, FromTheSystemFolders) {
   const BootPaths p = BootPathsOf(SystemFolderSet{"C:\\WINNT\\system32", "C:\\WINNT\\", "D:\\TMP", "D:\\"});
   EXPECT_EQ(p.BootFile, "D:\\BOOT.INI");
   EXPECT_EQ(p.Backup, "C:\\WINNT\\system32\\BOOTINI.BAK");
-  EXPECT_EQ(p.Temp, "D:\\TMP\\$BOOT$.TMP");
+  EXPECT_EQ(p.Temp, "D:\\$BOOT$.TMP");  // beside the boot file, not in a shared temporary folder
   // The boot folder text is used as stored: no separator is inserted.
   EXPECT_EQ(BootPathsOf(SystemFolderSet{"S\\", "W\\", "T\\", "C:"}).BootFile, "C:BOOT.INI");
 }
@@ -233,6 +233,24 @@ TEST(BootSave, FailingTempFileLeavesTheBootFileAndSaysSo) {
   rig.files.writeLimit = 20;
   EXPECT_EQ(rig.model.Save(), BootSaveResult::TempFailed);
   EXPECT_EQ(rig.Saved(), kThreeSystems);
+}
+
+// Another user's file of the temporary file's name is never built upon: an old one is removed and
+// ours created anew; one that appears again right after the removal fails the save.
+TEST(BootSave, TemporaryFileIsAlwaysOurOwnNewFile) {
+  const std::string planted = "[boot loader]\r\n[operating systems]\r\nC:\\=\"planted\"\r\n";
+  Rig rig;
+  rig.model.SwitchChanged(kSos, true, 32);
+  rig.files.files[kTemp] = planted;
+  EXPECT_EQ(rig.model.Save(), BootSaveResult::Saved);
+  EXPECT_NE(rig.Saved().find("/fastdetect /SOS"), std::string::npos);
+
+  rig.files.afterRemove = [&](const std::string& path) { rig.files.files[path] = planted; };
+  const std::string before = rig.Saved();
+  rig.model.SwitchChanged(kBaseVideo, true, 32);
+  EXPECT_EQ(rig.model.Save(), BootSaveResult::TempFailed);
+  EXPECT_EQ(rig.Saved(), before);
+  EXPECT_EQ(rig.host.messages.back().text, "T697");
 }
 
 TEST(BootSave, FailingReplaceKeepsTheOldFileAndSaysSo) {
