@@ -20,6 +20,7 @@
 #include "helper/win32/progress_window.h"
 #include "helper/win32/resident_job.h"
 #include "helper/win32/string_table.h"
+#include "helper/win32/system_arguments.h"
 #include "helper/win32/win32_environment.h"
 #include "helper/win32/win32_folder_system.h"
 #include "helper/win32/win32_session.h"
@@ -79,6 +80,9 @@ void StartupCleaningJob(Helper& h) {
   folders.Temp = h.folders.Temp;
   folders.StartMenu = SpecialFolderPath(kStartMenuFolder);
   folders.Protected = {h.folders.System, h.folders.Windows, h.folders.Boot};
+  folders.Profile = UserProfileFolder();
+  folders.SystemTemp = {h.folders.Windows + "TEMP\\", MachineTempFolder()};
+  folders.ProgramFiles = h.registry.RegReadString(kCurrentVersionKey, "ProgramFilesDir", "");
   const StartMenuNames names = {h.texts.Text(kTextControlPanelFolder), h.texts.Text(kTextDialUpFolder),
                                 h.texts.Text(kTextPrinterFolder)};
   RunStartupCleaning(h.registry, fs, folders, names);
@@ -102,7 +106,7 @@ int Run(HINSTANCE instance) {
   Registry registry(SystemRegistryStore(), RootNames::LongAndShort);
   Helper h{instance, registry, StringTable(LanguageOffset(registry)), {}, {}};
   h.folders = ResolveHelperFolders(registry, CurrentPlatformFolders());
-  const ArgumentTable fields = SplitArguments(ArgumentTextOf(GetCommandLineA()));
+  const ArgumentTable fields = HelperArgumentsOf(GetCommandLineA());
   h.options = ReadJobOptions(fields, h.folders.UndoFilePath());
 
   switch (SelectJob(fields[0])) {

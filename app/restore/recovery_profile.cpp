@@ -3,6 +3,7 @@
 
 #include <cctype>
 
+#include "app/catalogue/program_path.h"
 #include "app/restore/profile_codec.h"
 #include "app/restore/profile_file.h"
 
@@ -26,7 +27,8 @@ bool IsAcceptedProfileName(const std::string& path) { return !path.empty() && pa
 
 std::string ProfileScanCommand(const std::string& systemFolder, const std::string& profilePath,
                                std::uintptr_t ownerWindow) {
-  return systemFolder + "KORVNST.EXE /UNDOSCAN#" + profilePath + "#PROGRESS#" + std::to_string(ownerWindow);
+  return QuotedCommandLine(systemFolder + "KORVNST.EXE",
+                           "/UNDOSCAN#" + profilePath + "#PROGRESS#" + std::to_string(ownerWindow));
 }
 
 bool IsUsableProfileFile(FileStore& files, const std::string& path, int functionCount) {

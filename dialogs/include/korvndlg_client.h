@@ -21,6 +21,7 @@
 
 #include <string>
 
+#include "app/controls/win32/program_folder.h"
 #include "dialogs/include/korvndlg.h"
 
 namespace kvdlg {
@@ -28,8 +29,7 @@ namespace kvdlg {
 class DialogClient {
  public:
   explicit DialogClient(const char* path = nullptr) {
-    module_ = LoadLibraryA(path != nullptr ? path : DefaultPath().c_str());
-    if (module_ == nullptr && path == nullptr) module_ = LoadLibraryA("korvndlg.dll");
+    module_ = path != nullptr ? LoadLibraryA(path) : kv::LoadProgramFolderLibrary(L"korvndlg.dll");
     if (module_ == nullptr) return;
     Bind("KvDlgMsgDlg", msgDlg_);
     Bind("KvDlgHlpBox", hlpBox_);
@@ -77,12 +77,6 @@ class DialogClient {
   }
 
  private:
-  static std::string DefaultPath() {
-    char path[MAX_PATH] = {};
-    DWORD length = GetModuleFileNameA(nullptr, path, MAX_PATH);
-    std::string s(path, length < MAX_PATH ? length : 0);
-    return s.substr(0, s.find_last_of('\\') + 1) + "korvndlg.dll";
-  }
   template <typename F>
   void Bind(const char* name, F& target) {
     target = reinterpret_cast<F>(reinterpret_cast<void*>(GetProcAddress(module_, name)));

@@ -9,6 +9,7 @@
 #include "dialogs/core/msg_buttons.h"
 #include "dialogs/core/path_rules.h"
 #include "dialogs/win/icon_picker.h"
+#include "app/controls/win32/system_function.h"
 #include "dialogs/win/library_texts.h"
 
 namespace kvdlg {
@@ -41,9 +42,7 @@ std::string Narrow(const wchar_t* text) {
 using PickIconFunction = int(WINAPI*)(HWND, wchar_t*, UINT, int*);
 
 PickIconFunction IconPicker() {
-  HMODULE shell = LoadLibraryA("shell32.dll");
-  if (shell == nullptr) return nullptr;
-  return reinterpret_cast<PickIconFunction>(reinterpret_cast<void*>(GetProcAddress(shell, MAKEINTRESOURCEA(62))));
+  return kv::SystemFunction<PickIconFunction>("shell32.dll", MAKEINTRESOURCEA(62));
 }
 
 // The folder dialog's callback needs the request; one folder dialog at a time.

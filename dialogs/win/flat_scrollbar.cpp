@@ -1,6 +1,7 @@
 // Flat scroll bar control (see flat_scrollbar.h).
 #include "dialogs/win/flat_scrollbar.h"
 
+#include "app/controls/win32/system_function.h"
 #include "dialogs/win/library_texts.h"
 
 namespace kvdlg {
@@ -35,7 +36,7 @@ struct FlatFunctions {
   }
   static FlatFunctions Load() {
     FlatFunctions f;
-    HMODULE module = LoadLibraryA("comctl32.dll");
+    HMODULE module = kv::SystemLibrary("comctl32.dll");
     if (module == nullptr) return f;
     Bind(module, "InitializeFlatSB", f.initialize);
     Bind(module, "UninitializeFlatSB", f.uninitialize);

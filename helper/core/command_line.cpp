@@ -36,12 +36,12 @@ std::string ArgumentTextOf(const std::string& commandLine) {
   return commandLine.substr(i);
 }
 
-ArgumentTable SplitArguments(const std::string& argumentText) {
+ArgumentTable SplitArguments(const std::string& argumentText, UpperCaseFunction upper) {
   ArgumentTable fields;
   std::size_t start = 0;
   for (std::size_t index = 0; index < kArgumentFields; ++index) {
     const std::size_t hash = argumentText.find('#', start);
-    fields[index] = UpperCaseAnsi(argumentText.substr(start, hash == std::string::npos ? std::string::npos : hash - start));
+    fields[index] = upper(argumentText.substr(start, hash == std::string::npos ? std::string::npos : hash - start));
     if (hash == std::string::npos) break;
     start = hash + 1;
   }

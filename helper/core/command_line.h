@@ -1,10 +1,14 @@
 // The helper's command line: the argument text split at every "#" into a table of six upper-cased
-// fields, the job chosen by field 0, and the job parameters taken from the further fields.
+// fields, the job chosen by field 0, and the job parameters taken from the further fields. The
+// upper-casing is the caller's: the running system's ANSI code page decides what a letter is (a
+// code-page 1252 table would turn cp1251 or cp932 file names into other names).
 #pragma once
 
 #include <array>
 #include <cstdint>
 #include <string>
+
+#include "helper/core/text_rules.h"
 
 namespace kv::helper {
 
@@ -15,8 +19,11 @@ using ArgumentTable = std::array<std::string, kArgumentFields>;
 // not) and the blanks that follow it. Blanks at the end are kept: they belong to the last field.
 std::string ArgumentTextOf(const std::string& commandLine);
 
-// Splits at every "#", upper-cases each field, no trimming. Fields after the sixth are dropped.
-ArgumentTable SplitArguments(const std::string& argumentText);
+using UpperCaseFunction = std::string (*)(std::string text);
+
+// Splits at every "#", upper-cases each field with `upper`, no trimming. Fields after the sixth are
+// dropped. The default is the code-page 1252 table (tests, tools); the helper passes the system's.
+ArgumentTable SplitArguments(const std::string& argumentText, UpperCaseFunction upper = UpperCaseAnsi);
 
 // Takes the master profile on a fresh installation, replacing an existing undo file (the setup
 // program's switch; "/UNDOSCAN" leaves a valid undo file alone). Further fields as "/UNDOSCAN" but

@@ -35,16 +35,23 @@ std::vector<std::string> ListDirectories(FolderSystem& fs, const std::string& di
 
 std::vector<std::string> ListFiles(FolderSystem& fs, const std::string& directory, bool recursive,
                                    const std::string& pattern) {
+  std::vector<std::string> paths;
+  for (const FoundFile& file : ListFilesWithTimes(fs, directory, recursive, pattern)) paths.push_back(file.Path);
+  return paths;
+}
+
+std::vector<FoundFile> ListFilesWithTimes(FolderSystem& fs, const std::string& directory, bool recursive,
+                                          const std::string& pattern) {
   const std::string start = StartDirectory(directory);
   if (!fs.DirectoryExists(start)) return {};
   const std::string mask = pattern.empty() ? "*.*" : pattern;
   const std::vector<std::string> searched =
       recursive ? ListDirectories(fs, start, true) : std::vector<std::string>{start};
-  std::vector<std::string> files;
+  std::vector<FoundFile> files;
   for (const std::string& dir : searched) {
     for (const DirectoryEntry& entry : fs.List(dir, mask)) {
       const std::string name = CleanName(entry.Name);
-      if ((entry.Attributes & kAttributeDirectory) == 0 && !name.empty()) files.push_back(dir + name);
+      if ((entry.Attributes & kAttributeDirectory) == 0 && !name.empty()) files.push_back({dir + name, entry.Time});
     }
   }
   return files;

@@ -15,6 +15,12 @@ inline constexpr std::uint32_t kAttributeDirectory = 0x10;
 struct DirectoryEntry {
   std::string Name;  // as the listing returned it (may carry a NUL and padding)
   std::uint32_t Attributes = 0;
+  std::uint64_t Time = 0;  // the later of creation and last write, 100 ns units since 1601 (UTC)
+};
+
+struct FoundFile {
+  std::string Path;
+  std::uint64_t Time = 0;  // as DirectoryEntry::Time
 };
 
 class FolderSystem {
@@ -30,6 +36,9 @@ class FolderSystem {
   virtual bool MakeFolder(const std::string& path) = 0;
   // Lets pending window messages run (the helper stays responsive during long listings).
   virtual void PumpMessages() = 0;
+  // When the system was started, in DirectoryEntry::Time units; 0 when not known. May be later than
+  // the real start (never earlier), so that a file written since the start is never taken for older.
+  virtual std::uint64_t BootTime() = 0;
 };
 
 // Subdirectories breadth-first: the start directory first, then each directory found, in the order
@@ -41,5 +50,8 @@ std::vector<std::string> ListDirectories(FolderSystem& fs, const std::string& di
 // of its directory listing when recursive. Empty pattern = "*.*". Empty when the start does not exist.
 std::vector<std::string> ListFiles(FolderSystem& fs, const std::string& directory, bool recursive,
                                    const std::string& pattern);
+// The same files with their times.
+std::vector<FoundFile> ListFilesWithTimes(FolderSystem& fs, const std::string& directory, bool recursive,
+                                          const std::string& pattern);
 
 }  // namespace kv::helper

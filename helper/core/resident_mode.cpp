@@ -3,6 +3,7 @@
 
 #include <utility>
 
+#include "app/catalogue/program_path.h"
 #include "helper/core/helper_setup.h"
 
 namespace kv::helper {
@@ -74,7 +75,7 @@ std::vector<TrayMenuEntry> ResidentHelper::MenuEntries() {
   std::vector<TrayMenuEntry> entries(3);
   entries[0].Id = kMenuStartMain;
   entries[0].Text = "Korvane 2000";
-  entries[0].Enabled = platform_.FileExists(mainProgram_);
+  entries[0].Enabled = IsFullPath(mainProgram_) && platform_.FileExists(mainProgram_);
   entries[1].Id = kMenuSeparator;
   entries[1].Separator = true;
   entries[2].Id = kMenuExit;
@@ -108,7 +109,11 @@ void ResidentHelper::ShowMenu() {
   }
 }
 
-void ResidentHelper::StartMainProgram() { platform_.StartProgram(mainProgram_); }
+// Without "AppPath" the program's path is relative ("NoKey\Korvn2k.exe"): nothing is started from
+// whatever folder happens to be current.
+void ResidentHelper::StartMainProgram() {
+  if (IsFullPath(mainProgram_)) platform_.StartProgram(mainProgram_);
+}
 
 void ResidentHelper::EndProgram() {
   ended_ = true;

@@ -69,10 +69,19 @@ bool IsSameOrBelow(const FolderPath& inner, const FolderPath& outer) {
   return true;
 }
 
-void DeleteAllFiles(FolderSystem& fs, const std::string& folder) {
-  for (const std::string& file : ListFiles(fs, folder, true, "*.*")) {
-    fs.SetNormalAttributes(file);
-    fs.RemoveFile(file);
+bool IsNetworkPath(const FolderPath& path) { return path.Root.rfind("\\\\", 0) == 0; }
+
+bool IsStrictlyBelow(const FolderPath& inner, const FolderPath& outer) {
+  return inner.Parts.size() > outer.Parts.size() && IsSameOrBelow(inner, outer);
+}
+
+// Deletes the folder's files and those of its subfolders; files whose time is `keepSince` or later
+// stay (0 keeps none).
+void DeleteAllFiles(FolderSystem& fs, const std::string& folder, std::uint64_t keepSince) {
+  for (const FoundFile& file : ListFilesWithTimes(fs, folder, true, "*.*")) {
+    if (keepSince != 0 && file.Time >= keepSince) continue;
+    fs.SetNormalAttributes(file.Path);
+    fs.RemoveFile(file.Path);
   }
 }
 
@@ -87,13 +96,33 @@ bool IsUnsafeToEmpty(const std::string& folder, const std::vector<std::string>& 
   return false;
 }
 
+bool IsCleanableFolder(const std::string& folder, const CleaningFolders& folders) {
+  std::vector<std::string> guarded = folders.Protected;
+  guarded.push_back(folders.ProgramFiles);
+  const FolderPath candidate = ParseFolder(folder);
+  if (IsUnsafeToEmpty(folder, guarded) || IsNetworkPath(candidate)) return false;
+  if (!TrimBlanks(folders.ProgramFiles).empty() && IsSameOrBelow(candidate, ParseFolder(folders.ProgramFiles)))
+    return false;
+  // A place to clean is itself local, not a root and not a protected folder or above one.
+  auto usable = [&](const std::string& place) {
+    return !IsUnsafeToEmpty(place, guarded) && !IsNetworkPath(ParseFolder(place));
+  };
+  if (usable(folders.Profile) && IsStrictlyBelow(candidate, ParseFolder(folders.Profile))) return true;
+  for (const std::string& temp : folders.SystemTemp) {
+    if (usable(temp) && IsSameOrBelow(candidate, ParseFolder(temp))) return true;
+  }
+  return false;
+}
+
 void RunStartupCleaning(Registry& registry, FolderSystem& fs, const CleaningFolders& folders,
                         const StartMenuNames& startMenuNames) {
-  if (ChoiceIsOn(registry, "ClearDocHistory") && !IsUnsafeToEmpty(folders.Recent, folders.Protected)) {
-    DeleteAllFiles(fs, folders.Recent);
+  if (ChoiceIsOn(registry, "ClearDocHistory") && IsCleanableFolder(folders.Recent, folders)) {
+    DeleteAllFiles(fs, folders.Recent, 0);
   }
-  if (ChoiceIsOn(registry, "ClearTempFiles") && !IsUnsafeToEmpty(folders.Temp, folders.Protected)) {
-    DeleteAllFiles(fs, folders.Temp);
+  // Without a known start time nothing in the temporary folder is old enough to go.
+  const std::uint64_t bootTime = fs.BootTime();
+  if (ChoiceIsOn(registry, "ClearTempFiles") && IsCleanableFolder(folders.Temp, folders) && bootTime != 0) {
+    DeleteAllFiles(fs, folders.Temp, bootTime);
     const std::vector<std::string> directories = ListDirectories(fs, folders.Temp, true);
     for (std::size_t i = 1; i < directories.size(); ++i) fs.RemoveFolder(directories[i]);
   }

@@ -18,6 +18,11 @@ struct CleaningFolders {
   std::string Temp;
   std::string StartMenu;  // special folder 11
   std::vector<std::string> Protected;  // system, Windows and boot directories
+  // Where history and temporary folders may lie: below the user's profile, or in one of the
+  // system's temporary folders (the Windows folder's TEMP, the machine's TEMP). Never in Program Files.
+  std::string Profile;
+  std::vector<std::string> SystemTemp;
+  std::string ProgramFiles;
 };
 
 // The Start-menu folder names of texts 110, 111 and 112 in the current language.
@@ -28,7 +33,14 @@ using StartMenuNames = std::array<std::string, 3>;
 // trailing backslashes ignored) equal to a protected folder or above one.
 bool IsUnsafeToEmpty(const std::string& folder, const std::vector<std::string>& protectedFolders);
 
+// True when `folder` is one the cleaning may empty: safe to empty (above), no network path, not in
+// or above Program Files, and either strictly below the user's profile or one of the system's
+// temporary folders or below one (each of those itself safe, local and not a drive root).
+bool IsCleanableFolder(const std::string& folder, const CleaningFolders& folders);
+
 // Runs every step in order; failures are skipped. The registry must accept the short root names.
+// Only cleanable folders are emptied; in the temporary folder files written since the system was
+// started stay (a program of this session may still use them).
 void RunStartupCleaning(Registry& registry, FolderSystem& fs, const CleaningFolders& folders,
                         const StartMenuNames& startMenuNames);
 

@@ -2,6 +2,7 @@
 #include "helper/core/uninstall_restore.h"
 
 #include "app/catalogue/catalogue_file.h"
+#include "app/catalogue/program_path.h"
 #include "app/restore/profile_file.h"
 #include "app/restore/function_restore.h"
 #include "app/restore/master_profile_owner.h"
@@ -49,7 +50,7 @@ std::string RunUninstallRestore(Registry& registry, FileStore& files, UninstallP
   }
   const bool restore = !job.AskBeforeRestore || platform.AskYesNo(kTextRestoreQuestion, kTextUninstallTitle);
   if (restore) RestoreAllFunctions(registry, files, platform, job);
-  const std::string command = job.SystemDirectory + "RMVKT.EXE /" + job.UninstallerArguments;
+  const std::string command = QuotedCommandLine(job.SystemDirectory + "RMVKT.EXE", "/" + job.UninstallerArguments);
   platform.StartProgram(command);
   return command;
 }

@@ -25,7 +25,11 @@ class FakeFolders : public FolderSystem {
   void AddDirectory(const std::string& path, std::uint32_t attributes = kAttributeDirectory) {
     items[Strip(path)] = attributes | kAttributeDirectory;
   }
-  void AddFile(const std::string& path, std::uint32_t attributes = 0x20) { items[Strip(path)] = attributes; }
+  // Files are older than the system's start unless given a time.
+  void AddFile(const std::string& path, std::uint32_t attributes = 0x20, std::uint64_t time = kOldTime) {
+    items[Strip(path)] = attributes;
+    times[Strip(path)] = time;
+  }
   bool Has(const std::string& path) const { return items.count(Strip(path)) != 0; }
 
   bool DirectoryExists(const std::string& path) override {
@@ -39,7 +43,7 @@ class FakeFolders : public FolderSystem {
     entries.push_back({".", kAttributeDirectory});
     entries.push_back({"..", kAttributeDirectory});
     for (const std::string& child : Children(directory)) {
-      entries.push_back({child.substr(Strip(directory).size() + 1) + listingPadding, items[child]});
+      entries.push_back({child.substr(Strip(directory).size() + 1) + listingPadding, items[child], times[child]});
     }
     return entries;
   }
@@ -70,8 +74,12 @@ class FakeFolders : public FolderSystem {
     return true;
   }
   void PumpMessages() override { ++pumps; }
+  std::uint64_t BootTime() override { return bootTime; }
 
+  static constexpr std::uint64_t kOldTime = 1000;
+  std::uint64_t bootTime = 5000;
   std::map<std::string, std::uint32_t> items;  // ordered: listings come out in name order
+  std::map<std::string, std::uint64_t> times;
   std::vector<std::string> log;
   std::string listingPadding;  // appended to every listed name (a NUL and blanks, as fixed buffers give)
   int pumps = 0;

@@ -241,6 +241,25 @@ TEST_F(Resident, StartChosenFromAMenuWhoseEntryWasGreyStartsNothing) {
   EXPECT_EQ(platform.log, (Log{"menu"}));
 }
 
+// Without "AppPath" the program path is relative: a Korvn2k.exe in whatever folder is current (planted
+// there by anyone) is never offered nor started.
+TEST(ResidentWithoutAppPath, NothingIsStartedFromARelativePath) {
+  test::HelperRegistry reg;
+  test::FakeResidentPlatform platform;
+  const std::string relative = MainProgramPath("NoKey\\");
+  ResidentHelper helper{reg.registry, platform, kTip, relative};
+  platform.existing[relative] = true;
+  helper.Start();
+  helper.OnPoll();
+  platform.log.clear();
+  platform.menuChoice = kMenuStartMain;
+  helper.OnTrayMouse(kTrayRightButtonDown);
+  ASSERT_FALSE(platform.shownMenu.empty());
+  EXPECT_FALSE(platform.shownMenu[0].Enabled);
+  helper.OnTrayMouse(kTrayLeftButtonDown);  // a click starts the program where it is known
+  EXPECT_EQ(platform.log, (Log{"menu"}));
+}
+
 TEST_F(Resident, WhileTheMenuIsOpenTicksAndClicksWaitAndTheEndComesAfterIt) {
   StartWithIcon();
   platform.duringMenu = [&] {

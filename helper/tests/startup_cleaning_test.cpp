@@ -51,6 +51,7 @@ class Cleaning : public testing::Test {
     folders_.Temp = "C:\\U\\Temp\\";
     folders_.StartMenu = "C:\\U\\Start Menu\\";
     folders_.Protected = {"C:\\WINNT\\system32\\", "C:\\WINNT\\", "C:\\"};
+    folders_.Profile = "C:\\U\\";
     fs_.AddDirectory("C:\\U\\Recent");
     fs_.AddDirectory("C:\\U\\Temp");
     fs_.AddDirectory("C:\\U\\Start Menu");
@@ -160,6 +161,55 @@ TEST_F(Cleaning, ProtectedFoldersAreNeverEmptied) {
   }
   EXPECT_TRUE(fs_.Has("C:\\WINNT\\win.ini"));
   EXPECT_TRUE(fs_.Has("C:\\boot.ini"));
+}
+
+// Hostile "Recent" and "Temp" values (a profile root, a drive root, Program Files, the Windows folder,
+// a network path, paths climbing out with "..") empty nothing; the real folders are cleaned, and in
+// the temporary folder a file written since the system started stays.
+TEST(CleaningPlaces, OnlyHistoryAndTemporaryFoldersAreEmptied) {
+  test::HelperRegistry r;
+  r.registry.RegWriteDword(kChoicesKey, "ClearDocHistory", 1);
+  r.registry.RegWriteDword(kChoicesKey, "ClearTempFiles", 1);
+  test::FakeFolders fs;
+  const std::vector<std::string> files = {
+      "C:\\x.doc", "C:\\WINNT\\win.ini", "C:\\WINNT\\Profiles\\joe\\ntuser.dat",
+      "C:\\WINNT\\Profiles\\joe\\Personal\\letter.doc", "C:\\WINNT\\Profiles\\All Users\\shared.doc",
+      "C:\\Program Files\\App\\Temp\\data.tmp", "C:\\Program Files\\app.exe", "\\\\server\\share\\joe\\Temp\\f.tmp",
+      "D:\\Temp\\d.tmp", "C:\\WINNT\\Profiles\\joe\\Recent\\a.lnk", "C:\\TEMP\\old.tmp"};
+  for (const std::string& file : files) {
+    fs.AddDirectory(file.substr(0, file.find_last_of('\\')));
+    fs.AddFile(file);
+  }
+  fs.AddFile("C:\\TEMP\\young.tmp", 0x20, fs.bootTime);  // written in this session
+  CleaningFolders folders;
+  folders.Protected = {"C:\\WINNT\\system32\\", "C:\\WINNT\\", "C:\\"};
+  folders.Profile = "C:\\WINNT\\Profiles\\joe\\";
+  folders.SystemTemp = {"C:\\WINNT\\TEMP\\", "C:\\TEMP\\"};
+  folders.ProgramFiles = "C:\\Program Files";
+  const StartMenuNames names{"a", "b", "c"};
+  for (const char* hostile :
+       {"C:\\WINNT\\Profiles\\joe\\", "c:/winnt/profiles/JOE/.", "C:\\WINNT\\Profiles\\joe\\Recent\\..",
+        "C:\\WINNT\\Profiles\\", "C:\\WINNT\\Profiles\\All Users", "C:\\Program Files\\App\\Temp",
+        "C:\\Program Files", "C:\\WINNT", "C:\\", "\\\\server\\share\\joe\\Temp", "\\\\?\\C:\\TEMP", "D:\\Temp",
+        "NoKey", "C:\\TEMP\\..\\WINNT\\Profiles\\joe"}) {
+    folders.Recent = folders.Temp = hostile;
+    RunStartupCleaning(r.registry, fs, folders, names);
+  }
+  for (const std::string& file : files) EXPECT_TRUE(fs.Has(file)) << file;
+
+  folders.Recent = "C:\\WINNT\\Profiles\\joe\\Recent\\";
+  folders.Temp = "C:\\TEMP\\";
+  RunStartupCleaning(r.registry, fs, folders, names);
+  EXPECT_FALSE(fs.Has("C:\\WINNT\\Profiles\\joe\\Recent\\a.lnk"));
+  EXPECT_FALSE(fs.Has("C:\\TEMP\\old.tmp"));
+  EXPECT_TRUE(fs.Has("C:\\TEMP\\young.tmp"));
+  EXPECT_TRUE(fs.Has("C:\\WINNT\\Profiles\\joe\\Personal\\letter.doc"));
+
+  // Without a known start time the temporary folder keeps everything.
+  fs.AddFile("C:\\TEMP\\old.tmp");
+  fs.bootTime = 0;
+  RunStartupCleaning(r.registry, fs, folders, names);
+  EXPECT_TRUE(fs.Has("C:\\TEMP\\old.tmp"));
 }
 
 TEST(SafetyCheck, AdversarialFolderValues) {

@@ -78,10 +78,10 @@ class Uninstall : public testing::Test {
 };
 
 TEST_F(Uninstall, WithoutAlertRestoresEverythingAndStartsTheUninstaller) {
-  EXPECT_EQ(Run(), "C:\\S\\RMVKT.EXE /-Y");
+  EXPECT_EQ(Run(), "\"C:\\S\\RMVKT.EXE\" /-Y");
   SignalsWereSent();
   EXPECT_TRUE(Restored());
-  EXPECT_EQ(platform_.calls, Calls{"start C:\\S\\RMVKT.EXE /-Y"});
+  EXPECT_EQ(platform_.calls, Calls{"start \"C:\\S\\RMVKT.EXE\" /-Y"});
   EXPECT_EQ(platform_.pumps, 2 * (1 + 3));
 }
 
@@ -89,17 +89,17 @@ TEST_F(Uninstall, AlertAnsweredYesRestores) {
   job_.AskBeforeRestore = true;
   Run();
   EXPECT_TRUE(Restored());
-  EXPECT_EQ(platform_.calls, (Calls{"ask 105/106", "start C:\\S\\RMVKT.EXE /-Y"}));
+  EXPECT_EQ(platform_.calls, (Calls{"ask 105/106", "start \"C:\\S\\RMVKT.EXE\" /-Y"}));
 }
 
 TEST_F(Uninstall, AlertAnsweredNoRestoresNothingButStillStartsTheUninstaller) {
   job_.AskBeforeRestore = true;
   job_.UninstallerArguments.clear();
   platform_.answerYes = false;
-  EXPECT_EQ(Run(), "C:\\S\\RMVKT.EXE /");
+  EXPECT_EQ(Run(), "\"C:\\S\\RMVKT.EXE\" /");
   SignalsWereSent();
   EXPECT_EQ(r_.registry.RegReadString(kTestKey, "Text", ""), "after");
-  EXPECT_EQ(platform_.calls, (Calls{"ask 105/106", "start C:\\S\\RMVKT.EXE /"}));
+  EXPECT_EQ(platform_.calls, (Calls{"ask 105/106", "start \"C:\\S\\RMVKT.EXE\" /"}));
 }
 
 TEST_F(Uninstall, APasswordRefusesAfterTheSignalsWereSent) {
@@ -118,7 +118,7 @@ TEST_F(Uninstall, AnEmptyOrNoKeyPasswordIsNoPassword) {
     r_.registry.RegWriteString(kPasswordKey, "AppInitPss", value);
     platform_.calls.clear();
     Run();
-    EXPECT_EQ(platform_.calls, Calls{"start C:\\S\\RMVKT.EXE /-Y"}) << "'" << value << "'";
+    EXPECT_EQ(platform_.calls, Calls{"start \"C:\\S\\RMVKT.EXE\" /-Y"}) << "'" << value << "'";
   }
 }
 
@@ -136,7 +136,7 @@ TEST_F(Uninstall, AnotherUserGetsNoPerUserValuesOfTheMasterProfile) {
 
 TEST_F(Uninstall, AMissingUndoFileRestoresNothing) {
   files_.files.clear();
-  EXPECT_EQ(Run(), "C:\\S\\RMVKT.EXE /-Y");
+  EXPECT_EQ(Run(), "\"C:\\S\\RMVKT.EXE\" /-Y");
   EXPECT_EQ(r_.registry.RegReadString(kTestKey, "Text", ""), "after");
 }
 

@@ -5,9 +5,12 @@
 
 #include <vector>
 
+#include "app/catalogue/program_path.h"
+
 namespace kv::helper {
 
 bool StartProgramNormal(const std::string& commandLine, const std::string& application, const std::string& folder) {
+  if (!application.empty() && !IsFullPath(application)) return false;
   std::vector<char> command(commandLine.begin(), commandLine.end());
   command.push_back('\0');
   STARTUPINFOA startup = {};

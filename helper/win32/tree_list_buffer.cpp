@@ -4,6 +4,7 @@
 #include <ole2.h>
 
 #include "app/controls/win32/system_function.h"
+#include "app/catalogue/program_path.h"
 #include "treelist/include/kvtree_api.h"
 
 namespace kv::helper {
@@ -46,7 +47,7 @@ bool TreeListBuffer::Create(HWND parent, const std::vector<std::string>& folders
   if (control_) return true;
   HMODULE library = nullptr;
   for (const std::string& folder : folders) {
-    if (folder.empty()) continue;
+    if (!IsFullPath(folder)) continue;  // "NoKey\" without "AppPath": never a relative load
     library = LoadLibraryA((folder + "kvtree.dll").c_str());
     if (library) break;
   }

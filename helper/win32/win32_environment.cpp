@@ -36,6 +36,29 @@ PlatformFolders CurrentPlatformFolders() {
   return f;
 }
 
+std::string UserProfileFolder() {
+  const std::string profile =
+      FolderText([](char* b, UINT n) { return static_cast<UINT>(GetEnvironmentVariableA("USERPROFILE", b, n)); });
+  return profile.empty() ? profile : WithTrailingBackslash(profile);
+}
+
+std::string MachineTempFolder() {
+  HKEY key = nullptr;
+  if (RegOpenKeyExA(HKEY_LOCAL_MACHINE, "SYSTEM\\CurrentControlSet\\Control\\Session Manager\\Environment", 0,
+                    KEY_QUERY_VALUE, &key) != ERROR_SUCCESS)
+    return std::string();
+  char raw[MAX_PATH + 1] = {};
+  DWORD size = MAX_PATH, type = 0;
+  const bool ok = RegQueryValueExA(key, "TEMP", nullptr, &type, reinterpret_cast<BYTE*>(raw), &size) == ERROR_SUCCESS &&
+                  (type == REG_SZ || type == REG_EXPAND_SZ);
+  RegCloseKey(key);
+  if (!ok) return std::string();
+  raw[MAX_PATH] = '\0';
+  const std::string folder =
+      FolderText([&](char* b, UINT n) { return static_cast<UINT>(ExpandEnvironmentStringsA(raw, b, n)) - 1; });
+  return folder.empty() ? folder : WithTrailingBackslash(folder);
+}
+
 std::string SpecialFolderPath(int folderId) {
   using GetLocation = HRESULT(WINAPI*)(HWND, int, LPITEMIDLIST*);
   using PathFromList = BOOL(WINAPI*)(LPCITEMIDLIST, LPSTR);

@@ -14,6 +14,7 @@ class Win32FolderSystem : public FolderSystem {
   bool RemoveFolder(const std::string& path) override;
   bool MakeFolder(const std::string& path) override;
   void PumpMessages() override;
+  std::uint64_t BootTime() override;
 };
 
 }  // namespace kv::helper

@@ -27,6 +27,7 @@
 #include <functional>
 
 #include "activex/event_sink.h"
+#include "app/controls/win32/program_folder.h"
 #include "kvslide_api.h"
 
 namespace kvslide {
@@ -45,8 +46,8 @@ class SliderClient {
 
   HRESULT Create(HWND parent, const RECT& box, int controlId, SliderEvents events = SliderEvents()) {
     if (control_) return E_UNEXPECTED;
-    HMODULE module = LoadLibraryW(L"kvslide.dll");
-    if (!module) return HRESULT_FROM_WIN32(GetLastError());
+    HMODULE module = kv::LoadProgramFolderLibrary(L"kvslide.dll");
+    if (!module) return HRESULT_FROM_WIN32(ERROR_MOD_NOT_FOUND);
     auto create = reinterpret_cast<KvSlideCreateFunction>(
         reinterpret_cast<void*>(GetProcAddress(module, KVSLIDE_CREATE_EXPORT)));
     HRESULT hr = create ? create(parent, box.left, box.top, box.right - box.left, box.bottom - box.top, controlId,

@@ -30,6 +30,7 @@
 
 #include "activex/event_sink.h"
 #include "activex/ole_functions.h"
+#include "app/controls/win32/program_folder.h"
 #include "treelist/include/kvtree_api.h"
 
 namespace kv::treeclient {
@@ -241,7 +242,7 @@ class TreeList {
     if (control_) return false;
     // The library stays loaded for the rest of the process: a control may be destroyed from inside
     // one of its own event handlers, while its code is still running.
-    HMODULE library = dllPath ? LoadLibraryW(dllPath) : LoadLibraryW(DefaultPath().c_str());
+    HMODULE library = dllPath ? LoadLibraryW(dllPath) : kv::LoadProgramFolderLibrary(L"kvtree.dll");
     if (!library) return false;
     auto create =
         reinterpret_cast<KvTreeCreateWindowFn>(reinterpret_cast<void*>(GetProcAddress(library, "kvTreeCreateWindow")));
@@ -370,14 +371,6 @@ class TreeList {
     (control_->*setter)(picture);
     if (picture) picture->Release();
   }
-  static std::wstring DefaultPath() {
-    wchar_t path[MAX_PATH] = {};
-    DWORD length = GetModuleFileNameW(nullptr, path, MAX_PATH);
-    std::wstring folder(path, length);
-    size_t slash = folder.find_last_of(L"\\/");
-    return (slash == std::wstring::npos ? std::wstring() : folder.substr(0, slash + 1)) + L"kvtree.dll";
-  }
-
   IkvTreeView* control_ = nullptr;
   kv::com::EventSink* sink_ = nullptr;
 };

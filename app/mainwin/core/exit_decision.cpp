@@ -1,6 +1,8 @@
 // Exit question (see exit_decision.h).
 #include "app/mainwin/core/exit_decision.h"
 
+#include "app/catalogue/program_path.h"
+
 namespace kv {
 
 bool ExitQuestionFor(ExitAction action, ExitQuestion* q) {
@@ -19,7 +21,7 @@ bool ExitQuestionFor(ExitAction action, ExitQuestion* q) {
 std::string HelperCommandLine(const std::string& systemFolder, const std::string& helperSwitch) {
   std::string folder = systemFolder;
   if (!folder.empty() && folder.back() != '\\') folder += '\\';
-  return folder + "KORVNST.EXE " + helperSwitch;
+  return QuotedCommandLine(folder + "KORVNST.EXE", helperSwitch);
 }
 
 }  // namespace kv

@@ -21,7 +21,7 @@ struct ExitQuestion {
 // False when the decision asks nothing.
 bool ExitQuestionFor(ExitAction action, ExitQuestion* question);
 
-// System folder (with trailing backslash) + "KORVNST.EXE " + switch.
+// The quoted helper path (system folder, backslash, "KORVNST.EXE"), a blank, the switch.
 std::string HelperCommandLine(const std::string& systemFolder, const std::string& helperSwitch);
 
 }  // namespace kv

@@ -176,8 +176,10 @@ TEST(ExitDecision, EngineDecisionLeadsToQuestionAndHelperCommand) {
   ASSERT_TRUE(ExitQuestionFor(engine.DecideExit(), &q));
   EXPECT_EQ(q.TitleText, 111);
   EXPECT_EQ(q.MessageText, 112);
-  EXPECT_EQ(HelperCommandLine("C:\\windows\\system32\\", q.Switch), "C:\\windows\\system32\\KORVNST.EXE /REBOOT");
-  EXPECT_EQ(HelperCommandLine("C:\\x", "/LOGOFF"), "C:\\x\\KORVNST.EXE /LOGOFF");
+  EXPECT_EQ(HelperCommandLine("C:\\windows\\system32\\", q.Switch), "\"C:\\windows\\system32\\KORVNST.EXE\" /REBOOT");
+  EXPECT_EQ(HelperCommandLine("C:\\x", "/LOGOFF"), "\"C:\\x\\KORVNST.EXE\" /LOGOFF");
+  // A system folder with blanks stays one program path.
+  EXPECT_EQ(HelperCommandLine("D:\\My System\\", "/LOGOFF"), "\"D:\\My System\\KORVNST.EXE\" /LOGOFF");
   EXPECT_TRUE(AsksAtExit(ExitCause::UserClose));
   EXPECT_FALSE(AsksAtExit(ExitCause::WindowsEnding));
   EXPECT_FALSE(AsksAtExit(ExitCause::TaskManager));

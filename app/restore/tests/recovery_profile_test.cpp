@@ -47,7 +47,7 @@ TEST_F(CreateProfile, FirstTimeShowsTheInformationAndStartsTheHelper) {
   EXPECT_EQ(Create(), "C:\\Korvane\\today.prf");
   EXPECT_EQ(ui_.calls, (std::vector<std::string>{
                            "info", "ask C:\\Korvane\\*.prf",
-                           "start C:\\WINNT\\system32\\KORVNST.EXE /UNDOSCAN#C:\\Korvane\\today.prf#PROGRESS#1234"}));
+                           "start \"C:\\WINNT\\system32\\KORVNST.EXE\" /UNDOSCAN#C:\\Korvane\\today.prf#PROGRESS#1234"}));
   EXPECT_EQ(ProfilInfo(), -1);  // box closed without the tick: shown again next time
 }
 

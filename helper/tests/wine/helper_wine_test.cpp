@@ -333,7 +333,7 @@ TEST_F(Uninstall, WithoutAlertRestoresEverythingAndStartsTheUninstaller) {
   ASSERT_EQ(RunProgram(Korvnst() + "/uninst#-y c:\\log.txt"), 0u);
   SignalsWereSent();
   EXPECT_TRUE(Restored());
-  EXPECT_EQ(UninstallerCommand(), SystemDir() + "RMVKT.EXE /-Y C:\\LOG.TXT");
+  EXPECT_EQ(UninstallerCommand(), "\"" + SystemDir() + "RMVKT.EXE\" /-Y C:\\LOG.TXT");
 }
 
 TEST_F(Uninstall, AlertAnsweredYesRestores) {
@@ -343,7 +343,7 @@ TEST_F(Uninstall, AlertAnsweredYesRestores) {
                   "uninstalling?");
   SignalsWereSent();
   EXPECT_TRUE(Restored());
-  EXPECT_EQ(UninstallerCommand(), SystemDir() + "RMVKT.EXE /-Y");
+  EXPECT_EQ(UninstallerCommand(), "\"" + SystemDir() + "RMVKT.EXE\" /-Y");
 }
 
 TEST_F(Uninstall, AlertAnsweredNoRestoresNothingButStartsTheUninstaller) {
@@ -351,7 +351,7 @@ TEST_F(Uninstall, AlertAnsweredNoRestoresNothingButStartsTheUninstaller) {
   RunAnswering("/UNINST##ALERT", "Korvane Deinstallation", IDNO, &text);
   SignalsWereSent();
   EXPECT_TRUE(Untouched());
-  EXPECT_EQ(UninstallerCommand(), SystemDir() + "RMVKT.EXE /");
+  EXPECT_EQ(UninstallerCommand(), "\"" + SystemDir() + "RMVKT.EXE\" /");
 }
 
 TEST_F(Uninstall, APasswordRefusesAfterEndingTheTrayHelperAndTheLogonEntry) {

@@ -26,6 +26,7 @@ OptionsLayout LayoutOptionsDialog() {
     l.PasswordLabels[i] = Box(kInnerLeft + 8, top + 3, 120, 18);
     l.PasswordBoxes[i] = Box(kInnerLeft + 136, top, 150, 22);
   }
+  l.PasswordHelp = Box(kFrameRight - 36, l.PasswordFrame.Top + 26, 24, 22);
 
   l.SideBarFrame = {kFrameLeft, kPageTop, kFrameRight, kPageTop + 172};
   l.StyleLabel = Box(kInnerLeft, kPageTop + 26, 190, 18);

@@ -27,6 +27,7 @@ struct OptionsLayout {
   // Tab 0: frame 835 with Check1 0..4; the password frame headed by Check2 with labels and Text1 0, 1.
   OptionsRect OptionsFrame, PasswordFrame, PasswordCheck;
   std::array<OptionsRect, 2> PasswordLabels, PasswordBoxes;
+  OptionsRect PasswordHelp;  // "?": how the password is kept and what it locks
   // Tab 1: frame 837 with label 860, Combo1, labels 861..864 and Color 0..3; frame 838 with Check1 5..7.
   OptionsRect SideBarFrame, StyleLabel, StyleCombo, ControlsFrame;
   std::array<OptionsRect, kColourButtonCount> ColourLabels, ColourButtons;

@@ -11,6 +11,7 @@ namespace {
 constexpr int kPasswordHeadline = 114;
 constexpr int kMismatchText = 116;
 constexpr int kLengthText = 117;
+constexpr int kReadsAsNoneText = 858;
 constexpr int kOptionsHeadline = 829;
 
 int Tick(bool on) { return on ? kTicked : kUnticked; }
@@ -100,6 +101,7 @@ bool OptionsModel::StorePasswordChoice(OptionsMessage* message) {
     switch (CheckNewPassword(passwords_[0], passwords_[1])) {
       case PasswordCheck::Mismatch: *message = {kPasswordHeadline, kMismatchText}; return false;
       case PasswordCheck::BadLength: *message = {kPasswordHeadline, kLengthText}; return false;
+      case PasswordCheck::ReadsAsNone: *message = {kPasswordHeadline, kReadsAsNoneText}; return false;
       case PasswordCheck::Accepted: break;
     }
     // The confirmation as typed is what gets stored.

@@ -38,6 +38,9 @@ struct OptionsMessage {
   int Text = 0;
 };
 
+// The password's help: how it is kept and what it locks (shown by the password frame's "?" button).
+constexpr int kPasswordHeadlineText = 114;
+constexpr int kPasswordNoteText = 857;
 // Texts of the messages beyond the password rules'.
 constexpr int kPasswordStoreFailedText = 873;  // the machine key could not be written
 constexpr int kOptionsStoreFailedText = 874;   // an option value could not be written

@@ -21,6 +21,7 @@ TEST(OptionsLayout, ControlsLieInsideTheirFramesAndDoNotOverlap) {
     inFrame.push_back({l.PasswordLabels[i], l.PasswordFrame});
     inFrame.push_back({l.PasswordBoxes[i], l.PasswordFrame});
   }
+  inFrame.push_back({l.PasswordHelp, l.PasswordFrame});
   inFrame.push_back({l.StyleLabel, l.SideBarFrame});
   for (int i = 0; i < kColourButtonCount; ++i) {
     inFrame.push_back({l.ColourLabels[i], l.SideBarFrame});
@@ -39,7 +40,7 @@ TEST(OptionsLayout, ControlsLieInsideTheirFramesAndDoNotOverlap) {
 
   // Controls of one tab never cover each other.
   std::vector<OptionsRect> tab0 = {l.PasswordCheck, l.PasswordLabels[0], l.PasswordLabels[1], l.PasswordBoxes[0],
-                                   l.PasswordBoxes[1]};
+                                   l.PasswordBoxes[1], l.PasswordHelp};
   std::vector<OptionsRect> tab1 = {l.StyleLabel, OptionsRect{l.StyleCombo.Left, l.StyleCombo.Top, l.StyleCombo.Right,
                                                              l.StyleCombo.Top + 24}};
   for (int i = 0; i < kOptionCheckCount; ++i) (TabOfCheck(i) == 0 ? tab0 : tab1).push_back(l.Checks[i]);

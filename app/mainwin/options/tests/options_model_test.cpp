@@ -305,6 +305,27 @@ TEST(OptionsStoreFailures, APasswordThatCannotBeStoredOrRemovedIsReportedNotTake
   EXPECT_EQ(ReadStoredPassword(rig.reg), "xyz");
 }
 
+// The one password whose scrambled form is the text a missing value reads as: stored, the next start
+// would ask for no password at all. It is refused and the password stored before stays.
+TEST(PasswordRules, APasswordThatWouldReadAsNoPasswordIsRefused) {
+  const std::string readsAsNone = ScrambleText(kNoKey, kUnscramble);
+  ASSERT_EQ(ScrambleText(readsAsNone, kScramble), kNoKey);
+  MemoryRegistryStore store;
+  OptionsRig rig(store);
+  ASSERT_TRUE(StorePassword(rig.reg, "before"));
+  const std::string before = ReadStoredPassword(rig.reg);
+  OptionsModel& m = rig.model;
+  m.SetPasswordTicked(true);
+  m.EditPassword(0, readsAsNone);
+  m.EditPassword(1, readsAsNone);
+  OptionsMessage msg;
+  EXPECT_FALSE(m.PressOk(&msg));
+  EXPECT_EQ(msg.Headline, 114);
+  EXPECT_EQ(msg.Text, 858);
+  EXPECT_FALSE(m.Closed());
+  EXPECT_EQ(ReadStoredPassword(rig.reg), before);
+}
+
 TEST(OptionsStoreFailures, AnOptionThatCannotBeWrittenFailsTheSaveButTakesEffectInMemory) {
   ReadOnlyRootStore store(kHkcu);
   OptionsRig rig(store);

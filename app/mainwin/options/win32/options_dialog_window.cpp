@@ -159,6 +159,7 @@ void OptionsDialogWindow::CreateGeneralPage(const Captions& c) {
     SendMessageA(passwordBoxes_[i], EM_LIMITTEXT, kPasswordMaxLength, 0);
     SetWindowTextA(passwordBoxes_[i], model_.PasswordText(i).c_str());  // a change under the loading flag
   }
+  Child("BUTTON", "?", BS_PUSHBUTTON | WS_TABSTOP, layout_.PasswordHelp, kIdPasswordHelp, 0);
 }
 
 void OptionsDialogWindow::CreateAppearancePage(const Captions& c) {
@@ -291,6 +292,8 @@ void OptionsDialogWindow::OnCommand(int id, int code) {
       ShowPasswordState();
       if (focus) SetFocus(passwordBoxes_[0]);
     }
+  } else if (id == kIdPasswordHelp) {
+    if (code == BN_CLICKED) Report({kPasswordHeadlineText, kPasswordNoteText});
   } else if (id == kIdPasswordBox || id == kIdPasswordBox + 1) {
     if (code == EN_CHANGE) model_.EditPassword(id - kIdPasswordBox, WindowText(GetDlgItem(hwnd_, id)));
   } else if (id == kIdStyleCombo) {

@@ -32,6 +32,7 @@ enum OptionsDialogControl {
   kIdPasswordCheck = 310,         // Check2
   kIdPasswordLabel = 311,         // labels 855, 856: 311, 312
   kIdPasswordBox = 313,           // Text1 0, 1: 313, 314
+  kIdPasswordHelp = 315,          // "?" beside them
   kIdStyleLabel = 320,            // label 860
   kIdStyleCombo = 321,            // Combo1
   kIdColourLabel = 330,           // labels 861 .. 864: 330 .. 333

@@ -237,7 +237,7 @@ probe close KvKorvaneMain >/dev/null
 check "restart question appears" wait_for 10 window_with_text 'take effect only after Windows has been restarted'
 click_button '&Yes'
 check "program ends after Yes" wait_for 15 program_ended || { kill "$pid" 2>/dev/null; wineserver -k; }
-check "korvnst started with /REBOOT" wait_for 10 grep -q 'KORVNST.EXE /REBOOT' "$WINEPREFIX/drive_c/korvnst-args.txt"
+check "korvnst started with /REBOOT" wait_for 10 grep -q 'KORVNST.EXE" /REBOOT' "$WINEPREFIX/drive_c/korvnst-args.txt"
 wine reg add 'HKLM\SYSTEM\CurrentControlSet\Control\CrashControl' /v LogEvent /t REG_DWORD /d 0 /f >/dev/null 2>&1
 
 echo "# Internet menu from NetMenuB: opened by its access key, an entry starts its target"

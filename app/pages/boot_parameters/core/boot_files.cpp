@@ -14,7 +14,7 @@ BootPaths BootPathsOf(const SystemFolderSet& folders) {
   BootPaths paths;
   paths.BootFile = folders.Boot + "BOOT.INI";
   paths.Backup = WithBackslash(folders.System) + "BOOTINI.BAK";
-  paths.Temp = WithBackslash(folders.Temp) + "$BOOT$.TMP";
+  paths.Temp = folders.Boot + "$BOOT$.TMP";
   return paths;
 }
 

@@ -1,6 +1,7 @@
 // The file access of the Boot parameters tab (read, write, copy over, delete, attributes, exists) and
 // where its three files live: the boot file, the backup taken at the first page load, and the
-// temporary file a save is built in. Win32BootFiles is the real access, tests use an in-memory one.
+// temporary file a save is built in (beside the boot file, not in a folder every user can write to).
+// Win32BootFiles is the real access, tests use an in-memory one.
 #pragma once
 
 #include <cstdint>
@@ -17,7 +18,11 @@ class BootFileAccess {
   virtual bool Read(const std::string& path, std::string* text) = 0;
   // Creates or replaces the file with exactly `text`; false when any byte could not be written.
   virtual bool Write(const std::string& path, const std::string& text) = 0;
-  // Puts a copy of `from` in place of `to` in one step: `to` is either its old self or the whole copy.
+  // Creates a new file with exactly `text`; false when the file exists already (someone else made
+  // it) or any byte could not be written.
+  virtual bool CreateNew(const std::string& path, const std::string& text) = 0;
+  // Puts a copy of `from` in place of `to` in one step: `to` is either its old self or the whole copy,
+  // with the owner and access rights `to` had.
   virtual bool ReplaceWithCopy(const std::string& from, const std::string& to) = 0;
   virtual bool Remove(const std::string& path) = 0;
   virtual bool SetAttributes(const std::string& path, std::uint32_t attributes) = 0;
@@ -31,7 +36,7 @@ constexpr std::uint32_t kProtectedAttributes = 7;  // read-only + hidden + syste
 struct BootPaths {
   std::string BootFile;  // boot folder + "BOOT.INI" (no separator added: the folder text carries it)
   std::string Backup;    // system folder + "BOOTINI.BAK"
-  std::string Temp;      // temporary folder + "$BOOT$.TMP"
+  std::string Temp;      // boot folder + "$BOOT$.TMP", beside the boot file
 };
 
 BootPaths BootPathsOf(const SystemFolderSet& folders);

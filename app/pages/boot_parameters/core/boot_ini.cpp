@@ -73,39 +73,123 @@ bool KeyValue(const std::string& line, const char* key, std::string* value) {
   return true;
 }
 
-// A system line: path "=" then a description between double quotes, then switches. Comments and
-// lines without a path or without two quotes are no systems.
-bool ParseEntry(const std::string& line, BootEntry* entry) {
+// The pieces of a system line: path "=" then a description between double quotes, then switches
+// up to a third quote, then the rest. Comments and lines without a path or two quotes are no systems.
+struct SystemLineParts {
+  std::string Path;
+  std::size_t Open = 0, Close = 0, SwitchEnd = 0;  // the two quotes; where the switch text ends
+};
+
+bool SplitSystemLine(const std::string& line, SystemLineParts* parts) {
   const std::string t = Trim(line);
   if (t.empty() || t[0] == ';') return false;
-  const std::size_t eq = t.find('=');
+  const std::size_t eq = line.find('=');
   if (eq == std::string::npos) return false;
-  const std::string path = Trim(t.substr(0, eq));
-  const std::string right = Trim(t.substr(eq + 1));
-  const std::size_t open = right.find('"');
-  const std::size_t close = open == std::string::npos ? open : right.find('"', open + 1);
-  if (path.empty() || close == std::string::npos) return false;
-  entry->ArcPath = path;
-  entry->Kind = BootPathKind(path);
-  entry->Description = Trim(right.substr(open + 1, close - open - 1));
-  const std::size_t third = right.find('"', close + 1);
-  const std::size_t switchLength = third == std::string::npos ? third : third - close - 1;
-  const std::string switches = Upper(Trim(right.substr(close + 1, switchLength)));
+  const std::size_t open = line.find('"', eq + 1);
+  const std::size_t close = open == std::string::npos ? open : line.find('"', open + 1);
+  parts->Path = Trim(line.substr(0, eq));
+  if (parts->Path.empty() || close == std::string::npos) return false;
+  parts->Open = open;
+  parts->Close = close;
+  const std::size_t third = line.find('"', close + 1);
+  parts->SwitchEnd = third == std::string::npos ? line.size() : third;
+  return true;
+}
+
+bool ParseEntry(const std::string& line, BootEntry* entry) {
+  SystemLineParts parts;
+  if (!SplitSystemLine(line, &parts)) return false;
+  entry->ArcPath = parts.Path;
+  entry->Kind = BootPathKind(parts.Path);
+  entry->Description = Trim(line.substr(parts.Open + 1, parts.Close - parts.Open - 1));
+  const std::string switches = Upper(Trim(line.substr(parts.Close + 1, parts.SwitchEnd - parts.Close - 1)));
   for (int k = 0; k < kBootSwitchCount; ++k)
     entry->Switches[k] = switches.find(kBootSwitchKeywords[k]) != std::string::npos;
   entry->MaxMem = entry->Switches[kMaxMemOn] ? NumberAfter(switches, kBootSwitchKeywords[kMaxMemOn]) : 0;
   entry->NumProc = entry->Switches[kNumProcOn] ? NumberAfter(switches, kBootSwitchKeywords[kNumProcOn]) : 0;
+  entry->Line = line;
   return true;
 }
 
-std::vector<std::string> Lines(const std::string& text) {
-  std::vector<std::string> lines;
+// The settings a save writes: what the page shows of a system.
+bool SameSettings(const BootEntry& a, const BootEntry& b) {
+  if (a.Description != b.Description || a.Switches != b.Switches) return false;
+  if (a.Switches[kMaxMemOn] && a.MaxMem != b.MaxMem) return false;
+  return !a.Switches[kNumProcOn] || a.NumProc == b.NumProc;
+}
+
+std::string SwitchWithNumber(const BootEntry& entry, int k) {
+  std::string text = kBootSwitchKeywords[k];
+  if (k == kMaxMemOn) text += std::to_string(entry.MaxMem);
+  if (k == kNumProcOn) text += std::to_string(entry.NumProc);
+  return text;
+}
+
+// The managed switches a blank-separated word of the switch text stands for (the read's substring
+// test): usually none or one.
+std::vector<int> ManagedSwitchesOf(const std::string& word) {
+  const std::string upper = Upper(word);
+  std::vector<int> found;
+  for (int k = 0; k < kBootSwitchCount; ++k)
+    if (upper.find(kBootSwitchKeywords[k]) != std::string::npos) found.push_back(k);
+  return found;
+}
+
+bool NumberMatches(const std::string& word, const BootEntry& entry, int k) {
+  if (k == kMaxMemOn) return NumberAfter(Upper(word), kBootSwitchKeywords[k]) == entry.MaxMem;
+  if (k == kNumProcOn) return NumberAfter(Upper(word), kBootSwitchKeywords[k]) == entry.NumProc;
+  return true;
+}
+
+// The switch text with the entry's managed switches applied in place: a cleared switch's word goes
+// (with the blanks before it), a number that changed is rewritten, a switch set anew is added at the
+// end; every other word and blank stays as it was.
+std::string EditSwitchText(const std::string& text, const BootEntry& entry) {
+  std::string out;
+  std::array<bool, kBootSwitchCount> present{};
+  std::size_t i = 0;
+  while (i < text.size()) {
+    std::size_t wordStart = i;
+    while (wordStart < text.size() && IsBlank(text[wordStart])) ++wordStart;
+    std::size_t wordEnd = wordStart;
+    while (wordEnd < text.size() && !IsBlank(text[wordEnd])) ++wordEnd;
+    const std::string blanks = text.substr(i, wordStart - i);
+    const std::string word = text.substr(wordStart, wordEnd - wordStart);
+    i = wordEnd;
+    const std::vector<int> managed = ManagedSwitchesOf(word);
+    bool keep = true;
+    for (int k : managed) keep = keep && entry.Switches[k] && NumberMatches(word, entry, k);
+    if (keep) {
+      out += blanks + word;
+    } else if (managed.size() == 1 && entry.Switches[managed[0]]) {
+      out += blanks + SwitchWithNumber(entry, managed[0]);  // the same switch with its new number
+    } else {
+      continue;  // cleared: the word goes; a switch still set in it is added at the end
+    }
+    for (int k : managed) present[k] = true;
+  }
+  for (int k = 0; k < kBootSwitchCount; ++k)
+    if (entry.Switches[k] && !present[k]) out += " " + SwitchWithNumber(entry, k);
+  return out;
+}
+
+// The text's lines with their endings ("\n" splits; a "\r" before it belongs to the ending).
+std::vector<BootLine> SplitLines(const std::string& text) {
+  std::vector<BootLine> lines;
   std::size_t start = 0;
   while (start < text.size()) {
     std::size_t end = text.find('\n', start);
-    if (end == std::string::npos) end = text.size();
-    std::string line = text.substr(start, end - start);
-    if (!line.empty() && line.back() == '\r') line.pop_back();
+    BootLine line;
+    if (end == std::string::npos) {
+      end = text.size();
+    } else {
+      line.Eol = "\n";
+    }
+    line.Text = text.substr(start, end - start);
+    if (!line.Eol.empty() && !line.Text.empty() && line.Text.back() == '\r') {
+      line.Text.pop_back();
+      line.Eol = "\r\n";
+    }
     lines.push_back(line);
     start = end + 1;
   }
@@ -127,39 +211,48 @@ BootIni ParseBootIni(const std::string& text) {
   BootIni ini;
   enum { kBefore, kSystems, kAfter } where = kBefore;
   std::string section, timeout, defaultPath;
-  bool haveTimeout = false, haveDefault = false;
-  for (const std::string& line : Lines(text)) {
+  bool haveHeader = false, haveTimeout = false, haveDefault = false;
+  ini.Lines = SplitLines(text);
+  for (BootLine& line : ini.Lines) {
     std::string name, value;
-    const bool header = SectionName(line, &name);
+    const bool header = SectionName(line.Text, &name);
     if (where == kBefore) {
       if (header && name == "OPERATING SYSTEMS") {
         where = kSystems;
       } else if (header) {
         section = name;
-        if (section != "BOOT LOADER") ini.LoaderLines.push_back(line);
-      } else if (section == "BOOT LOADER" && KeyValue(line, "TIMEOUT", &value)) {
-        if (!haveTimeout) timeout = value;  // the first one counts, like the profile-string reading
+        if (section == "BOOT LOADER" && !haveHeader) line.Kind = BootLine::kLoaderHeader;
+        haveHeader = haveHeader || section == "BOOT LOADER";
+      } else if (section == "BOOT LOADER" && !haveTimeout && KeyValue(line.Text, "TIMEOUT", &value)) {
+        timeout = value;  // the first one counts, like the profile-string reading
         haveTimeout = true;
-      } else if (section == "BOOT LOADER" && KeyValue(line, "DEFAULT", &value)) {
-        if (!haveDefault) defaultPath = value;
+        line.Kind = BootLine::kTimeout;
+      } else if (section == "BOOT LOADER" && !haveDefault && KeyValue(line.Text, "DEFAULT", &value)) {
+        defaultPath = value;
         haveDefault = true;
-      } else if (!Trim(line).empty()) {
-        ini.LoaderLines.push_back(line);
+        line.Kind = BootLine::kDefault;
       }
       continue;
     }
     if (header) where = kAfter;
     BootEntry entry;
-    if (where == kSystems && ParseEntry(line, &entry)) {
+    if (where == kSystems && ParseEntry(line.Text, &entry)) {
+      line.Kind = BootLine::kSystem;
+      line.Entry = static_cast<int>(ini.Entries.size());
       ini.Entries.push_back(entry);
-    } else if (!Trim(line).empty()) {
-      ini.KeptLines.push_back(line);
     }
   }
   std::int64_t seconds = 0;
   if (LeadingDecimal(timeout, &seconds) && seconds >= INT16_MIN && seconds <= INT16_MAX)
     ini.Timeout = static_cast<std::int16_t>(seconds);
   ini.Default = defaultPath.empty() ? std::string("NoKey") : defaultPath;
+  ini.TimeoutAsRead = ini.Timeout;
+  ini.DefaultAsRead = ini.Default;
+  MarkDefaultEntry(ini);
+  return ini;
+}
+
+void MarkDefaultEntry(BootIni& ini) {
   bool defaultShown = false;
   for (BootEntry& e : ini.Entries) {
     e.Picture = e.Kind;
@@ -168,30 +261,59 @@ BootIni ParseBootIni(const std::string& text) {
       defaultShown = true;
     }
   }
-  return ini;
 }
 
 std::string FormatBootEntry(const BootEntry& entry) {
-  std::string line = entry.ArcPath + "=\"" + entry.Description + "\"";
-  for (int k = 0; k < kBootSwitchCount; ++k) {
-    if (!entry.Switches[k]) continue;
-    line += " ";
-    line += kBootSwitchKeywords[k];
-    if (k == kMaxMemOn) line += std::to_string(entry.MaxMem);
-    if (k == kNumProcOn) line += std::to_string(entry.NumProc);
+  BootEntry asRead;
+  SystemLineParts parts;
+  if (!ParseEntry(entry.Line, &asRead) || !SplitSystemLine(entry.Line, &parts)) {
+    BootEntry fresh = entry;
+    fresh.Line = entry.ArcPath + "=\"" + entry.Description + "\"";
+    return ParseEntry(fresh.Line, &asRead) ? FormatBootEntry(fresh) : fresh.Line;
   }
-  return line;
+  if (SameSettings(entry, asRead)) return entry.Line;
+  const std::string& line = entry.Line;
+  const std::string description = entry.Description == asRead.Description
+                                      ? line.substr(parts.Open + 1, parts.Close - parts.Open - 1)
+                                      : entry.Description;
+  return line.substr(0, parts.Open + 1) + description + "\"" +
+         EditSwitchText(line.substr(parts.Close + 1, parts.SwitchEnd - parts.Close - 1), entry) +
+         line.substr(parts.SwitchEnd);
 }
 
 std::string FormatBootIni(const BootIni& ini) {
-  const char* eol = "\r\n";
-  std::string text = std::string("[boot loader]") + eol;
-  text += "timeout=" + std::to_string(ini.Timeout) + eol;
-  text += "default=" + (ini.Entries.empty() ? std::string() : ini.Entries.front().ArcPath) + eol;
-  for (const std::string& line : ini.LoaderLines) text += line + eol;
-  text += std::string("[Operating Systems]") + eol;
-  for (const BootEntry& e : ini.Entries) text += FormatBootEntry(e) + eol;
-  for (const std::string& line : ini.KeptLines) text += line + eol;
+  const std::string eol = "\r\n";
+  const bool timeoutChanged = ini.Timeout != ini.TimeoutAsRead;
+  const bool defaultChanged = ini.Default != ini.DefaultAsRead;
+  bool haveHeader = false, haveTimeout = false, haveDefault = false;
+  for (const BootLine& line : ini.Lines) {
+    haveHeader = haveHeader || line.Kind == BootLine::kLoaderHeader;
+    haveTimeout = haveTimeout || line.Kind == BootLine::kTimeout;
+    haveDefault = haveDefault || line.Kind == BootLine::kDefault;
+  }
+  const std::string timeoutLine = "timeout=" + std::to_string(ini.Timeout);
+  const std::string defaultLine = "default=" + (ini.Default == "NoKey" ? std::string() : ini.Default);
+  // Keys the file lacks, to go right under the loader section's header.
+  std::string missingKeys;
+  if (!haveTimeout && timeoutChanged) missingKeys += timeoutLine + eol;
+  if (!haveDefault && defaultChanged) missingKeys += defaultLine + eol;
+
+  if (ini.Lines.empty()) {
+    std::string text = "[boot loader]" + eol + timeoutLine + eol + defaultLine + eol;
+    return text + "[Operating Systems]" + eol;
+  }
+  std::string text;
+  if (!haveHeader && !missingKeys.empty()) text += "[boot loader]" + eol + missingKeys;
+  for (const BootLine& line : ini.Lines) {
+    std::string written = line.Text;
+    if (line.Kind == BootLine::kTimeout && timeoutChanged) written = timeoutLine;
+    if (line.Kind == BootLine::kDefault && defaultChanged) written = defaultLine;
+    if (line.Kind == BootLine::kSystem && line.Entry >= 0 && line.Entry < static_cast<int>(ini.Entries.size()))
+      written = FormatBootEntry(ini.Entries[line.Entry]);
+    // A last line without an ending gets one when something follows it.
+    text += written + (line.Eol.empty() && line.Kind == BootLine::kLoaderHeader && !missingKeys.empty() ? eol : line.Eol);
+    if (line.Kind == BootLine::kLoaderHeader) text += missingKeys;
+  }
   return text;
 }
 

@@ -81,6 +81,18 @@ bool BootParametersModel::Rename(int index, const std::string& text) {
   return true;
 }
 
+void BootParametersModel::MakeSelectedDefault() {
+  if (!CanMakeSelectedDefault()) return;
+  ShowSaveHint();
+  ini_.Default = ini_.Entries[selected_].ArcPath;
+  MarkDefaultEntry(ini_);
+}
+
+bool BootParametersModel::CanMakeSelectedDefault() const {
+  return selected_ >= 0 && selected_ < static_cast<int>(ini_.Entries.size()) &&
+         ini_.Entries[selected_].Picture != 3;
+}
+
 void BootParametersModel::ChooseTimeoutMode(int mode, int secondsField) {
   if (mode < 0 || mode > 2) return;
   timeoutMode_ = mode;
@@ -107,11 +119,16 @@ BootSaveResult BootParametersModel::WriteBootFile() {
   // A boot file that could not be read is never overwritten with an empty system list.
   if (!readable_) return BootSaveResult::NotRead;
   const std::string text = FormatBootIni(ini_);
+  // The temporary file is always our own new one: a file of that name that someone else created (or
+  // re-created after ours was removed) fails the save instead of being used.
+  if (files_.Exists(paths_.Temp)) files_.Remove(paths_.Temp);
   std::string check;
-  if (!files_.Write(paths_.Temp, text) || !files_.Read(paths_.Temp, &check) || check != text)
+  if (!files_.CreateNew(paths_.Temp, text) || !files_.Read(paths_.Temp, &check) || check != text)
     return BootSaveResult::TempFailed;
   files_.SetAttributes(paths_.BootFile, kNormalAttributes);
   if (!files_.ReplaceWithCopy(paths_.Temp, paths_.BootFile)) return BootSaveResult::ReplaceFailed;
+  // What arrived is what was meant (the temporary file could have changed before the copy).
+  if (!files_.Read(paths_.BootFile, &check) || check != text) return BootSaveResult::ReplaceFailed;
   return BootSaveResult::Saved;
 }
 

@@ -63,6 +63,11 @@ class BootParametersModel {
   void ProcessorsChanged(int value, int memoryField);
   // The in-place edit of a system's text ended; false (nothing kept) when the text is refused.
   bool Rename(int index, const std::string& text);
+  // Makes the selected system the one the boot menu starts by default (the "default" key names its
+  // path); the key is left as read until the user chooses.
+  void MakeSelectedDefault();
+  // Whether the selected system can be made the default: there is one and it is not the default yet.
+  bool CanMakeSelectedDefault() const;
 
   // Timeout: mode 0 start at once, 1 wait without limit, 2 wait `seconds`; -1 none chosen yet.
   std::int16_t Timeout() const { return ini_.Timeout; }

@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
 # End-to-end test of the Boot parameters tab (Boot options page) in the installed korvn2k.exe under
 # Wine: a BOOT.INI with three systems is put on C:, the tab is opened by real clicks, a switch is
-# cleared and another set, the timeout mode changed and saved; the file's text is checked byte for
-# byte; the page's undo button with Yes brings back the backup taken at the first page load.
+# cleared and another set, another system made the default, the timeout mode changed and saved; the
+# file's text is checked byte for byte (untouched lines as they were); the page's undo button with
+# Yes brings back the backup taken at the first page load.
 # The German run is on Windows NT 4 (no logo switch) and starts without a boot file. Screenshots in
 # English and German under BUILD/e2e-boot/.
 #   boot_parameters_e2e.sh BUILD_DIR
@@ -65,12 +66,17 @@ if [ -n "$r" ]; then
 else
   fail "no timeout mode list"
 fi
+click_line 1
+click_button 'Set as de&fault'
+check "the default system can be chosen" wait_for 5 switch_disabled 'Set as de&fault'
 shot en-boot-edited
 click_button 'Save'
 check "Save reports success" wait_for 5 window_with_text 'Boot parameters saved successfully.'
 answer 'OK'
-saved=$(printf '[boot loader]\r\ntimeout=-1\r\ndefault=%s\r\n[Operating Systems]\r\n%s="Microsoft Windows 2000 Professional" /SOS\r\n%s="Windows NT Workstation 4.0" /SOS\r\nC:\\="DOS 6.22"\r\n' "$nt5" "$nt5" "$nt4")
-check "the boot file holds the new text (switches, timeout, one name changed)" file_is "$boot_file" "$saved"
+# Only what was changed: the timeout, the default, the edited lines; the untouched NT 4.0 line keeps
+# its switches (/noserialmice is none of the page's) exactly as they were.
+saved=$(printf '[boot loader]\r\ntimeout=-1\r\ndefault=%s\r\n[operating systems]\r\n%s="Microsoft Windows 2000 Professional" /SOS\r\n%s="Windows NT Workstation 4.0" /sos /noserialmice\r\nC:\\="DOS 6.22"\r\n' "$nt4" "$nt5" "$nt4")
+check "the boot file holds the new text (switches, timeout, default, one name changed)" file_is "$boot_file" "$saved"
 [ -f "$boot_file" ] && cp "$boot_file" "$out/saved-boot.ini"
 
 click_button '&Undo'
@@ -79,7 +85,8 @@ answer '&Yes'
 check "Yes puts the backup back" wait_for 5 file_is "$boot_file" "$original"
 shot en-boot-restored
 stop_program
-check "closing the page leaves no temporary file" bash -c "! ls '$WINEPREFIX/drive_c/users/'*/Temp/'\$BOOT\$.TMP' >/dev/null 2>&1"
+check "closing the page leaves no temporary file (it is made beside the boot file)" \
+  bash -c "[ ! -e '$WINEPREFIX/drive_c/\$BOOT\$.TMP' ]"
 protected() { wine cmd /c attrib 'C:\BOOT.INI' 2>/dev/null | tr -d '\r' | cut -c1-10 | grep -q 'S.*H.*R'; }
 check "closing the page protects the boot file (system, hidden, read-only)" protected
 

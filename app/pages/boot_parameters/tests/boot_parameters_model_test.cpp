@@ -11,7 +11,7 @@ namespace {
 
 const char* const kBoot = "C:\\BOOT.INI";
 const char* const kBackup = "C:\\WINNT\\system32\\BOOTINI.BAK";
-const char* const kTemp = "C:\\TEMP\\$BOOT$.TMP";
+const char* const kTemp = "C:\\$BOOT$.TMP";
 const char* const kWorkSet = "HKEY_CURRENT_USER\\Software\\Quorbel\\Korvane2k\\WorkSet";
 const std::string kNt = "multi(0)disk(0)rdisk(0)partition(1)\\WINNT";
 
@@ -34,7 +34,7 @@ TEST(BootPaths, FromTheSystemFolders) {
   const BootPaths p = BootPathsOf(SystemFolderSet{"C:\\WINNT\\system32", "C:\\WINNT\\", "D:\\TMP", "D:\\"});
   EXPECT_EQ(p.BootFile, "D:\\BOOT.INI");
   EXPECT_EQ(p.Backup, "C:\\WINNT\\system32\\BOOTINI.BAK");
-  EXPECT_EQ(p.Temp, "D:\\TMP\\$BOOT$.TMP");
+  EXPECT_EQ(p.Temp, "D:\\$BOOT$.TMP");  // beside the boot file, not in a shared temporary folder
   // The boot folder text is used as stored: no separator is inserted.
   EXPECT_EQ(BootPathsOf(SystemFolderSet{"S\\", "W\\", "T\\", "C:"}).BootFile, "C:BOOT.INI");
 }
@@ -144,7 +144,7 @@ TEST(BootEdits, LargeMemoryLimitSurvivesOtherSwitches) {
   Rig rig("[operating systems]\r\n" + kNt + "=\"W\" /MAXMEM:4096\r\n");
   rig.model.SwitchChanged(kSos, true, 1024);  // the field shows its upper bound
   rig.model.Save();
-  EXPECT_NE(rig.Saved().find("/SOS /MAXMEM:4096\r\n"), std::string::npos);
+  EXPECT_NE(rig.Saved().find("/MAXMEM:4096 /SOS\r\n"), std::string::npos);
   rig.model.SwitchChanged(kMaxMemOn, false, 1024);
   rig.model.SwitchChanged(kMaxMemOn, true, 256);  // ticked again: the field's value
   EXPECT_EQ(rig.model.View().Memory, 256);
@@ -159,6 +159,30 @@ TEST(BootEdits, RenameRefusesEmptyTextAndQuotes) {
   EXPECT_TRUE(rig.model.Rename(2, "DOS 6.22"));
   rig.model.Save();
   EXPECT_NE(rig.Saved().find("C:\\=\"DOS 6.22\"\r\n"), std::string::npos);
+}
+
+TEST(BootDefault, KeptUntilTheUserChoosesAnother) {
+  const std::string file = "[boot loader]\r\ntimeout=10\r\ndefault=C:\\\r\n[operating systems]\r\n" + kNt +
+                           "=\"Windows 2000\" /fastdetect /3GB\r\nC:\\=\"MS-DOS\"\r\n";
+  Rig rig(file);
+  EXPECT_EQ(rig.model.Entries()[1].Picture, 3);
+  rig.model.Select(0);
+  rig.model.SwitchChanged(kSos, true, 32);
+  rig.model.Save();
+  std::string expected = file;
+  expected.replace(expected.find("/3GB") + 4, 0, " /SOS");
+  EXPECT_EQ(rig.Saved(), expected);  // the second system is still the default
+
+  rig.model.Select(1);
+  EXPECT_FALSE(rig.model.CanMakeSelectedDefault());  // already the default
+  rig.model.Select(0);
+  ASSERT_TRUE(rig.model.CanMakeSelectedDefault());
+  rig.model.MakeSelectedDefault();
+  EXPECT_EQ(rig.model.Entries()[0].Picture, 3);
+  EXPECT_EQ(rig.model.Entries()[1].Picture, 1);
+  rig.model.Save();
+  expected.replace(expected.find("default=C:\\"), 11, "default=" + kNt);
+  EXPECT_EQ(rig.Saved(), expected);
 }
 
 TEST(BootSaveHint, OncePerOpeningWhileAskedFor) {
@@ -188,9 +212,7 @@ TEST(BootSave, WritesTheWholeFileAndReportsSuccess) {
   Rig rig;
   rig.files.attributes[kBoot] = 7;  // protected as the page leaves it
   EXPECT_EQ(rig.model.Save(), BootSaveResult::Saved);
-  EXPECT_EQ(rig.Saved(), "[boot loader]\r\ntimeout=10\r\ndefault=" + kNt + "\r\n[Operating Systems]\r\n" + kNt +
-                             "=\"Windows 2000\" /FASTDETECT\r\n" + kNt +
-                             "=\"Windows 2000 VGA\" /BASEVIDEO /SOS /MAXMEM:64\r\nC:\\=\"MS-DOS\"\r\n");
+  EXPECT_EQ(rig.Saved(), kThreeSystems);  // nothing edited: the file as it was
   ASSERT_EQ(rig.host.messages.size(), 1u);
   EXPECT_EQ(rig.host.messages[0].headline, "T120");
   EXPECT_EQ(rig.host.messages[0].text, "T122");
@@ -211,6 +233,24 @@ TEST(BootSave, FailingTempFileLeavesTheBootFileAndSaysSo) {
   rig.files.writeLimit = 20;
   EXPECT_EQ(rig.model.Save(), BootSaveResult::TempFailed);
   EXPECT_EQ(rig.Saved(), kThreeSystems);
+}
+
+// Another user's file of the temporary file's name is never built upon: an old one is removed and
+// ours created anew; one that appears again right after the removal fails the save.
+TEST(BootSave, TemporaryFileIsAlwaysOurOwnNewFile) {
+  const std::string planted = "[boot loader]\r\n[operating systems]\r\nC:\\=\"planted\"\r\n";
+  Rig rig;
+  rig.model.SwitchChanged(kSos, true, 32);
+  rig.files.files[kTemp] = planted;
+  EXPECT_EQ(rig.model.Save(), BootSaveResult::Saved);
+  EXPECT_NE(rig.Saved().find("/fastdetect /SOS"), std::string::npos);
+
+  rig.files.afterRemove = [&](const std::string& path) { rig.files.files[path] = planted; };
+  const std::string before = rig.Saved();
+  rig.model.SwitchChanged(kBaseVideo, true, 32);
+  EXPECT_EQ(rig.model.Save(), BootSaveResult::TempFailed);
+  EXPECT_EQ(rig.Saved(), before);
+  EXPECT_EQ(rig.host.messages.back().text, "T697");
 }
 
 TEST(BootSave, FailingReplaceKeepsTheOldFileAndSaysSo) {

@@ -2,6 +2,7 @@
 // paths that refuse writing (a full disk, a locked file) or refuse the copy step, and a log of calls.
 #pragma once
 
+#include <functional>
 #include <map>
 #include <set>
 #include <string>
@@ -19,6 +20,7 @@ class MemoryBootFiles : public BootFileAccess {
   std::set<std::string> unreadable;   // Read of these paths fails although they exist
   std::size_t writeLimit = std::string::npos;  // Write keeps only this many bytes and reports success
   std::vector<std::string> log;
+  std::function<void(const std::string&)> afterRemove;  // another user acting right after a removal
 
   bool Read(const std::string& path, std::string* text) override {
     log.push_back("read " + path);
@@ -34,6 +36,11 @@ class MemoryBootFiles : public BootFileAccess {
     files[path] = text.substr(0, writeLimit);
     return true;
   }
+  bool CreateNew(const std::string& path, const std::string& text) override {
+    log.push_back("create " + path);
+    if (files.count(path)) return false;
+    return Write(path, text);
+  }
   bool ReplaceWithCopy(const std::string& from, const std::string& to) override {
     log.push_back("copy " + from + " " + to);
     auto it = files.find(from);
@@ -45,7 +52,9 @@ class MemoryBootFiles : public BootFileAccess {
   bool Remove(const std::string& path) override {
     log.push_back("delete " + path);
     attributes.erase(path);
-    return files.erase(path) != 0;
+    const bool removed = files.erase(path) != 0;
+    if (afterRemove) afterRemove(path);
+    return removed;
   }
   bool SetAttributes(const std::string& path, std::uint32_t value) override {
     log.push_back("attributes " + path + " " + std::to_string(value));

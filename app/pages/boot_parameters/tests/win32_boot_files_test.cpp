@@ -1,8 +1,11 @@
 // The real boot file access under Wine: whole-file round trips, the copy step that replaces a file in
-// one move, and failures that leave the target as it was.
+// one move keeping its access rights, exclusive creation, and failures that leave the target as it was.
 #include <windows.h>
+#include <sddl.h>
 
 #include <gtest/gtest.h>
+
+#include <vector>
 
 #include "app/pages/boot_parameters/win32/win32_boot_files.h"
 
@@ -77,6 +80,55 @@ TEST_F(Win32BootFilesTest, FailedCopyLeavesTheTargetAndNoLeftovers) {
   ASSERT_TRUE(files_.Read(boot, &text));
   EXPECT_EQ(text, "old");
   EXPECT_FALSE(files_.Exists(boot + ".$$$"));
+}
+
+// The access list of a file as text; empty when it cannot be read.
+std::string AccessListOf(const std::string& path) {
+  DWORD needed = 0;
+  GetFileSecurityA(path.c_str(), DACL_SECURITY_INFORMATION, nullptr, 0, &needed);
+  std::vector<BYTE> descriptor(needed + 1);
+  if (!needed || !GetFileSecurityA(path.c_str(), DACL_SECURITY_INFORMATION, descriptor.data(), needed, &needed))
+    return std::string();
+  char* text = nullptr;
+  if (!ConvertSecurityDescriptorToStringSecurityDescriptorA(descriptor.data(), SDDL_REVISION_1,
+                                                            DACL_SECURITY_INFORMATION, &text, nullptr))
+    return std::string();
+  std::string result = text;
+  LocalFree(text);
+  return result;
+}
+
+TEST_F(Win32BootFilesTest, ReplacingKeepsTheBootFilesAccessRights) {
+  const std::string boot = dir_ + "BOOT.INI", temp = dir_ + "$BOOT$.TMP";
+  ASSERT_TRUE(files_.Write(boot, "old"));
+  ASSERT_TRUE(files_.Write(temp, "new"));
+  // Administrators may do everything, everyone else only read: not what a new file would inherit.
+  const char* const rights = "D:P(A;;FA;;;BA)(A;;FR;;;WD)";
+  PSECURITY_DESCRIPTOR descriptor = nullptr;
+  ASSERT_TRUE(ConvertStringSecurityDescriptorToSecurityDescriptorA(rights, SDDL_REVISION_1, &descriptor, nullptr));
+  const bool set = SetFileSecurityA(boot.c_str(), DACL_SECURITY_INFORMATION, descriptor);
+  LocalFree(descriptor);
+  const std::string before = AccessListOf(boot);
+  if (!set || before != rights) GTEST_SKIP() << "this Wine keeps no access lists on files: '" << before << "'";
+  EXPECT_NE(AccessListOf(temp), rights);
+  ASSERT_TRUE(files_.ReplaceWithCopy(temp, boot));
+  std::string text;
+  ASSERT_TRUE(files_.Read(boot, &text));
+  EXPECT_EQ(text, "new");
+  EXPECT_EQ(AccessListOf(boot), rights);
+}
+
+TEST_F(Win32BootFilesTest, CreateNewNeverUsesAFileSomeoneElseMade) {
+  const std::string temp = dir_ + "$BOOT$.TMP";
+  ASSERT_TRUE(files_.Write(temp, "theirs"));
+  EXPECT_FALSE(files_.CreateNew(temp, "ours"));
+  std::string text;
+  ASSERT_TRUE(files_.Read(temp, &text));
+  EXPECT_EQ(text, "theirs");  // left as it was, not truncated
+  ASSERT_TRUE(files_.Remove(temp));
+  EXPECT_TRUE(files_.CreateNew(temp, "ours"));
+  ASSERT_TRUE(files_.Read(temp, &text));
+  EXPECT_EQ(text, "ours");
 }
 
 }  // namespace

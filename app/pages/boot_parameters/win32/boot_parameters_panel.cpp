@@ -1,6 +1,7 @@
 // The Boot parameters tab's windows around BootParametersModel: the system list (kvTreeView as a flat
 // list with in-place label edit), the six switch boxes with the memory and processor fields in the
-// first frame; the timeout mode with its seconds field and Save in the second; a help button in each.
+// first frame with the button that makes the selected system the default; the timeout mode with its
+// seconds field and Save in the second; a help button in each.
 #include "app/pages/boot_parameters/win32/boot_parameters_panel.h"
 
 #include <algorithm>
@@ -20,11 +21,11 @@ namespace kv {
 
 namespace {
 enum Offset { kListId = 1, kFirstSwitchId = 2, kMemoryId = 10, kProcessorsId, kModeId, kSecondsId, kSaveId,
-              kFirstHelpId = 20 };
+              kMakeDefaultId, kFirstHelpId = 20 };
 // Captions of the switch boxes, in switch order.
 constexpr int kSwitchTexts[kBootSwitchCount] = {685, 686, 687, 688, 689, 684};
 constexpr int kModeTexts[3] = {693, 694, 695};
-constexpr int kSecondsUnitText = 690, kSaveText = 696, kListHelpText = 698, kTimeoutHelpText = 699;
+constexpr int kSecondsUnitText = 690, kSaveText = 696, kMakeDefaultText = 682, kListHelpText = 698, kTimeoutHelpText = 699;
 constexpr int kRow = 24;
 
 void Place(HWND w, int x, int y, int width, int height) { MoveWindow(w, x, y, width, height, TRUE); }
@@ -61,7 +62,7 @@ class BootParametersPanel : public OwnTabPanel {
   std::array<HWND, kBootSwitchCount> switches_{};
   controls::UpDownField memory_, processors_, seconds_;
   HWND mode_ = nullptr, secondsUnit_ = nullptr, unreadable_ = nullptr;
-  std::unique_ptr<controls::CoolButton> save_;
+  std::unique_ptr<controls::CoolButton> save_, makeDefault_;
   std::array<std::unique_ptr<controls::PictureButton>, 2> help_;
 };
 
@@ -99,6 +100,7 @@ BootParametersPanel::BootParametersPanel(HWND page, PageServices& services, int 
   secondsUnit_ = MakeLabel(page, text(kSecondsUnitText));
   unreadable_ = MakeLabel(page, text(kBootUnreadableText));
   save_ = CreateCoolButton(page, firstId + kSaveId, text(kSaveText));
+  makeDefault_ = CreateCoolButton(page, firstId + kMakeDefaultId, text(kMakeDefaultText));
   const int helpTexts[2] = {kListHelpText, kTimeoutHelpText};
   for (int i = 0; i < 2; ++i) {
     help_[i] = CreateHelpPictureButton(page, firstId + kFirstHelpId + i);
@@ -162,6 +164,7 @@ void BootParametersPanel::ShowEntry() {
   processors_.SetEnabled(v.FieldsEnabled);
   if (memory_.Value() != v.Memory) memory_.SetValue(v.Memory);
   if (processors_.Value() != v.Processors) processors_.SetValue(v.Processors);
+  if (makeDefault_) makeDefault_->SetEnabled(model_.CanMakeSelectedDefault());
   loading_ = false;
 }
 
@@ -193,6 +196,9 @@ bool BootParametersPanel::Command(int id, int code) {
     ShowTimeout();
   } else if (offset == kSaveId && code == BN_CLICKED) {
     model_.Save();
+  } else if (offset == kMakeDefaultId && code == BN_CLICKED) {
+    model_.MakeSelectedDefault();
+    FillList();  // the default system's picture moved
   }
   return true;
 }
@@ -206,7 +212,8 @@ void BootParametersPanel::Restore() {
 std::vector<HWND> BootParametersPanel::Windows() const {
   std::vector<HWND> all(switches_.begin(), switches_.end());
   all.insert(all.end(), {list_.Window(), memory_.Window(), processors_.Window(), mode_});
-  if (save_) all.push_back(save_->Window());
+  for (const auto& b : {save_.get(), makeDefault_.get()})
+    if (b) all.push_back(b->Window());
   for (const auto& h : help_)
     if (h) all.push_back(h->Window());
   return all;
@@ -237,6 +244,9 @@ void BootParametersPanel::Layout(const std::vector<HWND>& frames) {
     Place(switches_[k], x, y, (k >= kMaxMemOn ? fieldX - 4 : boxesRight) - x, 20);
     if (k >= kMaxMemOn) (k == kMaxMemOn ? memory_ : processors_).Move(RECT{fieldX, y - 1, fieldX + 70, y + 21});
   }
+  // Below the boxes: the button that makes the selected system the default.
+  const int defaultY = f0.top + 22 + kBootSwitchCount * kRow + 6;
+  if (makeDefault_) makeDefault_->Move(RECT{x, defaultY, x + 160, defaultY + 26});
   if (help_[0]) help_[0]->Move(RECT{f0.right - 34, f0.top + 18, f0.right - 10, f0.top + 42});
   // Second frame: the mode, the seconds field with its unit, Save at the right.
   int y = f1.top + 24;

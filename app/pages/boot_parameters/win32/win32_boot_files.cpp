@@ -3,6 +3,8 @@
 
 #include <windows.h>
 
+#include <vector>
+
 namespace kv {
 
 bool Win32BootFiles::Read(const std::string& path, std::string* text) {
@@ -23,10 +25,14 @@ bool Win32BootFiles::Read(const std::string& path, std::string* text) {
   return ok;
 }
 
-bool Win32BootFiles::Write(const std::string& path, const std::string& text) {
-  SetFileAttributesA(path.c_str(), FILE_ATTRIBUTE_NORMAL);  // an old read-only copy is replaced too
-  HANDLE file = CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
-  if (file == INVALID_HANDLE_VALUE) return false;
+namespace {
+
+// Writes the whole text into a file opened with `disposition` (CREATE_ALWAYS or CREATE_NEW);
+// `opened` tells whether the file was ours to write at all.
+bool WriteWhole(const std::string& path, const std::string& text, DWORD disposition, bool* opened) {
+  HANDLE file = CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, disposition, FILE_ATTRIBUTE_NORMAL, nullptr);
+  *opened = file != INVALID_HANDLE_VALUE;
+  if (!*opened) return false;
   DWORD written = 0;
   bool ok = text.empty() ||
             (WriteFile(file, text.data(), static_cast<DWORD>(text.size()), &written, nullptr) && written == text.size());
@@ -35,14 +41,45 @@ bool Win32BootFiles::Write(const std::string& path, const std::string& text) {
   return ok;
 }
 
+// Gives `to` the owner, group and access list of `from`. Only the access list must arrive: setting
+// the owner needs a privilege the user may not hold, and then the copy is owned by the user.
+// A file system without security (FAT) has nothing to copy.
+bool CopySecurity(const std::string& from, const std::string& to) {
+  const SECURITY_INFORMATION all = OWNER_SECURITY_INFORMATION | GROUP_SECURITY_INFORMATION | DACL_SECURITY_INFORMATION;
+  DWORD needed = 0;
+  GetFileSecurityA(from.c_str(), all, nullptr, 0, &needed);
+  if (needed == 0) return GetLastError() == ERROR_NOT_SUPPORTED || GetLastError() == ERROR_CALL_NOT_IMPLEMENTED;
+  std::vector<BYTE> descriptor(needed);
+  if (!GetFileSecurityA(from.c_str(), all, descriptor.data(), needed, &needed)) return false;
+  if (SetFileSecurityA(to.c_str(), all, descriptor.data())) return true;
+  return SetFileSecurityA(to.c_str(), GROUP_SECURITY_INFORMATION | DACL_SECURITY_INFORMATION, descriptor.data()) ||
+         SetFileSecurityA(to.c_str(), DACL_SECURITY_INFORMATION, descriptor.data());
+}
+
+}  // namespace
+
+bool Win32BootFiles::Write(const std::string& path, const std::string& text) {
+  SetFileAttributesA(path.c_str(), FILE_ATTRIBUTE_NORMAL);  // an old read-only copy is replaced too
+  bool opened = false;
+  return WriteWhole(path, text, CREATE_ALWAYS, &opened);
+}
+
+bool Win32BootFiles::CreateNew(const std::string& path, const std::string& text) {
+  bool opened = false;
+  if (WriteWhole(path, text, CREATE_NEW, &opened)) return true;
+  if (opened) DeleteFileA(path.c_str());  // ours, but incomplete; a file someone else made is left alone
+  return false;
+}
+
 bool Win32BootFiles::ReplaceWithCopy(const std::string& from, const std::string& to) {
   const std::string beside = to + ".$$$";
+  Remove(beside);  // a leftover of an earlier try
+  if (!CopyFileA(from.c_str(), beside.c_str(), TRUE)) return false;  // TRUE: never into someone else's file
   SetFileAttributesA(beside.c_str(), FILE_ATTRIBUTE_NORMAL);
-  if (!CopyFileA(from.c_str(), beside.c_str(), FALSE)) {
+  if (Exists(to) && !CopySecurity(to, beside)) {
     DeleteFileA(beside.c_str());
     return false;
   }
-  SetFileAttributesA(beside.c_str(), FILE_ATTRIBUTE_NORMAL);
   if (!MoveFileExA(beside.c_str(), to.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
     DeleteFileA(beside.c_str());
     return false;

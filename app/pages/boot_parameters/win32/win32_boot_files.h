@@ -12,7 +12,10 @@ class Win32BootFiles : public BootFileAccess {
 
   bool Read(const std::string& path, std::string* text) override;
   bool Write(const std::string& path, const std::string& text) override;
-  // Copies next to `to` first, then moves the copy over `to` (MoveFileEx, replace + write through).
+  bool CreateNew(const std::string& path, const std::string& text) override;
+  // Copies next to `to` first (a new file: an old leftover is removed, one that reappears fails),
+  // gives the copy the owner, group and access rights of `to`, then moves it over `to` (MoveFileEx,
+  // replace + write through). When `to` has rights that cannot be given to the copy, `to` stays.
   bool ReplaceWithCopy(const std::string& from, const std::string& to) override;
   bool Remove(const std::string& path) override;
   bool SetAttributes(const std::string& path, std::uint32_t attributes) override;

@@ -1,6 +1,7 @@
 // Makes the shell redraw its icons after an icon location changed: "Shell Icon Size" is raised by one
-// and set back, each time announced to every window, and the shell's icon cache file is deleted in
-// between, with the desktop's drawing held meanwhile. Every step's failure is ignored.
+// and set back (removed again when it was absent), each time announced to every window, and the
+// shell's icon cache file is deleted in between, with the desktop's drawing held meanwhile. Every
+// step's failure is ignored.
 #pragma once
 
 #include <string>

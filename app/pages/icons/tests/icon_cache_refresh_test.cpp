@@ -22,6 +22,10 @@ class LoggingStore : public MemoryRegistryStore {
     log_.push_back("write " + name + "=" + text + (refuseWrites ? " (refused)" : ""));
     return !refuseWrites && MemoryRegistryStore::SetValue(key, name, type, data);
   }
+  bool DeleteValue(Key key, const std::string& name) override {
+    log_.push_back("remove " + name);
+    return MemoryRegistryStore::DeleteValue(key, name);
+  }
 
  private:
   std::vector<std::string>& log_;
@@ -66,8 +70,11 @@ TEST_F(IconCacheRefreshTest, SizeRaisedThenSetBackToItsOldText) {
 }
 
 TEST_F(IconCacheRefreshTest, AbsentOrOddSizesStillRoundTrip) {
-  EXPECT_EQ(Refresh(), Expected("33", "32"));  // absent: read as "32", which stays afterwards
-  EXPECT_EQ(Size(), "32");
+  // Absent: raised from the default 32, and afterwards absent again.
+  EXPECT_EQ(Refresh(), (std::vector<std::string>{"hold", "write Shell Icon Size=33", "broadcast",
+                                                 "delete C:\\WINNT\\ShellIconCache", "remove Shell Icon Size",
+                                                 "broadcast", "release"}));
+  EXPECT_EQ(registry_.RegReadString(kWindowMetricsKey, kShellIconSizeValue, "absent"), "absent");
   for (const char* odd : {"abc", "", " 48 pixels", "2147483647", "-5"}) {
     ASSERT_TRUE(registry_.RegWriteString(kWindowMetricsKey, kShellIconSizeValue, odd));
     Refresh();
@@ -80,6 +87,7 @@ TEST_F(IconCacheRefreshTest, AbsentOrOddSizesStillRoundTrip) {
 }
 
 TEST_F(IconCacheRefreshTest, RefusedWritesSkipNoStep) {
+  ASSERT_TRUE(registry_.RegWriteString(kWindowMetricsKey, kShellIconSizeValue, "32"));
   store_.refuseWrites = true;
   EXPECT_EQ(Refresh(), Expected("33", "32", " (refused)"));
 }
