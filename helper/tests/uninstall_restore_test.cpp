@@ -154,7 +154,7 @@ TEST_F(Uninstall, DamagedOrForeignUndoEntriesAreNotRestored) {
   r_.registry.RegWriteString(kTestKey, "Text", "after");
   table_[MarkerRecordIndex(1)] = ProfileRecord{};  // no marker: not a profile this version wrote
   files_.files[job_.UndoFilePath] = EncodeProfile(table_);
-  EXPECT_EQ(Run(), "C:\\S\\RMVKT.EXE /-Y");
+  EXPECT_EQ(Run(), "\"C:\\S\\RMVKT.EXE\" /-Y");
   EXPECT_EQ(r_.registry.RegReadString(kTestKey, "Text", ""), "after");
 
   table_[MarkerRecordIndex(1)] = MakeMarkerRecord("stamp", 2);
