@@ -382,10 +382,33 @@ std::string SpecialFolder(int id) {
   return std::string(path) + "\\";
 }
 
+// A file written long before the system started (both its creation and its last write).
+void MakeOld(const std::string& path) {
+  SYSTEMTIME then = {};
+  then.wYear = 2001;
+  then.wMonth = 1;
+  then.wDay = 1;
+  FILETIME old;
+  SystemTimeToFileTime(&then, &old);
+  HANDLE file = CreateFileA(path.c_str(), FILE_WRITE_ATTRIBUTES, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
+                            OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+  ASSERT_NE(file, INVALID_HANDLE_VALUE) << path;
+  EXPECT_TRUE(SetFileTime(file, &old, nullptr, &old));
+  CloseHandle(file);
+}
+
+std::string ProfileFolder() {
+  char path[MAX_PATH] = {};
+  GetEnvironmentVariableA("USERPROFILE", path, MAX_PATH);
+  return std::string(path) + "\\";
+}
+
 TEST_F(HelperProgram, TweakCleansRecentDocumentsTempAndTheStartMenu) {
   const std::string recent = SpecialFolder(CSIDL_RECENT);
   const std::string startMenu = SpecialFolder(CSIDL_STARTMENU);
-  const std::string temp = std::string(kTestRoot) + "temp\\";
+  // A temporary folder below the profile, as Windows 2000 has it; files from before the system's
+  // start go, a file of this session stays.
+  const std::string temp = ProfileFolder() + "kv-tweak-temp\\";
   MakeDirectories(recent + "Sub");
   WriteBytes(recent + "doc.lnk", {1});
   WriteBytes(recent + "Sub\\old.lnk", {1});
@@ -395,6 +418,8 @@ TEST_F(HelperProgram, TweakCleansRecentDocumentsTempAndTheStartMenu) {
   WriteBytes(temp + "top.tmp", {1});
   WriteBytes(temp + "A\\B\\deep.tmp", {1});
   WriteBytes(temp + "Hidden\\kept.tmp", {1});
+  WriteBytes(temp + "young.tmp", {1});
+  for (const char* old : {"top.tmp", "A\\B\\deep.tmp", "Hidden\\kept.tmp"}) MakeOld(temp + old);
   SetFileAttributesA((temp + "Hidden").c_str(), FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_DIRECTORY);
   const std::string printer = startMenu + "Printer.{2227A280-3AEA-1069-A2DE-08002B30309D}";
   MakeDirectories(printer);
@@ -417,6 +442,7 @@ TEST_F(HelperProgram, TweakCleansRecentDocumentsTempAndTheStartMenu) {
   EXPECT_FALSE(DirectoryExists(temp + "A\\B"));
   EXPECT_TRUE(DirectoryExists(temp + "A")) << "A was not empty at its turn; it goes at the next log-on";
   EXPECT_TRUE(FileExists(temp + "Hidden\\kept.tmp"));
+  EXPECT_TRUE(FileExists(temp + "young.tmp")) << "written since the system started";
   EXPECT_TRUE(DirectoryExists(temp));
   EXPECT_FALSE(KeyExists(HKEY_CURRENT_USER, "Software\\Microsoft\\Windows\\CurrentVersion\\Explorer\\RunMRU"));
   EXPECT_TRUE(KeyExists(HKEY_CURRENT_USER, "Software\\Microsoft\\Internet Explorer\\TypedURLs"));
@@ -424,6 +450,19 @@ TEST_F(HelperProgram, TweakCleansRecentDocumentsTempAndTheStartMenu) {
   EXPECT_FALSE(DirectoryExists(startMenu + "Network and Dial-up Connections.{a4d92740-67cd-11cf-96f2-00aa00a11dd9}"));
   EXPECT_FALSE(DirectoryExists(printer)) << "an off choice removes the folder";
   RemoveDirectoryA((startMenu + "Control Panel.{21EC2020-3AEA-1069-A2DD-08002B30309D}").c_str());
+
+  // A temporary folder outside the profile and the system's temporary folders is no place to clean.
+  const std::string elsewhere = std::string(kTestRoot) + "temp\\";
+  MakeDirectories(elsewhere);
+  WriteBytes(elsewhere + "data.txt", {1});
+  MakeOld(elsewhere + "data.txt");
+  const std::string outside = EnvironmentWithTemp(elsewhere);
+  ASSERT_EQ(RunProgram(Korvnst() + "/tweak", 60000, &outside), 0u);
+  EXPECT_TRUE(FileExists(elsewhere + "data.txt"));
+  DeleteFileA((elsewhere + "data.txt").c_str());
+  for (const char* file : {"young.tmp", "Hidden\\kept.tmp"}) DeleteFileA((temp + file).c_str());
+  for (const char* folder : {"Hidden", "A"}) RemoveDirectoryA((temp + folder).c_str());
+  RemoveDirectoryA(temp.c_str());
   Reg("delete " + morvask + " /f");
 }
 

@@ -1,7 +1,7 @@
-// The Boot parameters tab's windows around BootParametersModel: the system list (kvTreeView as a flat
-// list with in-place label edit), the six switch boxes with the memory and processor fields in the
-// first frame with the button that makes the selected system the default; the timeout mode with its
-// seconds field and Save in the second; a help button in each.
+// The Boot parameters tab's windows around BootParametersModel: in the first frame the system list
+// (kvTreeView as a flat list with in-place label edit) with the button that makes the selected system
+// the default under it, the six switch boxes with the memory and processor fields; in the second the
+// timeout mode with its seconds field and Save; a help button in each.
 #include "app/pages/boot_parameters/win32/boot_parameters_panel.h"
 
 #include <algorithm>
@@ -232,7 +232,12 @@ void BootParametersPanel::Layout(const std::vector<HWND>& frames) {
   const RECT f0 = FrameArea(page_, frames[0]), f1 = FrameArea(page_, frames[1]);
   // First frame: the list on the left, the switch boxes right of it, the fields behind the last two.
   const int listWidth = (f0.right - f0.left) * 2 / 5;
-  if (HWND list = list_.Window()) Place(list, f0.left + 12, f0.top + 22, listWidth, f0.bottom - f0.top - 34);
+  // Under the list: the button that makes the selected system the default.
+  const int buttonHeight = 26;
+  if (HWND list = list_.Window())
+    Place(list, f0.left + 12, f0.top + 22, listWidth, f0.bottom - f0.top - 40 - buttonHeight);
+  if (makeDefault_)
+    makeDefault_->Move(RECT{f0.left + 12, f0.bottom - 12 - buttonHeight, f0.left + 12 + 160, f0.bottom - 12});
   const int x = f0.left + 12 + listWidth + 16;
   const int boxesRight = f0.right - 44;  // the help button sits at the frame's top right
   // The two fields stand in one column behind the longer of their boxes' captions.
@@ -244,9 +249,6 @@ void BootParametersPanel::Layout(const std::vector<HWND>& frames) {
     Place(switches_[k], x, y, (k >= kMaxMemOn ? fieldX - 4 : boxesRight) - x, 20);
     if (k >= kMaxMemOn) (k == kMaxMemOn ? memory_ : processors_).Move(RECT{fieldX, y - 1, fieldX + 70, y + 21});
   }
-  // Below the boxes: the button that makes the selected system the default.
-  const int defaultY = f0.top + 22 + kBootSwitchCount * kRow + 6;
-  if (makeDefault_) makeDefault_->Move(RECT{x, defaultY, x + 160, defaultY + 26});
   if (help_[0]) help_[0]->Move(RECT{f0.right - 34, f0.top + 18, f0.right - 10, f0.top + 42});
   // Second frame: the mode, the seconds field with its unit, Save at the right.
   int y = f1.top + 24;

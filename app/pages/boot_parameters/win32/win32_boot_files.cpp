@@ -41,19 +41,25 @@ bool WriteWhole(const std::string& path, const std::string& text, DWORD disposit
   return ok;
 }
 
+// A file system that keeps no security (FAT, where many NT boot files live) has nothing to copy.
+bool NoSecurityHere(DWORD error) {
+  return error == ERROR_NOT_SUPPORTED || error == ERROR_INVALID_FUNCTION || error == ERROR_CALL_NOT_IMPLEMENTED;
+}
+
 // Gives `to` the owner, group and access list of `from`. Only the access list must arrive: setting
 // the owner needs a privilege the user may not hold, and then the copy is owned by the user.
-// A file system without security (FAT) has nothing to copy.
 bool CopySecurity(const std::string& from, const std::string& to) {
   const SECURITY_INFORMATION all = OWNER_SECURITY_INFORMATION | GROUP_SECURITY_INFORMATION | DACL_SECURITY_INFORMATION;
   DWORD needed = 0;
   GetFileSecurityA(from.c_str(), all, nullptr, 0, &needed);
-  if (needed == 0) return GetLastError() == ERROR_NOT_SUPPORTED || GetLastError() == ERROR_CALL_NOT_IMPLEMENTED;
+  if (needed == 0) return NoSecurityHere(GetLastError());
   std::vector<BYTE> descriptor(needed);
-  if (!GetFileSecurityA(from.c_str(), all, descriptor.data(), needed, &needed)) return false;
-  if (SetFileSecurityA(to.c_str(), all, descriptor.data())) return true;
-  return SetFileSecurityA(to.c_str(), GROUP_SECURITY_INFORMATION | DACL_SECURITY_INFORMATION, descriptor.data()) ||
-         SetFileSecurityA(to.c_str(), DACL_SECURITY_INFORMATION, descriptor.data());
+  if (!GetFileSecurityA(from.c_str(), all, descriptor.data(), needed, &needed)) return NoSecurityHere(GetLastError());
+  if (SetFileSecurityA(to.c_str(), all, descriptor.data()) ||
+      SetFileSecurityA(to.c_str(), GROUP_SECURITY_INFORMATION | DACL_SECURITY_INFORMATION, descriptor.data()) ||
+      SetFileSecurityA(to.c_str(), DACL_SECURITY_INFORMATION, descriptor.data()))
+    return true;
+  return NoSecurityHere(GetLastError());
 }
 
 }  // namespace
