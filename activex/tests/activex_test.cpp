@@ -212,11 +212,14 @@ TEST(Registration, DeleteKeyTreeStepsOverAChildItCannotOpen) {
     GTEST_SKIP() << "this registry opens the link: no child that cannot be opened";
   }
 
-  struct Job { std::wstring key; } job{tree};
-  HANDLE thread = CreateThread(nullptr, 0, [](void* p) -> DWORD {
-    kv::com::DeleteKeyTree(HKEY_CURRENT_USER, static_cast<Job*>(p)->key);
-    return 0;
-  }, &job, 0, nullptr);
+  struct Job {
+    std::wstring key;
+    static DWORD WINAPI Run(void* p) {
+      kv::com::DeleteKeyTree(HKEY_CURRENT_USER, static_cast<Job*>(p)->key);
+      return 0;
+    }
+  } job{tree};
+  HANDLE thread = CreateThread(nullptr, 0, &Job::Run, &job, 0, nullptr);
   ASSERT_NE(thread, nullptr);
   if (WaitForSingleObject(thread, 20000) != WAIT_OBJECT_0) {
     ADD_FAILURE() << "DeleteKeyTree did not end";

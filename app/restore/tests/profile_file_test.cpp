@@ -96,23 +96,18 @@ TEST_F(ProfileFile, AFailureHalfwayKeepsTheOldFileIntact) {
   EXPECT_TRUE(IsValidProfile(ReadProfile(files_, path_, 50), 50));
 }
 
-// A profile whose data did not reach the disk is never renamed over the old one.
-TEST_F(ProfileFile, AFailedFlushKeepsTheOldFile) {
+// A profile whose data did not reach the disk, or whose replacement was refused, is reported and
+// leaves the old file whole and no temporary file behind.
+TEST_F(ProfileFile, AFailedFlushOrReplacementKeepsTheOldFile) {
   ASSERT_TRUE(WriteProfile(files_, path_, Table(5, "old")));
   const auto before = Bytes();
   FlushRefused unflushed;
-  EXPECT_FALSE(WriteProfile(unflushed, path_, Table(5, "new")));
-  EXPECT_EQ(Bytes(), before);
-  EXPECT_EQ(FilesInFolder(), 1u);
-}
-
-TEST_F(ProfileFile, ARefusedReplacementKeepsTheOldFileAndRemovesTheTemporary) {
-  ASSERT_TRUE(WriteProfile(files_, path_, Table(5, "old")));
-  const auto before = Bytes();
   ReplaceRefused refusing;
-  EXPECT_FALSE(WriteProfile(refusing, path_, Table(5, "new")));
-  EXPECT_EQ(Bytes(), before);
-  EXPECT_EQ(FilesInFolder(), 1u);
+  for (FileStore* failing : {static_cast<FileStore*>(&unflushed), static_cast<FileStore*>(&refusing)}) {
+    EXPECT_FALSE(WriteProfile(*failing, path_, Table(5, "new")));
+    EXPECT_EQ(Bytes(), before);
+    EXPECT_EQ(FilesInFolder(), 1u);
+  }
 }
 
 TEST_F(ProfileFile, AFolderThatDoesNotExistFailsWithoutCreatingAnything) {
