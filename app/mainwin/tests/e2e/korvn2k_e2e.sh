@@ -374,6 +374,7 @@ stop_program
 
 echo "# Windows NT 4"
 wine reg add 'HKCU\Software\Wine' /v Version /t REG_SZ /d nt40 /f >/dev/null 2>&1
+wine reg add "$netkey" /ve /d 'Korvane online' /f >/dev/null 2>&1  # the menu's caption: without it no menu
 wine reg add "$netkey" /v 01 /d 'Helper stand-in#C:\windows\system32\KORVNST.EXE#3' /f >/dev/null 2>&1
 rm -f "$WINEPREFIX/drive_c/korvnst-args.txt"
 start_and_wait
