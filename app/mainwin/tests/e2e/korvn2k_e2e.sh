@@ -374,13 +374,12 @@ stop_program
 
 echo "# Windows NT 4"
 wine reg add 'HKCU\Software\Wine' /v Version /t REG_SZ /d nt40 /f >/dev/null 2>&1
-wine reg add "$netkey" /ve /d 'Korvane online' /f >/dev/null 2>&1
+wine reg add "$netkey" /ve /d 'Korvane online' /f >/dev/null 2>&1  # the menu's caption: without it no menu
 wine reg add "$netkey" /v 01 /d 'Helper stand-in#C:\windows\system32\KORVNST.EXE#3' /f >/dev/null 2>&1
 rm -f "$WINEPREFIX/drive_c/korvnst-args.txt"
 start_and_wait
 check "NT 4 title" window_with_text '|KvKorvaneMain|1|.*|Delmora Korvane 2000 für Windows® NT$'
 shot de-nt4
-sleep 1
 # NT 4.0 menus have no item pictures: the entry's picture takes the check mark's place.
 xdotool key alt+i
 check "NT 4: Alt+I opens the Internet menu with its picture" wait_for 3 bash -c "wine 'C:\\kvprobe.exe' list 2>/dev/null | grep -q '|#32768|1|'"
