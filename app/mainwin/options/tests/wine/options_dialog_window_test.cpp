@@ -195,6 +195,7 @@ TEST_F(OptionsDialogOnWine, CancelWritesNothingAndARefusedPasswordKeepsTheDialog
     openAfterRefusal = IsWindow(dialog) != FALSE;
     applyAfterRefusal = !Eventually([&] { return IsWindowEnabled(GetDlgItem(dialog, kIdOptionsApply)) == FALSE; });
     SaveScreenshot("options-de-general");
+    ClickControl(GetDlgItem(dialog, kIdPasswordHelp));  // how the password is kept and what it locks
     PressKey('D', true);  // Alt + the access key of "&Darstellung"
     Eventually([&] {
       tabAfterKey = static_cast<int>(SendMessageA(GetDlgItem(dialog, kIdOptionsTab), TCM_GETCURSEL, 0, 0));
@@ -209,8 +210,10 @@ TEST_F(OptionsDialogOnWine, CancelWritesNothingAndARefusedPasswordKeepsTheDialog
   EXPECT_EQ(tabAfterKey, 1);
   EXPECT_EQ(sounds_, (std::vector<int>{1}));
   EXPECT_FALSE(applyAfterRefusal) << "Apply greys itself whatever the save gave";
-  ASSERT_EQ(messages_.size(), 1u);
+  ASSERT_EQ(messages_.size(), 2u);
   EXPECT_EQ(messages_[0], TableText(116));
+  EXPECT_EQ(messages_[1], TableText(857));
+  EXPECT_NE(messages_[1].find("jeder Benutzer lesen kann"), std::string::npos) << messages_[1];
   EXPECT_TRUE(closed_);
   EXPECT_TRUE(settings_.SaveLastWinPos);
   EXPECT_EQ(test::QueryWithRegExe(kRegExeMainSet, "SaveLastWinPos").first, "");
