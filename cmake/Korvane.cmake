@@ -134,3 +134,14 @@ function(kv_version_resource target)
   configure_file(${KV_ROOT}/resources/version.rc.in ${out} @ONLY)
   target_sources(${target} PRIVATE ${out})
 endfunction()
+
+# windres leaves no dependency file: a resource script is compiled again when one of the string
+# tables it includes (the .rc and .h files of its folder) changes. Call in the folder of the target.
+function(kv_resource_depends)
+  foreach(rc ${ARGN})
+    get_filename_component(folder ${rc} DIRECTORY)
+    file(GLOB included CONFIGURE_DEPENDS ${folder}/*.rc ${folder}/*.h)
+    list(REMOVE_ITEM included ${rc})
+    set_source_files_properties(${rc} PROPERTIES OBJECT_DEPENDS "${included}")
+  endforeach()
+endfunction()
