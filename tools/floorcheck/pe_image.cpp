@@ -1,5 +1,5 @@
-// PE file reading for the floor check (see pe_image.h). Layout from the Microsoft PE and COFF
-// specification: DOS header, "PE\0\0", file header, optional header with data directories,
+// PE file reading for the floor check (see pe_image.h). The layout of Microsoft's PE/COFF format:
+// DOS header, "PE\0\0", file header, optional header with data directories,
 // section table; import (1), TLS (9) and delay import (13) directories.
 #include "tools/floorcheck/pe_image.h"
 

@@ -21,7 +21,7 @@ struct Import {
 
 // A minimal PE32 (or PE32+) image: headers, one section at RVA 0x1000 / file offset 0x200 holding
 // the import table, the delay import table and the TLS table.
-struct ImageSpec {
+struct ImageLayout {
   std::uint16_t Machine = 0x14C;
   bool Wide = false;
   bool Library = true;
@@ -33,48 +33,47 @@ struct ImageSpec {
 
 class Builder {
  public:
-  std::vector<std::uint8_t> Make(const ImageSpec& spec) {
-    spec_ = spec;
+  std::vector<std::uint8_t> Make(const ImageLayout& layout) {
     bytes_.assign(0x200, 0);
     section_.clear();
-    const int width = spec.Wide ? 8 : 4;
+    const int width = layout.Wide ? 8 : 4;
     // Import descriptors first (20 bytes each, plus the empty one), then the delay descriptors (32).
-    const std::uint32_t importTable = Put(std::vector<std::uint8_t>((spec.Imports.size() + 1) * 20, 0));
-    const std::uint32_t delayTable = Put(std::vector<std::uint8_t>((spec.Delayed.size() + 1) * 32, 0));
-    for (std::size_t i = 0; i < spec.Imports.size(); ++i) {
-      const std::uint32_t names = NameTable(spec.Imports[i].Functions, width);
+    const std::uint32_t importTable = Put(std::vector<std::uint8_t>((layout.Imports.size() + 1) * 20, 0));
+    const std::uint32_t delayTable = Put(std::vector<std::uint8_t>((layout.Delayed.size() + 1) * 32, 0));
+    for (std::size_t i = 0; i < layout.Imports.size(); ++i) {
+      const std::uint32_t names = NameTable(layout.Imports[i].Functions, width);
       Set(importTable + i * 20 + 0, names, 4);
-      Set(importTable + i * 20 + 12, Text(spec.Imports[i].Library), 4);
+      Set(importTable + i * 20 + 12, Text(layout.Imports[i].Library), 4);
       Set(importTable + i * 20 + 16, names, 4);
     }
-    for (std::size_t i = 0; i < spec.Delayed.size(); ++i) {
+    for (std::size_t i = 0; i < layout.Delayed.size(); ++i) {
       Set(delayTable + i * 32 + 0, 1, 4);  // relative addresses
-      Set(delayTable + i * 32 + 4, Text(spec.Delayed[i].Library), 4);
-      Set(delayTable + i * 32 + 16, NameTable(spec.Delayed[i].Functions, width), 4);
+      Set(delayTable + i * 32 + 4, Text(layout.Delayed[i].Library), 4);
+      Set(delayTable + i * 32 + 16, NameTable(layout.Delayed[i].Functions, width), 4);
     }
     const std::uint32_t tls = Put(std::vector<std::uint8_t>(width * 4 + 8, 0));
     Set(tls, 0x10000, width);
-    Set(tls + width, 0x10000 + spec.TlsBytes, width);
+    Set(tls + width, 0x10000 + layout.TlsBytes, width);
 
     // Headers.
     Set32(0, 0x5A4D, 2);
     Set32(0x3C, 0x80, 4);
     Set32(0x80, 0x4550, 4);
-    Set32(0x84, spec.Machine, 2);
+    Set32(0x84, layout.Machine, 2);
     Set32(0x86, 1, 2);  // one section
-    const std::uint32_t optionalSize = spec.Wide ? 240 : 224;
+    const std::uint32_t optionalSize = layout.Wide ? 240 : 224;
     Set32(0x94, optionalSize, 2);
-    Set32(0x96, spec.Library ? 0x2102 : 0x0102, 2);
+    Set32(0x96, layout.Library ? 0x2102 : 0x0102, 2);
     const std::uint32_t opt = 0x98;
-    Set32(opt, spec.Wide ? 0x20B : 0x10B, 2);
+    Set32(opt, layout.Wide ? 0x20B : 0x10B, 2);
     Set32(opt + 40, 4, 2);
-    Set32(opt + 48, spec.Subsystem[0], 2);
-    Set32(opt + 50, spec.Subsystem[1], 2);
-    Set32(opt + (spec.Wide ? 108 : 92), 16, 4);
-    const std::uint32_t dirs = opt + (spec.Wide ? 112 : 96);
+    Set32(opt + 48, layout.Subsystem[0], 2);
+    Set32(opt + 50, layout.Subsystem[1], 2);
+    Set32(opt + (layout.Wide ? 108 : 92), 16, 4);
+    const std::uint32_t dirs = opt + (layout.Wide ? 112 : 96);
     Set32(dirs + 1 * 8, 0x1000 + importTable, 4);
     Set32(dirs + 9 * 8, 0x1000 + tls, 4);
-    if (!spec.Delayed.empty()) Set32(dirs + 13 * 8, 0x1000 + delayTable, 4);
+    if (!layout.Delayed.empty()) Set32(dirs + 13 * 8, 0x1000 + delayTable, 4);
     const std::uint32_t sec = opt + optionalSize;
     Set32(sec + 8, static_cast<std::uint32_t>(section_.size()), 4);
     Set32(sec + 12, 0x1000, 4);
@@ -114,7 +113,6 @@ class Builder {
     for (int i = 0; i < width; ++i) bytes_[at + i] = static_cast<std::uint8_t>(v >> (8 * i));
   }
 
-  ImageSpec spec_;
   std::vector<std::uint8_t> bytes_, section_;
 };
 
@@ -127,7 +125,7 @@ FloorList Floor() {
 }
 
 TEST(FloorCheck, AcceptsAnImageOnTheFloorAndNamesEveryBreach) {
-  ImageSpec good;
+  ImageLayout good;
   good.Imports = {{"KERNEL32.dll", {"CloseHandle", "Sleep"}}, {"USER32.dll", {"GetWindowLongA"}}};
   const PeReadResult read = ReadPeImage(Builder().Make(good));
   ASSERT_TRUE(read.Ok) << read.Error;
@@ -136,7 +134,7 @@ TEST(FloorCheck, AcceptsAnImageOnTheFloorAndNamesEveryBreach) {
 
   // Someone adds a call to an XP function, builds 64-bit, raises the subsystem and adds
   // thread_local data to a library: every one is reported.
-  ImageSpec bad = good;
+  ImageLayout bad = good;
   bad.Machine = 0x8664;
   bad.Wide = true;
   bad.Subsystem[0] = 5;
@@ -160,10 +158,10 @@ TEST(FloorCheck, AcceptsAnImageOnTheFloorAndNamesEveryBreach) {
 }
 
 TEST(FloorCheck, DelayLoadedImportsCountToo) {
-  ImageSpec spec;
-  spec.Imports = {{"KERNEL32.dll", {"Sleep"}}};
-  spec.Delayed = {{"SHELL32.dll", {"SHGetFolderPathA"}}};
-  const PeReadResult read = ReadPeImage(Builder().Make(spec));
+  ImageLayout layout;
+  layout.Imports = {{"KERNEL32.dll", {"Sleep"}}};
+  layout.Delayed = {{"SHELL32.dll", {"SHGetFolderPathA"}}};
+  const PeReadResult read = ReadPeImage(Builder().Make(layout));
   ASSERT_TRUE(read.Ok) << read.Error;
   const std::vector<std::string> problems = FloorViolations(read.Image, Floor());
   ASSERT_EQ(problems.size(), 1u);
@@ -171,10 +169,10 @@ TEST(FloorCheck, DelayLoadedImportsCountToo) {
 }
 
 TEST(FloorCheck, DamagedFilesAreReportedNotCrashedOn) {
-  ImageSpec spec;
-  spec.Imports = {{"KERNEL32.dll", {"CloseHandle", "Sleep"}}};
-  spec.Delayed = {{"WINMM.dll", {"sndPlaySoundA"}}};
-  const std::vector<std::uint8_t> image = Builder().Make(spec);
+  ImageLayout layout;
+  layout.Imports = {{"KERNEL32.dll", {"CloseHandle", "Sleep"}}};
+  layout.Delayed = {{"WINMM.dll", {"sndPlaySoundA"}}};
+  const std::vector<std::uint8_t> image = Builder().Make(layout);
   for (std::size_t length = 0; length < image.size(); ++length) {
     const PeReadResult read = ReadPeImage(std::vector<std::uint8_t>(image.begin(), image.begin() + length));
     if (length < 0x200) {
