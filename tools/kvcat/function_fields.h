@@ -25,6 +25,10 @@ struct FunctionField {
   std::string part; // "key", "value", "data", "kind", "mode" for action fields
 };
 
+// "source": where the function's registry location and data are documented. A source-only field:
+// checked as text, never written to the binary files.
+inline constexpr const char* kSourceField = "source";
+
 // All function fields in writing order.
 const std::vector<FunctionField>& FunctionFields();
 

@@ -155,7 +155,9 @@ class Checker {
     for (const auto& [name, value] : section.fields) {
       Language language = Language::English;
       const FunctionField* field = FindFunctionField(name, &language);
-      if (field == nullptr) {
+      if (name == kSourceField) {
+        CheckText(name, value);  // documentation only: never written to the binary files
+      } else if (field == nullptr) {
         Report(value.place, name, "unknown field");
       } else if (std::int16_t* number = NumberSlot(*field, record)) {
         if (!ParseFieldNumber(value.value, *number)) {
