@@ -173,7 +173,7 @@ int Check(const std::vector<std::string>& arguments, std::ostream& out, std::ost
   Diagnostics diagnostics;
   const bool loaded =
       LoadArguments(std::vector<std::string>(arguments.begin() + 2, arguments.end()), source, diagnostics, err);
-  const Diagnostics problems = CheckSource(source, {true, Language::English});
+  const Diagnostics problems = CheckSource(source, {true, Language::English, true});
   diagnostics.insert(diagnostics.end(), problems.begin(), problems.end());
   PrintDiagnostics(diagnostics, err);
   if (!loaded || !diagnostics.empty()) {

@@ -6,6 +6,7 @@
 #include <set>
 
 #include "app/catalogue/binary_stream.h"
+#include "app/catalogue/registry.h"
 #include "tools/kvcat/cp1252.h"
 
 namespace kvcat {
@@ -46,6 +47,45 @@ const char* LanguageName(Language language) {
 
 Language Other(Language language) {
   return language == Language::English ? Language::German : Language::English;
+}
+
+std::string Upper(std::string text) {
+  for (char& c : text) c = static_cast<char>(c >= 'a' && c <= 'z' ? c - 32 : c);
+  return text;
+}
+
+bool IsHexDigit(char c) { return (c >= '0' && c <= '9') || (c >= 'A' && c <= 'F') || (c >= 'a' && c <= 'f'); }
+
+// A whole text the engine reads as a DWORD: decimal digits with an optional sign, or "&H" and hex digits.
+bool IsDwordText(const std::string& text) {
+  std::size_t at = 0;
+  if (text.size() > 2 && (text.compare(0, 2, "&H") == 0 || text.compare(0, 2, "&h") == 0)) {
+    for (at = 2; at < text.size() && IsHexDigit(text[at]); ++at) {}
+    return at == text.size();
+  }
+  if (at < text.size() && (text[at] == '-' || text[at] == '+')) ++at;
+  const std::size_t digits = at;
+  for (; at < text.size() && text[at] >= '0' && text[at] <= '9'; ++at) {}
+  return at == text.size() && at > digits;
+}
+
+// Binary data as the registry layer writes it: two hex digits per byte.
+bool IsByteHexText(const std::string& text) {
+  if (text.empty() || text.size() % 2 != 0) return false;
+  for (char c : text) {
+    if (!IsHexDigit(c)) return false;
+  }
+  return true;
+}
+
+// A source that names Windows 2000 and no NT 4 document establishes the function for Windows 2000 only.
+bool DocumentsWindows2000Only(const std::string& source) {
+  const std::string upper = Upper(source);
+  if (upper.find("WINDOWS 2000") == std::string::npos) return false;
+  for (const char* nt4 : {"NT 4", "NT4", "NT WORKSTATION 4", "NT SERVER 4"}) {
+    if (upper.find(nt4) != std::string::npos) return false;
+  }
+  return true;
 }
 
 class Checker {
@@ -183,7 +223,60 @@ class Checker {
       Report(section.Find("state.on")->place, "state.on", "a %BIT% test needs a binary state value (state.kind = 2)");
     }
     for (int i = 0; i < 6; ++i) CheckAction(section, record, i);
+    CheckOnValue(section, record);
     CheckStateLocationUnique(section, record);
+    for (const Language language : {Language::English, Language::German}) {
+      if (LanguageWanted(language)) CheckCaptionUniqueOnPage(section, record, language);
+    }
+    if (options_.documentation) CheckDocumentation(section, record);
+  }
+
+  // What "on" means must be data the state value can hold: a number for a DWORD, hex bytes for a
+  // binary value (or a bit test); "NoKey" (absent) suits every kind.
+  void CheckOnValue(const SourceSection& section, const kv::FunctionRecord& record) {
+    const FieldValue* on = section.Find("state.on");
+    if (record.InputKind != kv::InputOnOff || !on || record.OnValue == kv::kNoKey) return;
+    if (record.StateValueKind == kv::KindDword && !IsDwordText(record.OnValue)) {
+      Report(on->place, "state.on", "'" + record.OnValue + "' is not a number, but the state value is a DWORD");
+    } else if (record.StateValueKind == kv::KindBinary && record.OnValue.rfind("%BIT%", 0) != 0 &&
+               !IsByteHexText(record.OnValue)) {
+      Report(on->place, "state.on", "'" + record.OnValue + "' is not hex text of even length, but the state value is binary");
+    }
+  }
+
+  // One caption twice on a page cannot be told apart in the tree; an NT 4 function and its Windows 2000
+  // counterpart (os 1 and 0) are never shown together and may share theirs.
+  void CheckCaptionUniqueOnPage(const SourceSection& section, const kv::FunctionRecord& record, Language language) {
+    const std::string field = std::string("caption.") + LanguageSuffix(language);
+    const FieldValue* caption = section.Find(field);
+    if (!caption || caption->value.empty() || !IsKnownPage(record.Page)) return;
+    const std::string key = std::to_string(record.Page) + "|" + field + "|" + caption->value;
+    const auto [it, fresh] = captionOwners_.emplace(key, CaptionOwner{&section, record.OsFilter});
+    if (fresh) return;
+    const int first = it->second.os;
+    if ((first == 0 && record.OsFilter == 1) || (first == 1 && record.OsFilter == 0)) return;
+    Report(caption->place, field,
+           "caption '" + caption->value + "' is already used on page " + std::to_string(record.Page) + " by function " +
+               std::to_string(it->second.section->number) + " (" + it->second.section->place.file + ":" +
+               std::to_string(it->second.section->place.line) +
+               "); only an NT 4 / Windows 2000 pair (os 1 and 0) may share a caption");
+  }
+
+  // Where the registry location, the data and the systems are documented; a function no one can trace
+  // does not belong in a tool that changes system settings.
+  void CheckDocumentation(const SourceSection& section, const kv::FunctionRecord& record) {
+    const FieldValue* source = section.Find(kSourceField);
+    if (!source || source->value.empty()) {
+      Report(section.place, kSourceField,
+             "function has no source (the documentation of its registry location, data and systems)");
+      return;
+    }
+    if (DocumentsWindows2000Only(source->value) && record.OsFilter != 0) {
+      const FieldValue* os = section.Find("os");
+      Report(os ? os->place : section.place, "os",
+             "the source names Windows 2000 and no NT 4 document, so os must be 0 (is " +
+                 std::to_string(record.OsFilter) + ")");
+    }
   }
 
   // Two functions reading one value would undo each other and be restored twice; only bit functions
@@ -257,12 +350,30 @@ class Checker {
       }
       return;
     }
-    std::string upper = action.Data;
-    for (char& c : upper) c = static_cast<char>(c >= 'a' && c <= 'z' ? c - 32 : c);
+    const std::string upper = Upper(action.Data);
     if ((upper.find("%BITSET%") != std::string::npos || upper.find("%BITDEL%") != std::string::npos) &&
         action.ValueKind != 2) {
       Report(section.Find(prefix + ".data")->place, prefix + ".data",
              "%BITSET%/%BITDEL% needs a binary action (" + prefix + ".kind = 2)");
+      return;
+    }
+    CheckActionData(section, record, action, index, upper);
+  }
+
+  // Constant data must be what the value kind holds. Data naming the input is checked when the user
+  // types it; a value function's binary action writes the input itself; deletes write nothing.
+  void CheckActionData(const SourceSection& section, const kv::FunctionRecord& record,
+                       const kv::RegistryAction& action, int index, const std::string& upper) {
+    const bool written = record.InputKind != kv::InputOnOff ? index < 3 : action.Mode == 0;
+    if (!written || upper.find("%INPUT%") != std::string::npos) return;
+    const std::string prefix = ActionPrefix(index);
+    const FieldValue* data = section.Find(prefix + ".data");
+    const SourcePlace& place = data ? data->place : section.Find(prefix + ".key")->place;
+    if (action.ValueKind == kv::KindDword && !IsDwordText(action.Data)) {
+      Report(place, prefix + ".data", "DWORD data '" + action.Data + "' is not a number");
+    } else if (action.ValueKind == kv::KindBinary && record.InputKind == kv::InputOnOff &&
+               upper.find("%BIT") == std::string::npos && !IsByteHexText(action.Data)) {
+      Report(place, prefix + ".data", "binary data '" + action.Data + "' is not hex text of even length");
     }
   }
 
@@ -332,6 +443,11 @@ class Checker {
   std::map<long, const SourceSection*> pages_;
   std::map<int, SourcePlace> slots_;
   std::map<std::string, const SourceSection*> stateOwners_;
+  struct CaptionOwner {
+    const SourceSection* section;
+    int os;
+  };
+  std::map<std::string, CaptionOwner> captionOwners_;
   Diagnostics out_;
 };
 

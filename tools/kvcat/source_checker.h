@@ -4,7 +4,10 @@
 //  - meaning: unknown page number, group without caption, slot pointing at an empty function or at a
 //    function of the wrong page or kind, key path with an unknown root name, value kind or mode out of
 //    range, input kind not 0-2, bit operations on non-binary values, two functions reading one value
-//    (bit functions excepted).
+//    (bit functions excepted), DWORD data that is not a number, binary data that is not hex of even
+//    length, one caption twice on a page (an NT 4 / Windows 2000 pair with os 1 and 0 excepted);
+//  - documentation (the "check" command): every function names its source, and a function whose
+//    source names Windows 2000 and no NT 4 document is shown on Windows 2000 only (os 0).
 #pragma once
 
 #include "tools/kvcat/catalogue_source.h"
@@ -17,6 +20,9 @@ struct CheckOptions {
   // `language` needs (the "compile" command), so a single-language source compiles in its language.
   bool bothLanguages = true;
   Language language = Language::English;
+  // true: every function must name where it is documented, and the source must agree with the os
+  // filter (the "check" command). The binary files never hold the source, so compiling needs neither.
+  bool documentation = false;
 };
 
 Diagnostics CheckSource(const CatalogueSource& source, const CheckOptions& options);

@@ -217,6 +217,31 @@ TEST_F(KvcatCommand, ErrorsStopCompilingAndNameThePlace) {
   EXPECT_NE(err_.str().find("no such file or folder"), std::string::npos);
 }
 
+// The source of a function is documentation: "check" refuses a function without one, and whatever it
+// says, the compiled files stay byte for byte the same.
+TEST_F(KvcatCommand, CheckWantsASourceThatTheFilesNeverHold) {
+  const auto withSource = [](const std::string& source) {
+    std::string text = kSample;
+    for (const char* section : {"[function 3]\n", "[function 7]\n"}) {
+      text.insert(text.find(section) + std::string(section).size(), "source = " + source + "\n");
+    }
+    return text;
+  };
+  Write("plain.kvf", kSample);
+  Write("a.kvf", withSource("KB 123456: Menu delay (Windows NT 4.0), https://example.invalid/kb/123456"));
+  Write("b.kvf", withSource("Windows NT 4.0 Resource Kit, another text of another length"));
+  EXPECT_EQ(Run({"check", Path("plain.kvf")}), 1);
+  EXPECT_NE(err_.str().find("plain.kvf:8: source: function has no source"), std::string::npos) << err_.str();
+  EXPECT_EQ(Run({"check", Path("a.kvf")}), 0) << err_.str();
+  for (const char* name : {"plain", "a", "b"}) {
+    ASSERT_EQ(Run({"compile", "--lang", "de", "--out", Path(name + std::string("-out")), Path(name + std::string(".kvf"))}), 0);
+  }
+  for (const char* file : {"Korvn2k.fkt", "Korvn2k.hdl", "Korvn2k.idx", "fktanzahl.txt"}) {
+    EXPECT_EQ(Read(std::string("plain-out/") + file), Read(std::string("a-out/") + file)) << file;
+    EXPECT_EQ(Read(std::string("plain-out/") + file), Read(std::string("b-out/") + file)) << file;
+  }
+}
+
 TEST_F(KvcatCommand, UsageErrors) {
   EXPECT_EQ(Run({}), 2);
   EXPECT_EQ(Run({"compile", "--lang", "fr", "--out", Path("x"), Path("y")}), 2);

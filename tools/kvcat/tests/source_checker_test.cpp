@@ -162,6 +162,44 @@ TEST(SourceChecker, TwoFunctionsOnOneValue) {
   EXPECT_EQ(Check(bitSource("%BIT%3")).size(), 1u);
 }
 
+// Data a value cannot hold would be written as 0 or as garbage bytes; one caption twice on a page
+// cannot be told apart (an NT 4 / Windows 2000 pair is never shown together).
+TEST(SourceChecker, DataItsValueKindCannotHoldAndCaptionsTwiceOnAPage) {
+  EXPECT_EQ(Check(Source("state.kind = 1\non1.kind = 1\non1.data = on\noff1.kind = 1\noff1.data = &H1F\n"
+                         "on2.key = HKEY_CURRENT_USER\\X\non2.kind = 2\non2.data = 0A0\n"
+                         "off2.key = HKEY_CURRENT_USER\\X\noff2.kind = 2\noff2.data = %BITDEL%3\n"
+                         "on3.key = HKEY_CURRENT_USER\\Y\non3.kind = 2\non3.data = 0a00\n"
+                         "off3.key = HKEY_CURRENT_USER\\Z\noff3.kind = 1\noff3.mode = 1\n")
+                      .replace(Source().find("state.on = 1"), 12, "state.on = x")),
+            (Messages{"t.kvf:21: on1.data: DWORD data 'on' is not a number",
+                      "t.kvf:26: on2.data: binary data '0A0' is not hex text of even length",
+                      "t.kvf:14: state.on: 'x' is not a number, but the state value is a DWORD"}));
+  const auto second = [](const std::string& os, const std::string& caption) {
+    return "[function 2]\npage = 2\ngroup = 1\nos = " + os + "\ncaption.en = " + caption +
+           "\ncaption.de = Anders\nstate.key = HKEY_CURRENT_USER\\Y\n";
+  };
+  EXPECT_EQ(Check(Source("", second("2", "Animate"))),
+            Messages{"t.kvf:23: caption.en: caption 'Animate' is already used on page 2 by function 1 (t.kvf:4); "
+                     "only an NT 4 / Windows 2000 pair (os 1 and 0) may share a caption"});
+  std::string pair = Source("", second("1", "Animate"));
+  EXPECT_EQ(Check(pair.replace(pair.find("os = 2"), 6, "os = 0")), Messages{});
+  EXPECT_EQ(Check(Source("", second("2", "Animate").replace(0, 21, "[function 2]\npage = 5"))).size(), 2u)
+      << "another page may use the caption, but page 5 has no group 1 here";
+}
+
+// The "check" command: every function names its documentation, and a source for Windows 2000 alone
+// does not establish the function for NT 4.
+TEST(SourceChecker, EveryFunctionNamesWhereItIsDocumented) {
+  const CheckOptions check{true, Language::English, true};
+  EXPECT_EQ(Check(Source(), check),
+            Messages{"t.kvf:4: source: function has no source (the documentation of its registry location, data "
+                     "and systems)"});
+  EXPECT_EQ(Check(Source("source = Windows 2000 Resource Kit, Registry Reference: X\n"), check),
+            Messages{"t.kvf:7: os: the source names Windows 2000 and no NT 4 document, so os must be 0 (is 2)"});
+  EXPECT_EQ(Check(Source("source = KB 123 (Windows NT 4.0, Windows 2000): X\n"), check), Messages{});
+  EXPECT_EQ(Check(Source()), Messages{}) << "compiling needs no source: the binary files never hold it";
+}
+
 TEST(SourceChecker, UnknownFieldsAndBadNumbers) {
   EXPECT_EQ(Check(Source("colour = red\ncaption.fr = x\nnumber.max = 40000\nnumber.min = 1.5\n",
                          "[page 2]\n")),
