@@ -49,6 +49,16 @@ Language Other(Language language) {
   return language == Language::English ? Language::German : Language::English;
 }
 
+// An NT 4 function and its Windows 2000 counterpart: never shown together.
+bool IsSystemPair(int firstOs, int secondOs) {
+  return (firstOs == 0 && secondOs == 1) || (firstOs == 1 && secondOs == 0);
+}
+
+std::string Lower(std::string text) {
+  for (char& c : text) c = static_cast<char>(c >= 'A' && c <= 'Z' ? c + 32 : c);
+  return text;
+}
+
 std::string Upper(std::string text) {
   for (char& c : text) c = static_cast<char>(c >= 'a' && c <= 'z' ? c - 32 : c);
   return text;
@@ -225,6 +235,7 @@ class Checker {
     for (int i = 0; i < 6; ++i) CheckAction(section, record, i);
     CheckOnValue(section, record);
     CheckStateLocationUnique(section, record);
+    CheckStateKindMatchesActions(section, record);
     for (const Language language : {Language::English, Language::German}) {
       if (LanguageWanted(language)) CheckCaptionUniqueOnPage(section, record, language);
     }
@@ -235,11 +246,13 @@ class Checker {
   // binary value (or a bit test); "NoKey" (absent) suits every kind.
   void CheckOnValue(const SourceSection& section, const kv::FunctionRecord& record) {
     const FieldValue* on = section.Find("state.on");
-    if (record.InputKind != kv::InputOnOff || !on || record.OnValue == kv::kNoKey) return;
+    if (record.InputKind != kv::InputOnOff || !on || record.OnValue == kv::kNoKey ||
+        record.OnValue.rfind("%BIT%", 0) == 0) {
+      return;  // a bit test has a rule of its own
+    }
     if (record.StateValueKind == kv::KindDword && !IsDwordText(record.OnValue)) {
       Report(on->place, "state.on", "'" + record.OnValue + "' is not a number, but the state value is a DWORD");
-    } else if (record.StateValueKind == kv::KindBinary && record.OnValue.rfind("%BIT%", 0) != 0 &&
-               !IsByteHexText(record.OnValue)) {
+    } else if (record.StateValueKind == kv::KindBinary && !IsByteHexText(record.OnValue)) {
       Report(on->place, "state.on", "'" + record.OnValue + "' is not hex text of even length, but the state value is binary");
     }
   }
@@ -251,10 +264,9 @@ class Checker {
     const FieldValue* caption = section.Find(field);
     if (!caption || caption->value.empty() || !IsKnownPage(record.Page)) return;
     const std::string key = std::to_string(record.Page) + "|" + field + "|" + caption->value;
-    const auto [it, fresh] = captionOwners_.emplace(key, CaptionOwner{&section, record.OsFilter});
+    const auto [it, fresh] = captionOwners_.emplace(key, Owner{&section, record.OsFilter});
     if (fresh) return;
-    const int first = it->second.os;
-    if ((first == 0 && record.OsFilter == 1) || (first == 1 && record.OsFilter == 0)) return;
+    if (IsSystemPair(it->second.os, record.OsFilter)) return;
     Report(caption->place, field,
            "caption '" + caption->value + "' is already used on page " + std::to_string(record.Page) + " by function " +
                std::to_string(it->second.section->number) + " (" + it->second.section->place.file + ":" +
@@ -279,20 +291,44 @@ class Checker {
     }
   }
 
-  // Two functions reading one value would undo each other and be restored twice; only bit functions
-  // share a value, one bit each.
+  // Two functions reading one value would undo each other's changes and be restored twice; only bit
+  // functions share a value (one bit each), and an NT 4 / Windows 2000 pair (os 1 and 0), which is never
+  // shown together.
   void CheckStateLocationUnique(const SourceSection& section, const kv::FunctionRecord& record) {
     if (record.StateKeyPath.empty()) return;
-    std::string location = record.StateKeyPath + "\\" + record.StateValueName;
-    for (char& c : location) c = static_cast<char>(c >= 'A' && c <= 'Z' ? c + 32 : c);
+    std::string location = Lower(record.StateKeyPath + "\\" + record.StateValueName);
     if (record.OnValue.rfind("%BIT%", 0) == 0) location += "|" + record.OnValue;
-    const auto [it, fresh] = stateOwners_.emplace(location, &section);
-    if (fresh) return;
+    const auto [it, fresh] = stateOwners_.emplace(location, Owner{&section, record.OsFilter});
+    if (fresh || IsSystemPair(it->second.os, record.OsFilter)) return;
     const FieldValue* value = section.Find("state.value");
     Report(value ? value->place : section.place, "state.value",
-           "reads the same value as function " + std::to_string(it->second->number) + " (" +
-               it->second->place.file + ":" + std::to_string(it->second->place.line) +
-               "); only bit functions may share a value");
+           "reads the same value as function " + std::to_string(it->second.section->number) + " (" +
+               it->second.section->place.file + ":" + std::to_string(it->second.section->place.line) +
+               "); only bit functions and an NT 4 / Windows 2000 pair may share a value");
+  }
+
+  // A function reads its state as the kind its actions write: a DWORD read as text never matches, so
+  // the tree would show a state the function did not apply.
+  void CheckStateKindMatchesActions(const SourceSection& section, kv::FunctionRecord& record) {
+    // Bit functions and kinds out of range have messages of their own.
+    if (record.StateKeyPath.empty() || record.OnValue.rfind("%BIT%", 0) == 0 || record.StateValueKind < 0 ||
+        record.StateValueKind > 2) {
+      return;
+    }
+    const std::string state = Lower(record.StateKeyPath + "\\" + record.StateValueName);
+    for (int i = 0; i < 6; ++i) {
+      const kv::RegistryAction& action = ActionAt(record, i);
+      if (action.KeyPath.empty() || action.Mode != 0 || action.ValueKind < 0 || action.ValueKind > 2 ||
+          Upper(action.Data).find("%BIT") != std::string::npos) {
+        continue;
+      }
+      if (Lower(action.KeyPath + "\\" + action.ValueName) != state || action.ValueKind == record.StateValueKind) continue;
+      const std::string field = ActionPrefix(i) + ".kind";
+      const FieldValue* given = section.Find(field);
+      Report(given ? given->place : section.Find(ActionPrefix(i) + ".key")->place, field,
+             "writes the state value as kind " + std::to_string(action.ValueKind) + " but state.kind is " +
+                 std::to_string(record.StateValueKind));
+    }
   }
 
   void CheckCaptionPresent(const SourceSection& section) {
@@ -442,12 +478,12 @@ class Checker {
   std::map<long, const SourceSection*> functions_;
   std::map<long, const SourceSection*> pages_;
   std::map<int, SourcePlace> slots_;
-  std::map<std::string, const SourceSection*> stateOwners_;
-  struct CaptionOwner {
+  struct Owner {
     const SourceSection* section;
     int os;
   };
-  std::map<std::string, CaptionOwner> captionOwners_;
+  std::map<std::string, Owner> stateOwners_;
+  std::map<std::string, Owner> captionOwners_;
   Diagnostics out_;
 };
 

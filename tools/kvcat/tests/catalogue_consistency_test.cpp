@@ -16,31 +16,12 @@
 #include "tools/kvcat/edition.h"
 #include "tools/kvcat/kvcat_commands.h"
 #include "tools/kvcat/source_files.h"
+#include "tools/kvcat/tests/built_catalogue.h"
 #include "tools/kvcat/tests/consistency_env.h"
 #include "tools/kvcat/tests/registry_snapshot.h"
 
 namespace kvcat::test {
 namespace {
-
-std::vector<std::uint8_t> ReadBytes(const std::string& path) {
-  std::string contents;
-  EXPECT_TRUE(ReadWholeFile(path, contents)) << path;
-  return {contents.begin(), contents.end()};
-}
-
-// The English edition as the build wrote it to <build>/catalogue/en.
-kv::Catalogue LoadBuiltCatalogue() {
-  const std::string dir = std::string(KV_CATALOGUE_DIR) + "/en/";
-  std::string count;
-  EXPECT_TRUE(ReadWholeFile(dir + "fktanzahl.txt", count));
-  kv::Catalogue catalogue;
-  catalogue.FktAnzahl = kv::NumberOfText16(count);
-  catalogue.Functions = kv::DecodeFunctionFile(ReadBytes(dir + "Korvn2k.fkt"),
-                                               static_cast<std::size_t>(catalogue.FktAnzahl) + 2);
-  catalogue.GroupCaptions = kv::DecodeGroupCaptionFile(ReadBytes(dir + "Korvn2k.hdl"));
-  catalogue.PageFunctionIndex = kv::DecodePageIndexFile(ReadBytes(dir + "Korvn2k.idx"));
-  return catalogue;
-}
 
 std::string Describe(int number, const kv::FunctionRecord& f) {
   return "function " + std::to_string(number) + " (" + f.Caption + ")";
@@ -49,7 +30,7 @@ std::string Describe(int number, const kv::FunctionRecord& f) {
 class ShippedCatalogue : public ::testing::Test {
  protected:
   void SetUp() override {
-    catalogue_ = LoadBuiltCatalogue();
+    catalogue_ = LoadBuiltCatalogue("en");
     engine_.InitPathVariables(env_->folders());
     // Every location a function reads or writes is put back after the test.
     for (const kv::FunctionRecord& f : catalogue_.Functions) {
@@ -93,7 +74,10 @@ TEST_F(ShippedCatalogue, BuiltFilesEqualTheSources) {
   ASSERT_TRUE(diagnostics.empty() && missing.empty());
   const Edition edition = BuildEdition(source, Language::English);
   EXPECT_EQ(catalogue_.FktAnzahl, edition.fktAnzahl);
-  EXPECT_LE(catalogue_.FktAnzahl, kv::kDefaultFktAnzahl) << "numbers above 299 need FktAnzahl set at installation";
+  // FktAnzahl is the highest number used (the installation writes it): its record is a function, and
+  // the file holds FktAnzahl + 2 records.
+  ASSERT_EQ(catalogue_.Functions.size(), static_cast<std::size_t>(catalogue_.FktAnzahl) + 2);
+  EXPECT_NE(catalogue_.Functions[static_cast<std::size_t>(catalogue_.FktAnzahl)].Page, 0);
   EXPECT_TRUE(catalogue_.Functions == edition.functions);
   EXPECT_TRUE(catalogue_.GroupCaptions == edition.captions);
   EXPECT_TRUE(catalogue_.PageFunctionIndex == edition.slots);
@@ -149,8 +133,26 @@ TEST_F(ShippedCatalogue, NoTwoFunctionsReadTheSameValue) {
     std::transform(where.begin(), where.end(), where.begin(), [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
     if (f.OnValue.rfind("%BIT%", 0) == 0) where += "|" + f.OnValue;
     const auto [it, fresh] = owner.emplace(where, n);
-    EXPECT_TRUE(fresh) << Describe(n, f) << " reads the value of function " << it->second << ": " << where;
+    // An NT 4 function and its Windows 2000 counterpart (os 1 and 0) are never shown together.
+    const int otherOs = catalogue_.Functions[static_cast<std::size_t>(it->second)].OsFilter;
+    const bool systemPair = (otherOs == 0 && f.OsFilter == 1) || (otherOs == 1 && f.OsFilter == 0);
+    EXPECT_TRUE(fresh || systemPair) << Describe(n, f) << " reads the value of function " << it->second << ": " << where;
   }
+}
+
+// A restriction policy ("No..." under a Policies key) set to 0 is not set: Windows treats 0 and
+// absent alike, so the tree must show both the same.
+TEST_F(ShippedCatalogue, RestrictionPoliciesReadZeroAsNotSet) {
+  int checked = 0;
+  ForEachFunction(kv::InputOnOff, [&](int n, const kv::FunctionRecord& f) {
+    if (f.StateKeyPath.find("\\Policies\\") == std::string::npos || f.StateValueName.rfind("No", 0) != 0) return;
+    ++checked;
+    registry_.RegDelete(f.StateKeyPath, f.StateValueName);
+    const int absent = engine_.ReadCheckState(n);
+    registry_.RegWriteDword(f.StateKeyPath, f.StateValueName, 0);
+    EXPECT_EQ(engine_.ReadCheckState(n), absent) << Describe(n, f) << " reads 0 unlike a missing value";
+  });
+  EXPECT_GT(checked, 10);
 }
 
 TEST_F(ShippedCatalogue, OnOffFunctionsReadBackTheStateApplied) {

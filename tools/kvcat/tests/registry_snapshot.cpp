@@ -16,12 +16,32 @@ void RegistrySnapshot::Remember(const std::string& keyPath, const std::string& v
   for (const Saved& known : saved_) {
     if (known.root == saved.root && known.subKey == saved.subKey && known.name == saved.name) return;
   }
+  saved_.push_back(Read(store_, saved.root, saved.subKey, valueName));
+}
+
+RegistrySnapshot::Saved RegistrySnapshot::Read(kv::RegistryStore& store, std::uint32_t root, const std::string& subKey,
+                                               const std::string& name) {
+  Saved saved;
+  saved.root = root;
+  saved.subKey = subKey;
+  saved.name = name;
   kv::RegistryStore::Key key = 0;
-  if (store_.OpenKey(saved.root, saved.subKey, kv::RegistryStore::Access::Read, &key)) {
-    saved.present = store_.QueryValue(key, valueName, 1 << 20, &saved.type, &saved.data);
-    store_.CloseKey(key);
+  if (store.OpenKey(root, subKey, kv::RegistryStore::Access::Read, &key)) {
+    saved.present = store.QueryValue(key, name, 1 << 20, &saved.type, &saved.data);
+    store.CloseKey(key);
   }
-  saved_.push_back(saved);
+  return saved;
+}
+
+std::vector<std::string> RegistrySnapshot::Differences() const {
+  std::vector<std::string> out;
+  for (const Saved& before : saved_) {
+    const Saved now = Read(store_, before.root, before.subKey, before.name);
+    const bool same = now.present == before.present &&
+                      (!now.present || (now.type == before.type && now.data == before.data));
+    if (!same) out.push_back(std::to_string(before.root) + "\\" + before.subKey + "\\" + before.name);
+  }
+  return out;
 }
 
 RegistrySnapshot::~RegistrySnapshot() {

@@ -21,7 +21,14 @@ class RegistrySnapshot {
   // Remembers one value (key path as in the catalogue); locations with an unknown root are ignored.
   void Remember(const std::string& keyPath, const std::string& valueName);
 
+  // The remembered locations whose value now differs from what was remembered (present or absent,
+  // type, data), as "root\\key\\value" texts; empty when the registry is back as it was.
+  std::vector<std::string> Differences() const;
+  std::size_t Size() const { return saved_.size(); }
+
  private:
+  struct Saved;
+  static Saved Read(kv::RegistryStore& store, std::uint32_t root, const std::string& subKey, const std::string& name);
   struct Saved {
     std::uint32_t root = 0;
     std::string subKey, name;

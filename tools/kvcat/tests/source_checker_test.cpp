@@ -151,8 +151,8 @@ TEST(SourceChecker, TwoFunctionsOnOneValue) {
   const std::string second = "[function 2]\npage = 2\ngroup = 1\ncaption.en = A\ncaption.de = B\n"
                              "state.key = HKEY_CURRENT_USER\\CONTROL PANEL\\Desktop\nstate.value = x\n";
   EXPECT_EQ(Check(Source("", second)),
-            Messages{"t.kvf:25: state.value: reads the same value as function 1 (t.kvf:4); only bit functions may "
-                     "share a value"});
+            Messages{"t.kvf:25: state.value: reads the same value as function 1 (t.kvf:4); only bit functions and an "
+                     "NT 4 / Windows 2000 pair may share a value"});
   // Bit functions share a value, one bit each; the same bit twice is a clash again.
   const auto bitSource = [&](const std::string& secondBit) {
     std::string text = Source("state.kind = 2\n", second + "state.kind = 2\nstate.on = " + secondBit + "\n");
@@ -178,10 +178,15 @@ TEST(SourceChecker, DataItsValueKindCannotHoldAndCaptionsTwiceOnAPage) {
     return "[function 2]\npage = 2\ngroup = 1\nos = " + os + "\ncaption.en = " + caption +
            "\ncaption.de = Anders\nstate.key = HKEY_CURRENT_USER\\Y\n";
   };
+  // The "on when absent" fault: actions write a DWORD, the state is read as text, so 0 never matches.
+  EXPECT_EQ(Check(Source("on1.kind = 1\non1.data = 1\n")),
+            Messages{"t.kvf:19: on1.kind: writes the state value as kind 1 but state.kind is 0"});
   EXPECT_EQ(Check(Source("", second("2", "Animate"))),
             Messages{"t.kvf:23: caption.en: caption 'Animate' is already used on page 2 by function 1 (t.kvf:4); "
                      "only an NT 4 / Windows 2000 pair (os 1 and 0) may share a caption"});
-  std::string pair = Source("", second("1", "Animate"));
+  // An NT 4 / Windows 2000 pair shares its caption and its value.
+  std::string pair = Source("", second("1", "Animate") + "state.value = X\n");
+  pair.replace(pair.rfind("HKEY_CURRENT_USER\\Y"), 19, "HKEY_CURRENT_USER\\Control Panel\\Desktop");
   EXPECT_EQ(Check(pair.replace(pair.find("os = 2"), 6, "os = 0")), Messages{});
   EXPECT_EQ(Check(Source("", second("2", "Animate").replace(0, 21, "[function 2]\npage = 5"))).size(), 2u)
       << "another page may use the caption, but page 5 has no group 1 here";
