@@ -10,7 +10,10 @@
 
 #include <chrono>
 #include <cstdio>
+#include <map>
 
+#include "app/catalogue/hex_text.h"
+#include "app/catalogue/number_text.h"
 #include "app/engine/function_engine.h"
 #include "app/pages/core/function_tree.h"
 #include "app/pages/tests/fake_tree.h"
@@ -52,6 +55,18 @@ class WalkSource : public kv::FunctionSource {
   int osFilter_;
 };
 
+// A value shared by bit functions: each function owns one bit, and a restore writes back only that
+// bit (a value that was absent comes back as present with its bits clear). Compared bit by bit.
+struct SharedBits {
+  std::string keyPath, valueName;
+  std::uint32_t mask = 0, before = 0;
+};
+
+std::uint32_t ReadBits(const kv::Registry& registry, const SharedBits& value) {
+  const std::string hex = registry.RegReadBinary(value.keyPath, value.valueName, "");
+  return hex == kv::kNoKey ? 0 : kv::HexToNumber(hex);
+}
+
 std::vector<int> SystemsToWalk(OsKind os) {
   switch (os) {
     case OsKind::Windows2000: return {0};
@@ -73,12 +88,21 @@ TEST(CatalogueWalk, EveryTreeOfBothEditionsSwitchesReadsBackAndRestoresTheMaster
     engine.InitPathVariables(env->folders());
     // Every place a function reads or writes, as it is now: the walk must leave it so.
     RegistrySnapshot before(env->store(), registry);
+    std::map<std::string, SharedBits> bitValues;
     for (const kv::FunctionRecord& f : catalogue.Functions) {
+      if (f.OnValue.rfind("%BIT%", 0) == 0) {
+        SharedBits& shared = bitValues[f.StateKeyPath + "\\" + f.StateValueName];
+        shared.keyPath = f.StateKeyPath;
+        shared.valueName = f.StateValueName;
+        shared.mask |= 1u << (kv::NumberOfText16(f.OnValue.substr(5)) & 31);
+        continue;
+      }
       before.Remember(f.StateKeyPath, f.StateValueName);
       for (const auto* actions : {&f.OnActions, &f.OffActions}) {
         for (const kv::RegistryAction& a : *actions) before.Remember(a.KeyPath, a.ValueName);
       }
     }
+    for (auto& [where, shared] : bitValues) shared.before = ReadBits(registry, shared);
     // The master profile as the installation's profile scan writes it, read back as the restore does.
     const std::vector<std::uint8_t> undoFile =
         kv::EncodeProfile(kv::TakeSnapshot(registry, catalogue.Functions, catalogue.FktAnzahl, "walk"));
@@ -111,6 +135,10 @@ TEST(CatalogueWalk, EveryTreeOfBothEditionsSwitchesReadsBackAndRestoresTheMaster
     }
     EXPECT_EQ(before.Differences(), std::vector<std::string>{})
         << language << ": values not back at their state before the walk (of " << before.Size() << ")";
+    for (const auto& [where, shared] : bitValues) {
+      EXPECT_EQ(ReadBits(registry, shared) & shared.mask, shared.before & shared.mask)
+          << language << ": the functions' bits of " << where << " are not back";
+    }
   }
   const double seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - started).count();
   std::printf("catalogue walk: %d trees, %d on/off functions switched on and off, master profile restored, %.2f s\n",
