@@ -3,11 +3,13 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <map>
 #include <sstream>
 
 #include "app/catalogue/catalogue_file.h"
 #include "tools/kvcat/edition.h"
 #include "tools/kvcat/kvcat_commands.h"
+#include "tools/kvcat/function_fields.h"
 #include "tools/kvcat/source_files.h"
 #include "tools/kvcat/source_parser.h"
 #include "tools/kvcat/source_writer.h"
@@ -240,6 +242,38 @@ TEST_F(KvcatCommand, CheckWantsASourceThatTheFilesNeverHold) {
     EXPECT_EQ(Read(std::string("plain-out/") + file), Read(std::string("a-out/") + file)) << file;
     EXPECT_EQ(Read(std::string("plain-out/") + file), Read(std::string("b-out/") + file)) << file;
   }
+}
+
+// The README's table of functions per page is checked against the sources, so it cannot go stale; on a
+// mismatch the table to paste is printed.
+TEST(Compiler, ReadmeStatesTheFunctionCountOfEveryPage) {
+  std::vector<std::string> missing;
+  Diagnostics diagnostics;
+  const CatalogueSource source = LoadSources(CollectSources({KV_DATABASE_DIR}, missing), diagnostics);
+  std::map<int, int> perPage;
+  int total = 0;
+  for (const SourceSection& section : source.sections) {
+    if (section.kind != SectionKind::Function) continue;
+    std::int16_t page = 0;
+    if (const FieldValue* value = section.Find("page")) ParseFieldNumber(value->value, page);
+    ++perPage[page];
+    ++total;
+  }
+  const std::pair<int, const char*> pages[] = {
+      {1, "Windows, tree 1"},          {2, "Windows, tree 2"},        {16, "Windows, tree 3"},
+      {5, "Boot options"},             {9, "Drives & files"},         {12, "Security, tree 1"},
+      {13, "Security, tree 2"},        {14, "Security, tree 3"},      {15, "Network, tree 1"},
+      {17, "Network, tree 2"},         {18, "Applications"},          {3, "System paths (own controls)"},
+      {4, "Mouse (own controls)"},     {6, "Logon screen (own controls)"}, {8, "Drive mask (own control)"},
+      {10, "Desktop icons (own controls)"}, {11, "Start-menu icons (own controls)"}};
+  std::string table = "| page | tree or controls | functions |\n|---|---|---|\n";
+  for (const auto& [page, title] : pages) {
+    table += "| " + std::to_string(page) + " | " + title + " | " + std::to_string(perPage[page]) + " |\n";
+  }
+  table += "| | all pages | " + std::to_string(total) + " |\n";
+  std::string readme;
+  ASSERT_TRUE(ReadWholeFile(KV_README, readme));
+  EXPECT_NE(readme.find(table), std::string::npos) << "README.md should hold this table:\n" << table;
 }
 
 TEST_F(KvcatCommand, UsageErrors) {
