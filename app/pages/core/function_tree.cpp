@@ -20,20 +20,23 @@ bool Shown(const FunctionRecord& f, int page, int group, int osFilter) {
   return f.Page == page && f.Group == group && (f.OsFilter == 2 || f.OsFilter == osFilter);
 }
 
+// Every function line's text is its caption and a blank, as the on/off lines always had: the value a
+// text or number line shows after its caption then keeps the same distance on every line.
 void AddFunctionLine(FunctionTreeView& tree, int n, const FunctionRecord& f, FunctionSource& source) {
+  const std::string text = f.Caption + " ";
   int line = -1;
   switch (f.InputKind) {
     case InputOnOff:
-      line = tree.AddNode(f.Caption + " ", 0, kFunctionLevel);
+      line = tree.AddNode(text, 0, kFunctionLevel);
       tree.SetNodeColumnCheck(line, 1, source.ReadCheckState(n));
       break;
     case InputText:
-      line = tree.AddPictureNode(f.Caption, 0, kFunctionLevel, 3, 3, 0);
+      line = tree.AddPictureNode(text, 0, kFunctionLevel, 3, 3, 0);
       tree.SetNodeSubText(line, source.ReadValueText(n) + f.Unit);
       tree.SetNodeShowChecks(line, false);
       break;
     case InputNumber:
-      line = tree.AddPictureNode(f.Caption, 0, kFunctionLevel, 4, 4, 0);
+      line = tree.AddPictureNode(text, 0, kFunctionLevel, 4, 4, 0);
       tree.SetNodeSubText(line, "#" + source.ReadNumberText(n) + f.Unit);
       tree.SetNodeShowChecks(line, false);
       break;

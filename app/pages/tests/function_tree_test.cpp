@@ -53,7 +53,7 @@ TEST(FillFunctionTree, GroupsFunctionsKindsAndSelection) {
   FillFunctionTree(tree, 12, src);
   std::vector<std::string> texts;
   for (const FakeLine& l : tree.lines) texts.push_back(l.Text);
-  EXPECT_EQ(texts, (std::vector<std::string>{"First group", "Alpha ", "Name", "W2K only ", "Third group", "Count"}));
+  EXPECT_EQ(texts, (std::vector<std::string>{"First group", "Alpha ", "Name ", "W2K only ", "Third group", "Count "}));
   const FakeLine& g = tree.lines[0];
   EXPECT_EQ(g.FontBold, 2);
   EXPECT_TRUE(g.Expanded);
