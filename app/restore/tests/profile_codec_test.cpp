@@ -82,11 +82,23 @@ TEST(ProfileCodec, DataBeyondTheMarkerRecordIsIgnored) {
   EXPECT_EQ(DecodeProfile(bytes, 7), table);
 }
 
-TEST(ProfileCodec, AProfileTakenWithAnotherFunctionCountFailsTheMarkerTest) {
-  const auto bytes = EncodeProfile(SampleTable(299));
+// A profile of a larger count (a newer catalogue) fails the marker test; one of a smaller count (the
+// master profile from before an update raised FktAnzahl) is read as today's: its functions keep their
+// records, the new ones have none, and a file with more after that marker is not taken for one.
+TEST(ProfileCodec, AProfileOfASmallerFunctionCountIsReadAsTodaysAndALargerOneFails) {
+  const ProfileTable old = SampleTable(299);
+  const auto bytes = EncodeProfile(old);
   EXPECT_TRUE(IsValidProfile(DecodeProfile(bytes, 299), 299));
-  EXPECT_FALSE(IsValidProfile(DecodeProfile(bytes, 300), 300));
   EXPECT_FALSE(IsValidProfile(DecodeProfile(bytes, 298), 298));
+  const ProfileTable updated = DecodeProfile(bytes, 629);
+  ASSERT_TRUE(IsValidProfile(updated, 629));
+  for (std::size_t i = 0; i <= 299; ++i) EXPECT_EQ(updated[i], old[i]) << i;
+  for (std::size_t i = 300; i < 631; ++i) EXPECT_EQ(updated[i], ProfileRecord()) << i;
+  EXPECT_EQ(updated.back(), old.back());
+  auto longer = bytes;
+  const auto extra = EncodeProfile(SampleTable(0));
+  longer.insert(longer.end(), extra.begin(), extra.end());
+  EXPECT_FALSE(IsValidProfile(DecodeProfile(longer, 629), 629));
 }
 
 TEST(ProfileCodec, MarkerIsCaseSensitiveAndOnlyEntryZeroCounts) {

@@ -90,7 +90,7 @@ TEST(RecoveryProfileNames, ExtensionAndComparison) {
   EXPECT_FALSE(IsAcceptedProfileName(""));
 }
 
-TEST(RecoveryProfileFiles, UsableOnlyWhenPresentWithMarkerForThisCount) {
+TEST(RecoveryProfileFiles, UsableOnlyWhenPresentWithMarkerForThisOrASmallerCount) {
   test::MemoryFileStore files;
   EXPECT_FALSE(IsUsableProfileFile(files, "u", 3));
   ProfileTable table(6);
@@ -99,7 +99,9 @@ TEST(RecoveryProfileFiles, UsableOnlyWhenPresentWithMarkerForThisCount) {
   table[5] = MakeMarkerRecord("stamp", 0);
   files.files["u"] = EncodeProfile(table);
   EXPECT_TRUE(IsUsableProfileFile(files, "u", 3));
-  EXPECT_FALSE(IsUsableProfileFile(files, "u", 4));
+  // Taken before an update raised the count: still usable; taken for a larger count: not.
+  EXPECT_TRUE(IsUsableProfileFile(files, "u", 4));
+  EXPECT_FALSE(IsUsableProfileFile(files, "u", 2));
 }
 
 }  // namespace
