@@ -95,6 +95,11 @@ bool DocumentsWindows2000Only(const std::string& source) {
   for (const char* nt4 : {"NT 4", "NT4", "NT WORKSTATION 4", "NT SERVER 4"}) {
     if (upper.find(nt4) != std::string::npos) return false;
   }
+  // "Windows NT" alone (a Knowledge Base article's system, the Windows NT Resource Kit) is the NT 4 era;
+  // only "Windows NT 3..." names an older system.
+  for (std::size_t at = upper.find("WINDOWS NT"); at != std::string::npos; at = upper.find("WINDOWS NT", at + 1)) {
+    if (upper.compare(at + 10, 2, " 3") != 0) return false;
+  }
   return true;
 }
 

@@ -202,6 +202,9 @@ TEST(SourceChecker, EveryFunctionNamesWhereItIsDocumented) {
   EXPECT_EQ(Check(Source("source = Windows 2000 Resource Kit, Registry Reference: X\n"), check),
             Messages{"t.kvf:7: os: the source names Windows 2000 and no NT 4 document, so os must be 0 (is 2)"});
   EXPECT_EQ(Check(Source("source = KB 123 (Windows NT 4.0, Windows 2000): X\n"), check), Messages{});
+  EXPECT_EQ(Check(Source("source = Windows NT Resource Kit: X; Windows 2000 Resource Kit: X\n"), check), Messages{})
+      << "the Windows NT Resource Kit is an NT 4 document";
+  EXPECT_EQ(Check(Source("source = KB 1 (Windows NT 3.51); Windows 2000 Resource Kit: X\n"), check).size(), 1u);
   EXPECT_EQ(Check(Source()), Messages{}) << "compiling needs no source: the binary files never hold it";
 }
 
