@@ -43,11 +43,9 @@ class ComServerTest : public testing::Test {
 };
 HMODULE ComServerTest::module_ = nullptr;
 
-// A client implementing ISubclass the way a compiled program would.
-class Client final : public ISubclass {
+// What every ISubclass client of these tests shares: its identity and no type information.
+class SubclassClientBase : public ISubclass {
  public:
-  LONG response = 0;
-  std::vector<LONG> seen;
   STDMETHODIMP QueryInterface(REFIID iid, void** out) override {
     if (IsEqualIID(iid, IID_IUnknown) || IsEqualIID(iid, IID_IDispatch) || IsEqualIID(iid, IID_ISubclass)) {
       *out = static_cast<ISubclass*>(this);
@@ -57,8 +55,6 @@ class Client final : public ISubclass {
     *out = nullptr;
     return E_NOINTERFACE;
   }
-  STDMETHODIMP_(ULONG) AddRef() override { return ++refs; }
-  STDMETHODIMP_(ULONG) Release() override { return --refs; }
   STDMETHODIMP GetTypeInfoCount(UINT* n) override {
     *n = 0;
     return S_OK;
@@ -68,6 +64,15 @@ class Client final : public ISubclass {
   STDMETHODIMP Invoke(DISPID, REFIID, LCID, WORD, DISPPARAMS*, VARIANT*, EXCEPINFO*, UINT*) override {
     return E_NOTIMPL;
   }
+};
+
+// A client implementing ISubclass the way a compiled program would.
+class Client final : public SubclassClientBase {
+ public:
+  LONG response = 0;
+  std::vector<LONG> seen;
+  STDMETHODIMP_(ULONG) AddRef() override { return ++refs; }
+  STDMETHODIMP_(ULONG) Release() override { return --refs; }
   STDMETHODIMP get_MsgResponse(LONG* out) override {
     *out = response;
     return S_OK;
@@ -137,18 +142,9 @@ TEST_F(ComServerTest, GSubclassRaisesNumberedErrorsAndRestoresTheWindow) {
 
 // A client that detaches itself when it ends, the usual way of a form or class using GSubclass: its
 // last release ends it while attached, and from then on the window works as before.
-class SelfDetachingClient final : public ISubclass {
+class SelfDetachingClient final : public SubclassClientBase {
  public:
   SelfDetachingClient(_GSubclass* subclass, LONG hwnd, bool* ended) : subclass_(subclass), hwnd_(hwnd), ended_(ended) {}
-  STDMETHODIMP QueryInterface(REFIID iid, void** out) override {
-    if (IsEqualIID(iid, IID_IUnknown) || IsEqualIID(iid, IID_IDispatch) || IsEqualIID(iid, IID_ISubclass)) {
-      *out = static_cast<ISubclass*>(this);
-      AddRef();
-      return S_OK;
-    }
-    *out = nullptr;
-    return E_NOINTERFACE;
-  }
   STDMETHODIMP_(ULONG) AddRef() override { return ++refs_; }
   STDMETHODIMP_(ULONG) Release() override {
     if (--refs_ != 0) return refs_;
@@ -157,15 +153,6 @@ class SelfDetachingClient final : public ISubclass {
     *ended_ = true;
     delete this;
     return 0;
-  }
-  STDMETHODIMP GetTypeInfoCount(UINT* n) override {
-    *n = 0;
-    return S_OK;
-  }
-  STDMETHODIMP GetTypeInfo(UINT, LCID, ITypeInfo**) override { return E_NOTIMPL; }
-  STDMETHODIMP GetIDsOfNames(REFIID, LPOLESTR*, UINT, LCID, DISPID*) override { return E_NOTIMPL; }
-  STDMETHODIMP Invoke(DISPID, REFIID, LCID, WORD, DISPPARAMS*, VARIANT*, EXCEPINFO*, UINT*) override {
-    return E_NOTIMPL;
   }
   STDMETHODIMP get_MsgResponse(LONG* out) override {
     *out = 0;
