@@ -200,7 +200,8 @@ void MouseAt(POINT p, DWORD flags) {
 }
 
 // A client that listens only for changes follows a dragged thumb: each new position raises the change
-// event, before the scroll event of the same step.
+// event, before the scroll event of the same step (a tracking step that moves nothing raises only the
+// scroll event), and the end of the drag raises it once more.
 TEST_F(FlatScrollBarTest, DraggingTheThumbRaisesChangeEventsBeforeItsScrollEvents) {
   HWND top = CreateWindowExA(WS_EX_TOPMOST, "STATIC", "", WS_POPUP | WS_VISIBLE, 0, 0, 60, 300, nullptr, nullptr,
                              nullptr, nullptr);
@@ -239,11 +240,14 @@ TEST_F(FlatScrollBarTest, DraggingTheThumbRaisesChangeEventsBeforeItsScrollEvent
   EXPECT_GT(bar.Value(), 0) << "the drag moved nothing";
   std::string seen;
   for (const std::string& e : events) seen += e + "; ";
-  const auto firstScroll = std::find_if(events.begin(), events.end(), [](const std::string& e) { return e[0] == 's'; });
-  ASSERT_NE(firstScroll, events.end()) << seen;
-  ASSERT_NE(firstScroll, events.begin()) << seen;
-  EXPECT_EQ(*(firstScroll - 1), "change " + firstScroll->substr(7)) << seen;
-  EXPECT_EQ(events.front().substr(0, 6), "change") << seen;
+  // The first event that reports a moved thumb is a change, and its scroll event follows.
+  const auto moved = std::find_if(events.begin(), events.end(),
+                                  [](const std::string& e) { return e.substr(e.find(' ') + 1) != "0"; });
+  ASSERT_NE(moved, events.end()) << seen;
+  EXPECT_EQ(moved->substr(0, 7), "change ") << seen;
+  ASSERT_NE(moved + 1, events.end()) << seen;
+  EXPECT_EQ(*(moved + 1), "scroll " + moved->substr(7)) << seen;
+  EXPECT_EQ(events.back(), "change " + std::to_string(bar.Value())) << "the end of the drag: " << seen;
   bar.Destroy();
   DestroyWindow(top);
 }

@@ -116,24 +116,28 @@ wine reg add "$hidden_key" /v Hidden /t REG_DWORD /d 5 /f >/dev/null 2>&1
 check "program started with a damaged undo file" start_program
 xdotool key alt+f; sleep 0.6; xdotool key r
 check "Restore a Profile opens and says the master profile is damaged (text 814)" \
-  wait_for 5 window_with_text 'master profile is damaged or does not fit'
+  wait_for 20 window_with_text 'master profile is damaged or does not fit'
 shot damaged-master-message
 click_caption 'OK' || xdotool key Return
 check "the restore window shows" wait_for 5 headline_is 'Restore :  All Korvane Functions'
 check "no profile is active" wait_for 3 window_with_text '|Static|1|.*|No active profile file!$'
 check "the Master Profile button is greyed" is_disabled '&Master Profile'
 click_caption 'Select &Profile...'
-check "the open dialog shows" wait_for 5 window_with_text 'Select Profile File'
-sleep 0.5
-xdotool key End; xdotool key --repeat 80 BackSpace; xdotool type 'C:\good.prf'; xdotool key Return
-check "the recovery profile is active" wait_for 5 window_with_text '|Static|1|.*|C:\\good.prf$'
+if wait_for 20 window_with_text 'Select Profile File'; then
+  pass "the open dialog shows"
+  sleep 1
+  xdotool key End; xdotool key --repeat 80 BackSpace; xdotool type 'C:\good.prf'; xdotool key Return
+else
+  fail "the open dialog shows"
+fi
+check "the recovery profile is active" wait_for 10 window_with_text '|Static|1|.*|C:\\good.prf$'
 click_caption '&Restore'
 check "the Restore button sets Hidden back from the recovery profile to '${before:-absent}'" wait_for 10 value_is "$before"
 shot damaged-master-restored
 click_caption '&Cancel'
 wait_for 5 headline_is 'System \ Windows'
 # The page's group undo button stays offered as well.
-check "the page's undo button is enabled" is_enabled '&Undo'
+check "the page's undo button is enabled" wait_for 5 is_enabled '&Undo'
 stop_program
 
 wineserver -k 2>/dev/null
