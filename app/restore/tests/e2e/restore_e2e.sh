@@ -63,6 +63,7 @@ stop_program() {  # closes the main window; answers No to a log-off or restart q
 }
 window_style() { probe list | awk -F'|' -v t="$1" '$7 == t && $4 == 1 { print $6; exit }'; }
 is_disabled() { local s; s=$(window_style "$1"); [ -n "$s" ] && (((0x$s & 0x08000000) != 0)); }
+main_enabled() { local s; s=$(probe list | awk -F'|' '$3 == "KvKorvaneMain" { print $6; exit }'); [ -n "$s" ] && (((0x$s & 0x08000000) == 0)); }
 is_enabled() { local s; s=$(window_style "$1"); [ -n "$s" ] && (((0x$s & 0x08000000) == 0)); }
 has_colour() {  # has_colour PNG LEFT TOP WIDTH HEIGHT #RRGGBB: the colour occurs in that area
   convert "$1" -crop "${4}x${5}+${2}+${3}" +repage -unique-colors txt:- 2>/dev/null | grep -qi "$6"
@@ -133,11 +134,17 @@ fi
 check "the recovery profile is active" wait_for 10 window_with_text '|Static|1|.*|C:\\good.prf$'
 click_caption '&Restore'
 check "the Restore button sets Hidden back from the recovery profile to '${before:-absent}'" wait_for 10 value_is "$before"
+check "the restore of all functions ends (the main window is enabled again)" wait_for 60 main_enabled
 shot damaged-master-restored
 click_caption '&Cancel'
 wait_for 5 headline_is 'System \ Windows'
 # The page's group undo button stays offered as well.
-check "the page's undo button is enabled" wait_for 5 is_enabled '&Undo'
+if wait_for 5 is_enabled '&Undo'; then
+  pass "the page's undo button is enabled"
+else
+  fail "the page's undo button is enabled"
+  shot undo-button; probe list >"$out/undo-button-windows.txt"
+fi
 stop_program
 
 wineserver -k 2>/dev/null
