@@ -13,20 +13,23 @@ namespace kvdlg::com {
 namespace {
 
 // One adapter per client object identity, so the same object attached twice is recognised.
+// The client is kept without a reference, as the window's bookkeeping keeps it: a client that detaches
+// itself when it ends can end while attached. A client must detach (or its window be destroyed)
+// before it is gone.
 class ClientAdapter final : public SubclassClient {
  public:
   explicit ClientAdapter(IDispatch* client) : client_(client) {
-    client_->AddRef();
-    if (FAILED(client_->QueryInterface(IID_ISubclass, reinterpret_cast<void**>(&typed_)))) typed_ = nullptr;
-  }
-  ~ClientAdapter() override {
-    if (typed_ != nullptr) typed_->Release();
-    client_->Release();
+    if (SUCCEEDED(client_->QueryInterface(IID_ISubclass, reinterpret_cast<void**>(&typed_)))) {
+      typed_->Release();  // only the typed address is kept
+    } else {
+      typed_ = nullptr;
+    }
   }
   ClientAdapter(const ClientAdapter&) = delete;
   ClientAdapter& operator=(const ClientAdapter&) = delete;
 
   int attachments = 0;
+  bool Serves(const IDispatch* client) const { return client_ == client; }
 
   void WindowGone(HWND, UINT) override;
 
@@ -71,8 +74,8 @@ class ClientAdapter final : public SubclassClient {
     return client_->Invoke(id, IID_NULL, LOCALE_USER_DEFAULT, flags, params, out, nullptr, nullptr);
   }
 
-  IDispatch* client_;
-  ISubclass* typed_ = nullptr;
+  IDispatch* client_;  // not owned
+  ISubclass* typed_ = nullptr;  // not owned
 };
 
 std::map<IUnknown*, ClientAdapter*>& Adapters() {
@@ -100,8 +103,16 @@ void ClientAdapter::WindowGone(HWND, UINT) {
 IUnknown* Identity(IDispatch* client) {
   IUnknown* identity = nullptr;
   if (FAILED(client->QueryInterface(IID_IUnknown, reinterpret_cast<void**>(&identity)))) return client;
-  identity->Release();  // only the address is kept; the adapter holds the reference
+  identity->Release();  // only the address is kept
   return identity;
+}
+
+// The adapter of a client that detaches: found by the pointer it attached with first, so that a
+// client detaching from its own destructor is not asked for its identity (its count is already 0).
+std::map<IUnknown*, ClientAdapter*>::iterator FindAdapter(IDispatch* client) {
+  for (auto it = Adapters().begin(); it != Adapters().end(); ++it)
+    if (it->second->Serves(client)) return it;
+  return Adapters().find(Identity(client));
 }
 
 class GSubclass final : public AutomationObject<_GSubclass> {
@@ -124,8 +135,7 @@ class GSubclass final : public AutomationObject<_GSubclass> {
 
   STDMETHODIMP DetachMessage(IDispatch* iwp, LONG hwnd, LONG iMsg) override {
     if (iwp == nullptr) return E_POINTER;
-    IUnknown* identity = Identity(iwp);
-    auto found = Adapters().find(identity);
+    auto found = FindAdapter(iwp);
     if (found == Adapters().end()) return S_OK;
     ClientAdapter* adapter = found->second;
     if (kvdlg::DetachMessage(adapter, WindowFromLong(hwnd), static_cast<UINT>(iMsg))) --adapter->attachments;

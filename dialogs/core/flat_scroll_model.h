@@ -29,8 +29,8 @@ struct PlatformRange {
 struct ScrollOutcome {
   bool setValue = false;       // Value changes to newValue (through the Value property)
   std::int32_t newValue = 0;
-  bool raiseChange = false;    // the change event, once
-  bool raiseScroll = false;    // the scroll event (thumb dragged)
+  bool raiseChange = false;    // the change event, once (also raised when Value changes)
+  bool raiseScroll = false;    // the scroll event (thumb dragged), after the change event
 };
 
 class FlatScrollModel {

@@ -225,11 +225,10 @@ LRESULT FlatScrollBar::WindowProc(HWND, UINT message, WPARAM wParam, LPARAM) {
     ApplyPosition();
     changed = true;
   }
-  if (outcome.raiseScroll) {
-    if (onScroll_) onScroll_();
-  } else if (changed || outcome.raiseChange) {
-    RaiseChange();
-  }
+  // A dragged thumb sets Value like any other step, so a client listening only for changes follows
+  // the drag; the scroll event comes after it.
+  if (changed || outcome.raiseChange) RaiseChange();
+  if (outcome.raiseScroll && onScroll_) onScroll_();
   return 0;
 }
 

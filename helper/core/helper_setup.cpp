@@ -1,6 +1,7 @@
 // Start-up values of the helper program (see helper_setup.h).
 #include "helper/core/helper_setup.h"
 
+#include "app/catalogue/catalogue.h"
 #include "helper/core/text_rules.h"
 
 namespace kv::helper {
@@ -10,9 +11,7 @@ int LanguageOffset(const Registry& registry) {
   return (offset < -32768 || offset > 32767) ? 0 : static_cast<int>(offset);
 }
 
-int FunctionCount(const Registry& registry) {
-  return static_cast<std::int16_t>(registry.RegReadDword(kProductKey, "FktAnzahl", 299));
-}
+int FunctionCount(const Registry& registry) { return ReadFktAnzahl(registry); }
 
 HelperFolders ResolveHelperFolders(const Registry& registry, const PlatformFolders& platform) {
   HelperFolders folders;

@@ -18,7 +18,8 @@ inline constexpr const char* kRunKey = "HKEY_LOCAL_MACHINE\\SOFTWARE\\Microsoft\
 // fit the 16-bit offset gives 0.
 int LanguageOffset(const Registry& registry);
 
-// "FktAnzahl" (default 299), held as a 16-bit number like everywhere else in the system.
+// "FktAnzahl" (default 299) by the main program's own rule (ReadFktAnzahl): a damaged value reads as
+// 299 in both programs, so the profiles the helper writes fit the program that restores them.
 int FunctionCount(const Registry& registry);
 
 // Folder texts as the platform reports them (no rules applied yet).

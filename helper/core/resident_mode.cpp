@@ -41,12 +41,12 @@ void ResidentHelper::OnPoll() {
     EndProgram();
     return;
   }
-  // Booleans of the settings store: 0 is false, any other value (absent = -1) is true.
-  const bool wanted = registry_.RegReadDword(kMainSetKey, kShowTrayValue, -1) != 0;
-  if (wanted && !iconAdded_) {
+  // -1 (also absent) shows the icon, 0 hides it; any other value leaves it as it is.
+  const std::int32_t show = registry_.RegReadDword(kMainSetKey, kShowTrayValue, -1);
+  if (show == -1 && !iconAdded_) {
     // A refused icon (the taskbar not there yet at log-on) is tried again at every poll.
     ShowIcon();
-  } else if (!wanted && iconWanted_) {
+  } else if (show == 0 && iconWanted_) {
     HideIcon();
   }
 }

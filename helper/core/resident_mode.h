@@ -16,7 +16,9 @@ namespace kv::helper {
 // 1 = the resident helper ends (written by the uninstall restore); deleted when resident mode starts.
 inline constexpr const char* kTerminateTrayValue = "TerminateSysTray";  // under kCurrentVersionKey
 inline constexpr const char* kMainSetKey = "HKEY_CURRENT_USER\\Software\\Quorbel\\Korvane2k\\MainSet";
-// 0 = no tray icon; any other value (also absent) = show it. Also set by the main program's options.
+// -1 (also absent) = show the tray icon, 0 = no tray icon, any other value = leave the icon as it is.
+// The main program's options write only -1 and 0, so another value was put there by someone else:
+// the icon does not guess what it meant, unlike the other booleans of the settings store.
 inline constexpr const char* kShowTrayValue = "ShowSysTray";
 
 inline constexpr unsigned kPollIntervalMs = 1500;

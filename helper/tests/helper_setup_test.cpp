@@ -16,11 +16,13 @@ TEST(HelperSetup, LanguageOffsetIsTheValueTimesAThousand) {
   EXPECT_EQ(LanguageOffset(r.registry), 0) << "does not fit 16 bits";
 }
 
-TEST(HelperSetup, FunctionCountDefaultsTo299AndIsSixteenBits) {
+TEST(HelperSetup, FunctionCountDefaultsTo299AndADamagedOneCountsAs299) {
   test::HelperRegistry r;
   EXPECT_EQ(FunctionCount(r.registry), 299);
-  r.registry.RegWriteDword(kProductKey, "FktAnzahl", 0x10005);
+  r.registry.RegWriteDword(kProductKey, "FktAnzahl", 5);
   EXPECT_EQ(FunctionCount(r.registry), 5);
+  r.registry.RegWriteDword(kProductKey, "FktAnzahl", 0x10005);
+  EXPECT_EQ(FunctionCount(r.registry), 299) << "no 16-bit wrap-around";
 }
 
 TEST(HelperSetup, FoldersEndInABackslashAndMissingAppPathGivesNoKeyFolder) {

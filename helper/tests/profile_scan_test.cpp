@@ -3,7 +3,10 @@
 #include <gtest/gtest.h>
 
 #include "app/catalogue/catalogue_file.h"
+#include "app/catalogue/catalogue.h"
 #include "app/restore/profile_codec.h"
+#include "app/restore/recovery_profile.h"
+#include "helper/core/helper_setup.h"
 #include "helper/core/profile_scan.h"
 #include "helper/tests/fakes.h"
 
@@ -111,6 +114,20 @@ TEST_F(ProfileScan, AFailedWriteIsReportedAndKeepsTheOldFile) {
   files_.diskFull = false;
   EXPECT_TRUE(RunProfileScan(r_.registry, files_, job_, nullptr));
   EXPECT_EQ(reported, 1);
+}
+
+// A damaged "FktAnzahl" (negative, or beyond 16 bits) is read by one rule in both programs: the
+// profile the helper takes then is one the main program accepts and restores from.
+TEST_F(ProfileScan, ADamagedFunctionCountGivesAProfileTheMainProgramRestoresFrom) {
+  for (const std::int32_t damaged : {-1, -32768, 0x10005, 70000}) {
+    r_.registry.RegWriteDword(kProductKey, "FktAnzahl", damaged);
+    job_.FunctionCount = FunctionCount(r_.registry);
+    ASSERT_TRUE(RunProfileScan(r_.registry, files_, job_, nullptr)) << damaged;
+    const int programCount = ReadFktAnzahl(r_.registry);
+    EXPECT_EQ(programCount, 299) << damaged;
+    EXPECT_TRUE(IsUsableProfileFile(files_, job_.OutputPath, programCount)) << damaged;
+    EXPECT_EQ(DecodeProfile(files_.files[job_.OutputPath], programCount)[1].Entries[0].Data, "400") << damaged;
+  }
 }
 
 }  // namespace

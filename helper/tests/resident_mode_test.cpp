@@ -93,15 +93,20 @@ TEST_F(Resident, IconFollowsShowSysTrayAtEachPoll) {
   EXPECT_EQ(platform.log.back(), std::string("add ") + kTip);
 }
 
-TEST_F(Resident, AnyNonZeroShowValueCountsAsTrueLikeEveryBooleanOfTheSettings) {
+TEST_F(Resident, ShowValuesOtherThanMinusOneAndZeroLeaveTheIconAsItIs) {
   SetShow(1);
   helper.OnPoll();
-  EXPECT_TRUE(helper.IconAdded());
-  SetShow(0);
+  EXPECT_FALSE(helper.IconAdded()) << "1 does not show a hidden icon";
+  SetShow(-1);
   helper.OnPoll();
+  EXPECT_TRUE(helper.IconAdded());
   SetShow(2);
   helper.OnPoll();
-  EXPECT_TRUE(helper.IconAdded());
+  EXPECT_TRUE(helper.IconAdded()) << "2 does not hide a shown icon";
+  SetShow(0);
+  helper.OnPoll();
+  EXPECT_FALSE(helper.IconAdded());
+  EXPECT_EQ(platform.log, (Log{std::string("add ") + kTip, "remove"}));
 }
 
 TEST_F(Resident, TerminateOneRemovesTheIconDeletesTheValueAndEnds) {

@@ -66,6 +66,12 @@ std::vector<NetMenuEntry> ReadNetMenu(const NetMenuReader& read, const Date& tod
   return out;
 }
 
+bool NetMenuShown(const Registry& registry, const std::string& key) {
+  return registry.ProbeValue(key, "") != ValuePresence::Absent;
+}
+
+int MenuImagePicture(int image) { return image <= 0 ? 0 : (image - 1) % kMenuImageCount + 1; }
+
 bool IsUpdateTarget(const std::string& tag) {
   std::string up = tag;
   for (char& c : up) c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));

@@ -7,6 +7,8 @@
 #include <string>
 #include <vector>
 
+#include "app/catalogue/registry.h"
+
 namespace kv {
 
 struct NetMenuEntry {
@@ -31,6 +33,16 @@ using NetMenuReader = std::function<bool(const std::string& valueName, std::stri
 
 NetMenuEntry ParseNetMenuValue(int n, const std::string& text, const Date& today);
 std::vector<NetMenuEntry> ReadNetMenu(const NetMenuReader& read, const Date& today);
+
+// The Internet menu shows when the key's default value exists, also when it is empty; only a missing
+// value (or key) hides it.
+bool NetMenuShown(const Registry& registry, const std::string& key);
+
+// MenuImg, the indexed picture set of the menu entries, holds pictures 1 .. kMenuImageCount (the first
+// seven are the side bar's); a higher image number wraps round onto it, so every number above 0 shows
+// a picture. 0 (or less) = no picture.
+constexpr int kMenuImageCount = 16;
+int MenuImagePicture(int image);
 
 // "%UPDATE%" (any letter case) in a tool's tag starts the update program instead of opening the tag.
 bool IsUpdateTarget(const std::string& tag);

@@ -133,6 +133,27 @@ TEST(NetMenu, EntriesGapsSeparatorsDateAndImages) {
   EXPECT_EQ(FormatMenuDate(Date{2000, 1, 2}), "01.02.00");
 }
 
+// The menu shows whenever the key has a default value, even an empty one; every image number above 0
+// names a picture of MenuImg.
+TEST(NetMenu, AnEmptyDefaultValueShowsTheMenuAndEveryImageNumberHasAPicture) {
+  MemoryRegistryStore store;
+  Registry reg(store);
+  const std::string key = "HKEY_LOCAL_MACHINE\\Software\\Quorbel\\Korvane2k\\NetMenuB";
+  EXPECT_FALSE(NetMenuShown(reg, key)) << "no key";
+  reg.RegWriteString(key, "01", "Homepage#http://www.example.com/#2");
+  EXPECT_FALSE(NetMenuShown(reg, key)) << "entries without a default value";
+  reg.RegWriteString(key, "", "");
+  EXPECT_TRUE(NetMenuShown(reg, key)) << "empty default value";
+  EXPECT_EQ(MenuImagePicture(0), 0);
+  for (int image = 1; image <= 3 * kMenuImageCount; ++image) {
+    const int picture = MenuImagePicture(image);
+    EXPECT_TRUE(picture >= 1 && picture <= kMenuImageCount) << image;
+    if (image <= kMenuImageCount) {
+      EXPECT_EQ(picture, image);
+    }
+  }
+}
+
 TEST(ScrambleText, RoundTripForEveryPositionRelativeToTheKey) {
   // Every length up to 15 covers every position relative to the 7-character key twice; all byte values.
   for (int len = 0; len <= 15; ++len) {

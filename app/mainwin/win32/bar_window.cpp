@@ -6,6 +6,7 @@
 #include "app/controls/win32/drawing_bitmap.h"
 #include "app/controls/win32/shell_icon.h"
 #include "app/controls/win32/system_version.h"
+#include "app/mainwin/core/net_menu.h"
 #include "app/mainwin/win32/sound_output.h"
 #include "app/pages/win32/ui_theme.h"
 #include "app/pages/win32/window_object.h"
@@ -17,10 +18,12 @@ const char kClassName[] = "KvBar";
 constexpr int kIconSize = 32;
 
 
-// Side-bar pictures: tool picture n is an icon of the system's shell library.
+// Tool pictures (side bar 1..7, MenuImg 1..kMenuImageCount): picture n is an icon of the system's
+// shell library, all of them present in the shell library of Windows NT 4.0.
 HICON ToolPicture(int picture) {
   static std::map<int, HICON> cache;
-  static const int kShellIcons[] = {0, 15, 27, 8, 47, 17, 34, 2};
+  static const int kShellIcons[] = {0, 15, 27, 8, 47, 17, 34, 2, 13, 14, 23, 22, 20, 1, 3, 9, 24};
+  static_assert(sizeof kShellIcons / sizeof kShellIcons[0] == kMenuImageCount + 1, "one icon per picture");
   auto it = cache.find(picture);
   if (it != cache.end()) return it->second;
   HICON icon = nullptr;

@@ -117,7 +117,7 @@ void MainWindow::PrepareBars() {
 
 void MainWindow::SetUpInternetMenu() {
   const std::string key = std::string(kProductKey) + "\\NetMenuB";
-  if (!IsTextSet(app_.Reg->RegReadString(key, "", ""))) {
+  if (!NetMenuShown(*app_.Reg, key)) {
     bar_.Tool("Menu", "toNet")->Visible = false;
     return;
   }
@@ -135,7 +135,7 @@ void MainWindow::SetUpInternetMenu() {
     }
     tool->Caption = e.Caption;
     tool->Tag = e.Target;
-    if (e.Image > 0) tool->Picture = e.Image;
+    tool->Picture = MenuImagePicture(e.Image);
   }
 }
 

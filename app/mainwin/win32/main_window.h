@@ -10,6 +10,7 @@
 #include "app/mainwin/core/bar_model.h"
 #include "app/mainwin/core/exit_decision.h"
 #include "app/mainwin/win32/app_context.h"
+#include "app/mainwin/win32/back_img.h"
 #include "app/mainwin/win32/engine_functions.h"
 #include "app/mainwin/win32/own_tab_dialogs.h"
 #include "app/mainwin/win32/system_paths_host.h"
@@ -43,7 +44,9 @@ class MainWindow : public PageServices, public BarEvents {
   std::string Text(int id) const override { return app_.Text(id); }
   std::string SlotFunctionHelp(int slot) const override;
   void ShowFunctionHelp(const std::string& helpText) override;
-  bool RestoreAvailable() const override { return restoreHost_ && restoreHost_->UndoFileValid(); }
+  // The restore window opens whatever state the undo file is in: with a damaged one it says so and a
+  // recovery profile can be chosen there.
+  bool RestoreAvailable() const override { return restoreHost_ != nullptr; }
   void OpenRestore(int page, int functionNumber) override;
   int TreeViewStyle() const override { return app_.Settings.TreeViewStyle; }
   void SetTreeViewStyle(int style) override { app_.Settings.TreeViewStyle = style; }
@@ -54,6 +57,7 @@ class MainWindow : public PageServices, public BarEvents {
   OwnTabHost& OwnTabs() override { return ownTabs_; }
   std::unique_ptr<OwnTabPanel> MakeOwnTabPanel(const std::string& formName, int tab, HWND page,
                                                const std::vector<HWND>& frames) override;
+  HBITMAP TreeBackImage() const override { return backImg_.Picture(); }
   void PageLoaded(const std::string& formName) override;
   void PageUnloading(const std::string& formName) override;
   void ShowTreeMenu(const TreeMenuState& state) override;
@@ -86,6 +90,7 @@ class MainWindow : public PageServices, public BarEvents {
   BarWindow* barWindow_ = nullptr;
   BarWindow* hostWindow_ = nullptr;
   HeadlineWindow* headline_ = nullptr;
+  BackImg backImg_;  // the trees' background picture
   ToolPageWindow* page_ = nullptr;
   std::unique_ptr<AppRestoreHost> restoreHost_;
   RestoreWindow* restore_ = nullptr;  // the restore window (tool 99) while it is hosted

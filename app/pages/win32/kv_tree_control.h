@@ -33,6 +33,7 @@ class KvTreeControl : public TreeControl {
   void SetSelected(int line) override { tree_.SetSelected(line); }
   void SetTreeStyle(bool treeLines, bool plusMinus) override;
   void Redraw() override;
+  void SetBackImage(HBITMAP picture) override { tree_.SetBackImage(picture); }
 
  private:
   KvTreeControl() = default;

@@ -103,6 +103,7 @@ bool ToolPageWindow::EnsureTree(int tab) {
   trees_.push_back(MakeTree(tab));
   treeTabs_.push_back(tab);
   model_.AddTree(tab, trees_.back().get());
+  trees_.back()->SetBackImage(services_.TreeBackImage());  // the page load's background step
   return true;
 }
 

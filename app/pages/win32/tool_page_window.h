@@ -42,6 +42,9 @@ class PageServices : public PageHost {
   // The panel of a page's own tab, made the first time the tab is shown; nullptr when it has none.
   virtual std::unique_ptr<OwnTabPanel> MakeOwnTabPanel(const std::string& formName, int tab, HWND page,
                                                        const std::vector<HWND>& frames) = 0;
+  // The main window's background picture (BackImg), given to every function tree as its BackImage;
+  // null = none. The tree keeps its own copy.
+  virtual HBITMAP TreeBackImage() const { return nullptr; }
   // A page was loaded (before its first tab is shown) or is about to be unloaded.
   virtual void PageLoaded(const std::string& /*formName*/) {}
   virtual void PageUnloading(const std::string& /*formName*/) {}

@@ -15,6 +15,8 @@ class TreeControl : public FunctionTreeView {
   // After the window got its real size.
   virtual void RefreshLayout() {}
   virtual void ScrollToTop() {}
+  // The picture tiled behind the lines (kept as a copy); the system tree view has none.
+  virtual void SetBackImage(HBITMAP) {}
 };
 
 }  // namespace kv

@@ -1,11 +1,13 @@
 // Creating a recovery profile: the information box switch, the file name rules, the overwrite
-// question and the helper's command line; and which files count as usable profiles.
+// question and the helper's command line; which files count as usable profiles, and how seldom the
+// undo file is read to tell.
 #include <gtest/gtest.h>
 
 #include "app/restore/profile_codec.h"
 #include "app/restore/recovery_profile.h"
 #include "app/restore/tests/memory_file_store.h"
 #include "app/restore/tests/registry_fixture.h"
+#include "app/restore/undo_file_check.h"
 
 namespace kv {
 namespace {
@@ -102,6 +104,55 @@ TEST(RecoveryProfileFiles, UsableOnlyWhenPresentWithMarkerForThisOrASmallerCount
   // Taken before an update raised the count: still usable; taken for a larger count: not.
   EXPECT_TRUE(IsUsableProfileFile(files, "u", 4));
   EXPECT_FALSE(IsUsableProfileFile(files, "u", 2));
+}
+
+// A user clicking through the trees asks many times whether the master profile is usable: the undo
+// file is read once, and again only when it was replaced (other size or time) or after a restore or scan.
+TEST(RecoveryProfileFiles, TheUndoFileIsReadAgainOnlyWhenItChangedOrAfterARestore) {
+  class CountingStore : public test::MemoryFileStore {
+   public:
+    bool ReadAll(const std::string& path, std::vector<std::uint8_t>* bytes) override {
+      ++reads;
+      return MemoryFileStore::ReadAll(path, bytes);
+    }
+    int reads = 0;
+  } files;
+  std::uint64_t time = 1;
+  UndoFileCheck check(files, [&](const std::string& path) {
+    FileStamp stamp;
+    stamp.Exists = files.Exists(path);
+    if (stamp.Exists) stamp.Size = files.files[path].size();
+    stamp.Time = time;
+    return stamp;
+  });
+  ProfileTable table(6);
+  table[5] = MakeMarkerRecord("stamp", 0);
+  files.files["u"] = EncodeProfile(table);
+
+  for (int click = 0; click < 500; ++click) ASSERT_TRUE(check.Usable("u", 3));
+  EXPECT_EQ(files.reads, 1);
+
+  files.files["u"].resize(40);  // damaged: another size
+  EXPECT_FALSE(check.Usable("u", 3));
+  EXPECT_FALSE(check.Usable("u", 3));
+  EXPECT_EQ(files.reads, 2);
+
+  files.files["u"] = EncodeProfile(table);  // put back whole
+  time = 2;
+  EXPECT_TRUE(check.Usable("u", 3));
+  EXPECT_EQ(files.reads, 3);
+  ++time;  // same size, newer time
+  EXPECT_TRUE(check.Usable("u", 3));
+  EXPECT_EQ(files.reads, 4);
+
+  check.Forget();  // a restore or a profile scan
+  EXPECT_TRUE(check.Usable("u", 3));
+  EXPECT_EQ(files.reads, 5);
+  EXPECT_FALSE(check.Usable("u", 4)) << "another function count is asked afresh";
+
+  files.files.erase("u");
+  EXPECT_FALSE(check.Usable("u", 3));
+  EXPECT_EQ(files.reads, 6) << "a missing file is not read";
 }
 
 }  // namespace

@@ -6,7 +6,20 @@
 
 namespace kv {
 
-bool AppRestoreHost::UndoFileValid() { return IsUsableProfileFile(files_, UndoFilePath(), app_.Functions.FktAnzahl); }
+bool AppRestoreHost::UndoFileValid() { return undoCheck_.Usable(UndoFilePath(), app_.Functions.FktAnzahl); }
+
+FileStamp AppRestoreHost::StampOf(const std::string& path) {
+  FileStamp stamp;
+  WIN32_FIND_DATAA found;
+  HANDLE search = FindFirstFileA(path.c_str(), &found);
+  if (search == INVALID_HANDLE_VALUE) return stamp;
+  FindClose(search);
+  stamp.Exists = (found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) == 0;
+  stamp.Size = (static_cast<std::uint64_t>(found.nFileSizeHigh) << 32) | found.nFileSizeLow;
+  stamp.Time = (static_cast<std::uint64_t>(found.ftLastWriteTime.dwHighDateTime) << 32) |
+               found.ftLastWriteTime.dwLowDateTime;
+  return stamp;
+}
 
 std::string AppRestoreHost::Headline(const RestoreRequest& request) const {
   return OpeningTexts(request, [this](int id) { return Text(id); }, app_.Functions).Headline;
@@ -33,6 +46,7 @@ void AppRestoreHost::CreateProfile() {
   setup.ProgramFolder = app_.ProgramFolder();
   setup.OwnerWindow = reinterpret_cast<std::uintptr_t>(main_);
   CreateRecoveryProfile(*this, *app_.Reg, files_, setup);
+  undoCheck_.Forget();  // the scan runs on in the helper; a changed file shows by its size or time
 }
 
 bool AppRestoreHost::ShowProfileInfo() {

@@ -1,6 +1,7 @@
 // The main program's side of the restore window and of the profile commands: RestoreHost over the
 // program's context (texts, dialog library, engine, registry), the "create profile" command, and
-// whether the undo file can be restored from (the File menu and the tree menu offer restoring only then).
+// whether the undo file can be restored from (remembered: see undo_file_check.h). The restore window
+// itself is always reachable, also with a damaged undo file: a recovery profile can be chosen there.
 #pragma once
 
 #include <windows.h>
@@ -11,6 +12,7 @@
 #include "app/mainwin/win32/app_context.h"
 #include "app/restore/recovery_profile.h"
 #include "app/restore/restore_window_model.h"
+#include "app/restore/undo_file_check.h"
 #include "app/restore/win32/restore_host.h"
 #include "app/restore/win32_file_store.h"
 
@@ -20,9 +22,9 @@ class AppRestoreHost : public RestoreHost, private ProfileCreationUi {
  public:
   using SwitchBack = std::function<void(int tool, int tab)>;
   AppRestoreHost(AppContext& app, HWND mainWindow, SwitchBack switchBack)
-      : app_(app), main_(mainWindow), switchBack_(std::move(switchBack)) {}
+      : app_(app), main_(mainWindow), switchBack_(std::move(switchBack)), undoCheck_(files_, StampOf) {}
 
-  // The undo file exists and holds a valid profile for this catalogue.
+  // The undo file exists and holds a valid profile for this catalogue (read again only when changed).
   bool UndoFileValid();
   // File menu tool btProf.
   void CreateProfile();
@@ -44,8 +46,11 @@ class AppRestoreHost : public RestoreHost, private ProfileCreationUi {
   std::string UndoFilePath() const override { return app_.Engine->Paths().UndoFilePath(); }
   std::string ProgramFolder() const override { return app_.ProgramFolder(); }
   std::string& CurrentProfilePath() override { return currentProfile_; }
+  bool MasterProfileUsable() override { return UndoFileValid(); }
+  void RestoreFinished() override { undoCheck_.Forget(); }
 
  private:
+  static FileStamp StampOf(const std::string& path);
   // ProfileCreationUi
   bool ShowProfileInfo() override;
   std::string AskProfileFile(const std::string& proposedFile) override;
@@ -57,6 +62,7 @@ class AppRestoreHost : public RestoreHost, private ProfileCreationUi {
   HWND main_;
   SwitchBack switchBack_;
   Win32FileStore files_;
+  UndoFileCheck undoCheck_;
   std::string currentProfile_;
 };
 

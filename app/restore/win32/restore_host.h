@@ -37,6 +37,10 @@ class RestoreHost {
   virtual std::string ProgramFolder() const = 0;
   // The profile the window works with; "" = the master profile. Lives as long as the program.
   virtual std::string& CurrentProfilePath() = 0;
+  // Whether the master profile can be restored from (the Master profile button needs it).
+  virtual bool MasterProfileUsable() { return true; }
+  // A restore run ended (what was known about the profiles is checked again).
+  virtual void RestoreFinished() {}
 };
 
 }  // namespace kv

@@ -101,6 +101,7 @@ std::string RestoreWindow::ProfileBoxText() const {
 void RestoreWindow::ShowProfileState() {
   SetWindowTextA(profileBox_, ProfileBoxText().c_str());
   if (auto& start = buttons_[kStartRestore - kChooseProfile]) start->SetVisible(model_.RestoreShown());
+  if (auto& master = buttons_[kMasterProfile - kChooseProfile]) master->SetEnabled(host_.MasterProfileUsable());
 }
 
 bool RestoreWindow::UseMasterInstead() {
@@ -138,6 +139,7 @@ void RestoreWindow::RunRestore() {
   for (const FunctionRestore& f : result.Functions)
     if (f.Changed) host_.RaiseRestartNeed(f.RestartLevel);
   host_.EnableMainWindow(true);
+  host_.RestoreFinished();
   SetFocus(list_->hwnd());
 }
 

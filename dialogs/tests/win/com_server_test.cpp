@@ -43,11 +43,9 @@ class ComServerTest : public testing::Test {
 };
 HMODULE ComServerTest::module_ = nullptr;
 
-// A client implementing ISubclass the way a compiled program would.
-class Client final : public ISubclass {
+// What every ISubclass client of these tests shares: its identity and no type information.
+class SubclassClientBase : public ISubclass {
  public:
-  LONG response = 0;
-  std::vector<LONG> seen;
   STDMETHODIMP QueryInterface(REFIID iid, void** out) override {
     if (IsEqualIID(iid, IID_IUnknown) || IsEqualIID(iid, IID_IDispatch) || IsEqualIID(iid, IID_ISubclass)) {
       *out = static_cast<ISubclass*>(this);
@@ -57,8 +55,6 @@ class Client final : public ISubclass {
     *out = nullptr;
     return E_NOINTERFACE;
   }
-  STDMETHODIMP_(ULONG) AddRef() override { return ++refs; }
-  STDMETHODIMP_(ULONG) Release() override { return --refs; }
   STDMETHODIMP GetTypeInfoCount(UINT* n) override {
     *n = 0;
     return S_OK;
@@ -68,6 +64,15 @@ class Client final : public ISubclass {
   STDMETHODIMP Invoke(DISPID, REFIID, LCID, WORD, DISPPARAMS*, VARIANT*, EXCEPINFO*, UINT*) override {
     return E_NOTIMPL;
   }
+};
+
+// A client implementing ISubclass the way a compiled program would.
+class Client final : public SubclassClientBase {
+ public:
+  LONG response = 0;
+  std::vector<LONG> seen;
+  STDMETHODIMP_(ULONG) AddRef() override { return ++refs; }
+  STDMETHODIMP_(ULONG) Release() override { return --refs; }
   STDMETHODIMP get_MsgResponse(LONG* out) override {
     *out = response;
     return S_OK;
@@ -126,11 +131,69 @@ TEST_F(ComServerTest, GSubclassRaisesNumberedErrorsAndRestoresTheWindow) {
   EXPECT_EQ(GetWindowLongPtrA(window, GWLP_WNDPROC), original);
   EXPECT_EQ(client.refs, 1u);  // the library let go of the client
 
-  // A window destroyed while attached lets go of its clients too.
+  // The library keeps the client without owning it; a window destroyed while attached forgets it.
   ASSERT_EQ(subclass->AttachMessage(&client, hwnd, WM_APP + 2), S_OK);
-  EXPECT_GT(client.refs, 1u);
+  EXPECT_EQ(client.refs, 1u);
   DestroyWindow(window);
   EXPECT_EQ(client.refs, 1u);
+  EXPECT_EQ(subclass->DetachMessage(&client, hwnd, WM_APP + 2), S_OK);
+  subclass->Release();
+}
+
+// A client that detaches itself when it ends, the usual way of a form or class using GSubclass: its
+// last release ends it while attached, and from then on the window works as before.
+class SelfDetachingClient final : public SubclassClientBase {
+ public:
+  SelfDetachingClient(_GSubclass* subclass, LONG hwnd, bool* ended) : subclass_(subclass), hwnd_(hwnd), ended_(ended) {}
+  STDMETHODIMP_(ULONG) AddRef() override { return ++refs_; }
+  STDMETHODIMP_(ULONG) Release() override {
+    if (--refs_ != 0) return refs_;
+    subclass_->DetachMessage(this, hwnd_, WM_APP + 3);  // its "terminate" handler
+    subclass_->DetachMessage(this, hwnd_, WM_APP + 4);
+    *ended_ = true;
+    delete this;
+    return 0;
+  }
+  STDMETHODIMP get_MsgResponse(LONG* out) override {
+    *out = 0;
+    return S_OK;
+  }
+  STDMETHODIMP put_MsgResponse(LONG) override { return S_OK; }
+  STDMETHODIMP WindowProc(LONG, LONG, LONG, LONG, LONG* result) override {
+    *result = 77;
+    return S_OK;
+  }
+
+ private:
+  ~SelfDetachingClient() = default;
+  _GSubclass* subclass_;
+  LONG hwnd_;
+  bool* ended_;
+  ULONG refs_ = 1;
+};
+
+TEST_F(ComServerTest, GSubclassClientThatDetachesItselfEndsWhileAttached) {
+  _GSubclass* subclass = Create<_GSubclass>(CLSID_GSubclass, IID__GSubclass);
+  ASSERT_NE(subclass, nullptr);
+  HWND window = CreateWindowExA(0, "STATIC", "", WS_POPUP, 0, 0, 10, 10, nullptr, nullptr, nullptr, nullptr);
+  const LONG hwnd = static_cast<LONG>(reinterpret_cast<LONG_PTR>(window));
+  const LONG_PTR original = GetWindowLongPtrA(window, GWLP_WNDPROC);
+  bool ended = false;
+  auto* client = new SelfDetachingClient(subclass, hwnd, &ended);
+  ASSERT_EQ(subclass->AttachMessage(client, hwnd, WM_APP + 3), S_OK);
+  ASSERT_EQ(subclass->AttachMessage(client, hwnd, WM_APP + 4), S_OK);
+  EXPECT_EQ(SendMessageA(window, WM_APP + 3, 0, 0), 77);
+
+  client->Release();  // the owner lets go: nothing else holds the client
+  EXPECT_TRUE(ended) << "the library kept the client alive";
+  EXPECT_EQ(GetWindowLongPtrA(window, GWLP_WNDPROC), original) << "the window was not given back";
+  EXPECT_EQ(SendMessageA(window, WM_APP + 3, 0, 0), 0);
+  // A new client can take the same messages afterwards.
+  Client next;
+  EXPECT_EQ(subclass->AttachMessage(&next, hwnd, WM_APP + 3), S_OK);
+  EXPECT_EQ(SendMessageA(window, WM_APP + 3, 0, 0), 42);
+  EXPECT_EQ(subclass->DetachMessage(&next, hwnd, WM_APP + 3), S_OK);
+  DestroyWindow(window);
   subclass->Release();
 }
 

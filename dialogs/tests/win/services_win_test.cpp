@@ -189,5 +189,68 @@ TEST_F(FlatScrollBarTest, WithoutFlatFunctionsStyleStaysRegular) {
   EXPECT_EQ(info.nPage, 10u);
 }
 
+// Sends one mouse event at a screen point through the input queue, as a user's mouse would.
+void MouseAt(POINT p, DWORD flags) {
+  INPUT input{};
+  input.type = INPUT_MOUSE;
+  input.mi.dx = MulDiv(p.x, 65535, GetSystemMetrics(SM_CXSCREEN) - 1);
+  input.mi.dy = MulDiv(p.y, 65535, GetSystemMetrics(SM_CYSCREEN) - 1);
+  input.mi.dwFlags = flags | MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE;
+  SendInput(1, &input, sizeof input);
+}
+
+// A client that listens only for changes follows a dragged thumb: each new position raises the change
+// event, before the scroll event of the same step (a tracking step that moves nothing raises only the
+// scroll event), and the end of the drag raises it once more.
+TEST_F(FlatScrollBarTest, DraggingTheThumbRaisesChangeEventsBeforeItsScrollEvents) {
+  HWND top = CreateWindowExA(WS_EX_TOPMOST, "STATIC", "", WS_POPUP | WS_VISIBLE, 0, 0, 60, 300, nullptr, nullptr,
+                             nullptr, nullptr);
+  FlatScrollBar bar;
+  bar.SetOrientation(1);
+  ASSERT_TRUE(bar.Create(top, 7, 0, 0, 20, 280));
+  ShowWindow(bar.Window(), SW_SHOW);
+  SetForegroundWindow(top);
+  bar.SetMin(0);
+  bar.SetMax(100);
+  bar.SetLargeChange(10);
+  std::vector<std::string> events;
+  bar.OnChange([&] { events.push_back("change " + std::to_string(bar.Value())); });
+  bar.OnScroll([&] { events.push_back("scroll " + std::to_string(bar.Value())); });
+  UpdateWindow(top);
+
+  SCROLLBARINFO info{};
+  info.cbSize = sizeof info;
+  ASSERT_TRUE(GetScrollBarInfo(bar.Window(), OBJID_VSCROLL, &info));
+  POINT thumb = {(info.rcScrollBar.left + info.rcScrollBar.right) / 2,
+                 info.rcScrollBar.top + (info.xyThumbTop + info.xyThumbBottom) / 2};
+  MouseAt(thumb, 0);
+  MouseAt(thumb, MOUSEEVENTF_LEFTDOWN);
+  for (int step = 1; step <= 4; ++step) MouseAt(POINT{thumb.x, thumb.y + 25 * step}, 0);
+  MouseAt(POINT{thumb.x, thumb.y + 100}, MOUSEEVENTF_LEFTUP);
+  const DWORD end = GetTickCount() + 3000;
+  MSG msg;
+  while (GetTickCount() < end && bar.Value() == 0) {
+    while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) DispatchMessageA(&msg);
+    Sleep(20);
+  }
+  for (int i = 0; i < 20; ++i) {  // the rest of the drag
+    while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) DispatchMessageA(&msg);
+    Sleep(10);
+  }
+  EXPECT_GT(bar.Value(), 0) << "the drag moved nothing";
+  std::string seen;
+  for (const std::string& e : events) seen += e + "; ";
+  // The first event that reports a moved thumb is a change, and its scroll event follows.
+  const auto moved = std::find_if(events.begin(), events.end(),
+                                  [](const std::string& e) { return e.substr(e.find(' ') + 1) != "0"; });
+  ASSERT_NE(moved, events.end()) << seen;
+  EXPECT_EQ(moved->substr(0, 7), "change ") << seen;
+  ASSERT_NE(moved + 1, events.end()) << seen;
+  EXPECT_EQ(*(moved + 1), "scroll " + moved->substr(7)) << seen;
+  EXPECT_EQ(events.back(), "change " + std::to_string(bar.Value())) << "the end of the drag: " << seen;
+  bar.Destroy();
+  DestroyWindow(top);
+}
+
 }  // namespace
 }  // namespace kvdlg

@@ -101,6 +101,11 @@ probe wait-icon absent 4000 || fail "the icon stayed after Exit"
 kill -0 $helper 2>/dev/null || fail "Exit ended the helper"
 echo "ok: Exit removed the icon, the helper stays resident"
 
+# Only -1 and 0 switch the icon; another value (here 1, not written by the options) leaves it.
+wine reg add "$mainset" /v ShowSysTray /t REG_DWORD /d 1 /f >/dev/null 2>&1
+sleep 3.2  # two polls
+probe wait-icon absent 500 || fail "ShowSysTray=1 brought the icon back"
+echo "ok: ShowSysTray=1 left the icon off"
 wine reg add "$mainset" /v ShowSysTray /t REG_DWORD /d 0xffffffff /f >/dev/null 2>&1
 probe wait-icon present 4000 || fail "ShowSysTray=-1 did not bring the icon back"
 echo "ok: ShowSysTray=-1 brought the icon back"

@@ -242,10 +242,11 @@ wine reg add 'HKLM\SYSTEM\CurrentControlSet\Control\CrashControl' /v LogEvent /t
 
 echo "# Internet menu from NetMenuB: opened by its access key, an entry starts its target"
 netkey='HKLM\Software\Quorbel\Korvane2k\NetMenuB'
-wine reg add "$netkey" /ve /d 'Korvane online' /f >/dev/null 2>&1
+# An empty default value is still one: the menu shows. Image numbers above 7 have pictures too.
+wine reg add "$netkey" /ve /d '' /f >/dev/null 2>&1
 wine reg add "$netkey" /v 01 /d 'Helper stand-in of %DATE%#C:\windows\system32\KORVNST.EXE#3' /f >/dev/null 2>&1
 wine reg add "$netkey" /v 02 /d '-' /f >/dev/null 2>&1
-wine reg add "$netkey" /v 04 /d 'After a gap#C:\no-such-program.exe' /f >/dev/null 2>&1
+wine reg add "$netkey" /v 04 /d 'After a gap#C:\no-such-program.exe#12' /f >/dev/null 2>&1
 wine reg add "$netkey" /v 16 /d 'Never shown#C:\no-such-program.exe' /f >/dev/null 2>&1
 rm -f "$WINEPREFIX/drive_c/korvnst-args.txt"
 start_and_wait
