@@ -9,17 +9,18 @@
 
 namespace kv {
 
-bool Win32FileStore::WriteNew(const std::string& path, const std::vector<std::uint8_t>& bytes) {
+std::FILE* Win32FileStore::OpenNew(const std::string& path) {
   if (access_ == FileAccess::AdministratorsOnly) {
-    // The file is made first with its security descriptor; writing it afterwards truncates it and
-    // keeps the descriptor. A system without security (no descriptor) still gets its file.
+    // The file is made first with its security descriptor; opening it for writing afterwards
+    // truncates it and keeps the descriptor. A system without security (no descriptor) still gets
+    // its file.
     AdministratorsOnly security;
     const HANDLE file = CreateFileA(path.c_str(), GENERIC_WRITE, 0, security.Attributes(), CREATE_ALWAYS,
                                     FILE_ATTRIBUTE_NORMAL, nullptr);
-    if (file == INVALID_HANDLE_VALUE) return false;
+    if (file == INVALID_HANDLE_VALUE) return nullptr;
     CloseHandle(file);
   }
-  return StdioFileStore::WriteNew(path, bytes);
+  return StdioFileStore::OpenNew(path);
 }
 
 bool Win32FileStore::FlushToDisk(std::FILE* file) {

@@ -15,10 +15,10 @@ enum class FileAccess {
 class Win32FileStore : public StdioFileStore {
  public:
   explicit Win32FileStore(FileAccess access = FileAccess::Inherited) : access_(access) {}
-  bool WriteNew(const std::string& path, const std::vector<std::uint8_t>& bytes) override;
   bool Replace(const std::string& from, const std::string& to) override;
 
  protected:
+  std::FILE* OpenNew(const std::string& path) override;
   bool FlushToDisk(std::FILE* file) override;
 
  private:
