@@ -1,4 +1,4 @@
-// MoveFileEx-based replacement (see win32_file_store.h).
+// MoveFileEx-based replacement that leaves a read-only target alone (see win32_file_store.h).
 #include "app/restore/win32_file_store.h"
 
 #include <windows.h>
@@ -31,6 +31,13 @@ bool Win32FileStore::FlushToDisk(std::FILE* file) {
 }
 
 bool Win32FileStore::Replace(const std::string& from, const std::string& to) {
+  // A write-protected profile is not replaced. Windows refuses MoveFileEx over a read-only file;
+  // Wine does not, so the rule is kept here for every system.
+  const DWORD attributes = GetFileAttributesA(to.c_str());
+  if (attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_READONLY)) {
+    SetLastError(ERROR_ACCESS_DENIED);
+    return false;
+  }
   return MoveFileExA(from.c_str(), to.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH) != 0;
 }
 

@@ -1,6 +1,7 @@
 // The Windows file store: the standard-library reads and writes, each written file flushed to the
 // disk (FlushFileBuffers) before the caller renames it into place; the replacement done by
-// MoveFileEx so that an existing target is replaced in one step (std::rename refuses on Windows).
+// MoveFileEx so that an existing target is replaced in one step (std::rename refuses on Windows);
+// a read-only target is never replaced, as Windows itself refuses.
 #pragma once
 
 #include "app/restore/file_store.h"
