@@ -67,6 +67,7 @@ std::vector<Target> TargetsOf(const kv::ProfileTable& table, int n) {
     for (const kv::RegistryAction& e : table[static_cast<std::size_t>(i)].Entries) {
       Target t;
       if (e.KeyPath.empty() || !(t.Root = RootOf(e.KeyPath, &t.SubKey)) || t.SubKey.empty()) continue;
+      if (e.Data == kv::kLeftOutSecret) continue;  // a password is never in a profile, never restored
       t.Name = e.ValueName;
       t.Data = e.Data;
       t.Kind = e.ValueKind;
@@ -236,7 +237,11 @@ int main(int argc, char** argv) {
     Answers(main);
     restoreMs.push_back(NowMs() - start);
     notRestored = 0;
-    for (const Target& t : targets) notRestored += IsMaster(t) ? 0 : 1;
+    for (const Target& t : targets) {
+      if (IsMaster(t)) continue;
+      if (round == 0) std::printf("  not back: %s\\%s (master '%s', now '%s')\n", t.SubKey.c_str(), t.Name.c_str(), t.Data.c_str(), Current(t).c_str());
+      ++notRestored;
+    }
 
     ChangeAway(targets);
     const double floorStart = NowMs();
