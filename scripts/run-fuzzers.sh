@@ -37,7 +37,7 @@ shopt -s nullglob
 report_row() {
   local name=$1 log=$2 crashes=$3
   local executions edges
-  executions=$(awk -F': *' '/stat::number_of_executed_units/ { print $2 }' "$log" | tail -n 1)
+  executions=$(awk '/stat::number_of_executed_units/ { print $NF }' "$log" | tail -n 1)
   edges=$(grep -o 'cov: [0-9]*' "$log" | tail -n 1 | awk '{ print $2 }')
   printf '| `%s` | %s | %s | %s |\n' "$name" "${executions:-?}" "${edges:-?}" "$crashes"
 }

@@ -1,6 +1,7 @@
 // Fuzz target: any bytes as a profile file restored with a small catalogue, as the restore window
-// and the uninstall restore do. Whatever the file holds, a restore writes only the functions' own
-// values: a value beside them in the same key and a value in a foreign key stay as they were.
+// and the uninstall restore do (the first byte decides whether the marker is made valid). Whatever
+// the file holds, a restore writes only the functions' own values: a value beside them in the same
+// key and a value in a foreign key stay as they were, and every key opened is closed again.
 #include <cstddef>
 #include <cstdint>
 #include <cstdlib>
@@ -40,7 +41,10 @@ std::vector<kv::FunctionRecord> Catalogue() {
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   static const std::vector<kv::FunctionRecord> functions = Catalogue();
   constexpr int n = 3;
-  const kv::ProfileTable table = kv::DecodeProfile(data, size, n);
+  if (size < 1) return 0;
+  kv::ProfileTable table = kv::DecodeProfile(data + 1, size - 1, n);
+  // An odd first byte gives the records a valid marker, so that the restore itself gets every input.
+  if (data[0] & 1) table[kv::MarkerRecordIndex(n)] = kv::MakeMarkerRecord("fuzz", n);
   kv::MemoryRegistryStore store;
   const std::vector<std::uint8_t> keep = {'k', 'e', 'e', 'p', 0};
   store.PutValue(kCurrentUser, kOwnKey, "Neighbour", 1, keep);
