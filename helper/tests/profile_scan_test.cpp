@@ -166,9 +166,7 @@ TEST(ProfileScanWriteFaults, EveryFailingStepKeepsTheOldProfileWholeAndTellsTheU
 #endif
       reported = 0;
       const bool written = RunProfileScan(r.registry, files, job, nullptr);
-      std::string steps;
-      for (const std::string& s : files.steps) steps += s + ", ";
-      SCOPED_TRACE("steps: " + steps);
+      SCOPED_TRACE("steps: " + files.Log());
       if (!files.failed) {
         EXPECT_TRUE(written);
         EXPECT_EQ(reported, 0);

@@ -1,14 +1,13 @@
 // A real file store (the platform's: stdio natively, Win32 under Wine) whose disk fails at one chosen
 // step of a write: creating the file, any one piece written, the flush to the disk, the close, or the
-// replacement of the target. Every step is counted and logged, so a test can fail each step in turn
-// and knows when it has run out of steps.
+// replacement of the target (the schedule: tests/fault_steps.h).
 #pragma once
 
 #include <cstdio>
 #include <string>
-#include <vector>
 
 #include "app/restore/file_store.h"
+#include "tests/fault_steps.h"
 #ifdef _WIN32
 #include "app/restore/win32_file_store.h"
 #endif
@@ -21,20 +20,16 @@ using PlatformFileStore = Win32FileStore;
 using PlatformFileStore = StdioFileStore;
 #endif
 
-class FaultInjectingFileStore : public PlatformFileStore {
+class FaultInjectingFileStore : public PlatformFileStore, public FaultSteps {
  public:
-  // `failAt`: the 0-based step that fails; -1 (or past the last step) fails nothing.
-  explicit FaultInjectingFileStore(int failAt) : failAt_(failAt) {}
+  explicit FaultInjectingFileStore(int failAt) : FaultSteps(failAt) {}
 #ifdef _WIN32
-  FaultInjectingFileStore(int failAt, FileAccess access) : PlatformFileStore(access), failAt_(failAt) {}
+  FaultInjectingFileStore(int failAt, FileAccess access) : PlatformFileStore(access), FaultSteps(failAt) {}
 #endif
 
   bool Replace(const std::string& from, const std::string& to) override {
     return !Fails("replace") && PlatformFileStore::Replace(from, to);
   }
-
-  std::vector<std::string> steps;  // every step reached, in order; the failing one ends with " FAILED"
-  bool failed = false;             // the chosen step was reached
 
  protected:
   std::FILE* OpenNew(const std::string& path) override {
@@ -54,15 +49,6 @@ class FaultInjectingFileStore : public PlatformFileStore {
     const bool closed = PlatformFileStore::CloseFile(file);
     return !Fails("close") && closed;
   }
-
- private:
-  bool Fails(const char* step) {
-    const bool fail = static_cast<int>(steps.size()) == failAt_;
-    steps.push_back(fail ? std::string(step) + " FAILED" : std::string(step));
-    failed = failed || fail;
-    return fail;
-  }
-  int failAt_;
 };
 
 }  // namespace kv::test

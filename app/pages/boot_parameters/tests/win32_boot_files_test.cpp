@@ -11,6 +11,7 @@
 #include "app/pages/boot_parameters/core/boot_parameters_model.h"
 #include "app/pages/boot_parameters/tests/fake_boot_host.h"
 #include "app/pages/boot_parameters/win32/win32_boot_files.h"
+#include "tests/fault_steps.h"
 
 namespace kv {
 namespace {
@@ -137,11 +138,9 @@ TEST_F(Win32BootFilesTest, CreateNewNeverUsesAFileSomeoneElseMade) {
 // The real boot file access whose disk fails at one chosen step of a save: creating the temporary
 // file, writing it, the flush, the close, the copy beside the boot file (which breaks off after
 // copying), the access rights and the move over the boot file.
-class FailingBootFiles : public Win32BootFiles {
+class FailingBootFiles : public Win32BootFiles, public test::FaultSteps {
  public:
-  explicit FailingBootFiles(int failAt) : failAt_(failAt) {}
-  std::vector<std::string> steps;
-  bool failed = false;
+  explicit FailingBootFiles(int failAt) : FaultSteps(failAt) {}
 
  protected:
   void* OpenForWriting(const std::string& path, unsigned long disposition) override {
@@ -167,15 +166,6 @@ class FailingBootFiles : public Win32BootFiles {
   bool MoveOver(const std::string& from, const std::string& to) override {
     return !Fails("move") && Win32BootFiles::MoveOver(from, to);
   }
-
- private:
-  bool Fails(const char* step) {
-    const bool fail = static_cast<int>(steps.size()) == failAt_;
-    steps.push_back(fail ? std::string(step) + " FAILED" : std::string(step));
-    failed = failed || fail;
-    return fail;
-  }
-  int failAt_;
 };
 
 // Save on the Boot parameters tab with each step failing in turn: the boot file stays byte for byte
@@ -198,9 +188,7 @@ TEST_F(Win32BootFilesTest, ASaveFailingAtAnyStepKeepsTheBootFileAndSaysSo) {
     model.ChooseTimeoutMode(2, 5);
     host.messages.clear();
     const BootSaveResult result = model.Save();
-    std::string steps;
-    for (const std::string& s : failing.steps) steps += s + ", ";
-    SCOPED_TRACE("steps: " + steps);
+    SCOPED_TRACE("steps: " + failing.Log());
     ASSERT_EQ(host.messages.size(), 1u);
     if (!failing.failed) {
       EXPECT_EQ(result, BootSaveResult::Saved);
