@@ -49,10 +49,14 @@ HKEY RootOf(const std::string& path, std::string* subKey) {
   static const struct {
     const char* Name;
     HKEY Root;
-  } kRoots[] = {{"HKEY_CURRENT_USER", HKEY_CURRENT_USER}, {"HKCU", HKEY_CURRENT_USER},
-                {"HKEY_LOCAL_MACHINE", HKEY_LOCAL_MACHINE}, {"HKLM", HKEY_LOCAL_MACHINE},
-                {"HKEY_CLASSES_ROOT", HKEY_CLASSES_ROOT}, {"HKCR", HKEY_CLASSES_ROOT},
-                {"HKEY_USERS", HKEY_USERS}, {"HKU", HKEY_USERS}};
+  } kRoots[] = {{"HKEY_CURRENT_USER", HKEY_CURRENT_USER},
+                {"HKCU", HKEY_CURRENT_USER},
+                {"HKEY_LOCAL_MACHINE", HKEY_LOCAL_MACHINE},
+                {"HKLM", HKEY_LOCAL_MACHINE},
+                {"HKEY_CLASSES_ROOT", HKEY_CLASSES_ROOT},
+                {"HKCR", HKEY_CLASSES_ROOT},
+                {"HKEY_USERS", HKEY_USERS},
+                {"HKU", HKEY_USERS}};
   const std::size_t cut = path.find('\\');
   const std::string root = path.substr(0, cut);
   *subKey = cut == std::string::npos ? std::string() : path.substr(cut + 1);
@@ -80,12 +84,14 @@ std::vector<Target> TargetsOf(const kv::ProfileTable& table, int n) {
 
 std::vector<BYTE> HexBytes(const std::string& hex) {
   std::vector<BYTE> bytes;
-  for (std::size_t i = 0; i + 1 < hex.size(); i += 2) bytes.push_back(static_cast<BYTE>(std::strtoul(hex.substr(i, 2).c_str(), nullptr, 16)));
+  for (std::size_t i = 0; i + 1 < hex.size(); i += 2)
+    bytes.push_back(static_cast<BYTE>(std::strtoul(hex.substr(i, 2).c_str(), nullptr, 16)));
   return bytes;
 }
 
 // Writes one value (or deletes it when absent) with nothing but the registry calls: the floor.
-void Put(HKEY root, const std::string& subKey, const std::string& name, int kind, bool absent, const std::string& data) {
+void Put(HKEY root, const std::string& subKey, const std::string& name, int kind, bool absent,
+         const std::string& data) {
   HKEY key = nullptr;
   if (RegCreateKeyExA(root, subKey.c_str(), 0, nullptr, 0, KEY_SET_VALUE, nullptr, &key, nullptr) != ERROR_SUCCESS)
     return;
@@ -193,7 +199,8 @@ int main(int argc, char** argv) {
 
   DWORD count = 0, size = sizeof count;
   HKEY product = nullptr;
-  if (RegOpenKeyExA(HKEY_LOCAL_MACHINE, "Software\\Quorbel\\Korvane2k", 0, KEY_QUERY_VALUE, &product) != ERROR_SUCCESS ||
+  if (RegOpenKeyExA(HKEY_LOCAL_MACHINE, "Software\\Quorbel\\Korvane2k", 0, KEY_QUERY_VALUE, &product) !=
+          ERROR_SUCCESS ||
       RegQueryValueExA(product, "FktAnzahl", nullptr, nullptr, reinterpret_cast<BYTE*>(&count), &size) != ERROR_SUCCESS)
     Fail("no FktAnzahl: is the program installed?");
   RegCloseKey(product);
@@ -202,9 +209,11 @@ int main(int argc, char** argv) {
   GetSystemDirectoryA(system, MAX_PATH);
   kv::StdioFileStore files;
   const kv::ProfileTable master = kv::ReadProfile(files, kv::UndoFilePath(system), n);
-  if (!kv::IsValidProfile(master, n)) Fail("no valid master profile (undo file) for " + std::to_string(n) + " functions");
+  if (!kv::IsValidProfile(master, n))
+    Fail("no valid master profile (undo file) for " + std::to_string(n) + " functions");
   const std::vector<Target> targets = TargetsOf(master, n);
-  std::printf("restore all: %d functions, %zu values in the master profile\n", n, targets.size());
+  std::printf("restore all: %d functions, %lu values in the master profile\n", n,
+              static_cast<unsigned long>(targets.size()));
 
   const std::string folder = program.substr(0, program.find_last_of('\\'));
   kvbench::StartedProgram started = kvbench::StartProgram("\"" + program + "\"", folder);
@@ -239,7 +248,9 @@ int main(int argc, char** argv) {
     notRestored = 0;
     for (const Target& t : targets) {
       if (IsMaster(t)) continue;
-      if (round == 0) std::printf("  not back: %s\\%s (master '%s', now '%s')\n", t.SubKey.c_str(), t.Name.c_str(), t.Data.c_str(), Current(t).c_str());
+      if (round == 0)
+        std::printf("  not back: %s\\%s (master '%s', now '%s')\n", t.SubKey.c_str(), t.Name.c_str(), t.Data.c_str(),
+                    Current(t).c_str());
       ++notRestored;
     }
 
@@ -253,8 +264,8 @@ int main(int argc, char** argv) {
 
   const double restoreMedian = Median(restoreMs), floorMedian = Median(floorMs);
   const double ratio = restoreMedian / floorMedian;
-  std::printf("values not back at their master value after the window's restore: %zu of %zu\n", notRestored,
-              targets.size());
+  std::printf("values not back at their master value after the window's restore: %lu of %lu\n",
+              static_cast<unsigned long>(notRestored), static_cast<unsigned long>(targets.size()));
   std::printf("restore all (median of %d): %.1f ms, floor %.1f ms, ratio %.2f (targets: <= 1.50 and <= 1000 ms)\n",
               rounds, restoreMedian, floorMedian, ratio);
   std::fflush(stdout);

@@ -173,8 +173,9 @@ class FailingBootFiles : public Win32BootFiles, public test::FaultSteps {
 // Past the last step the same save succeeds.
 TEST_F(Win32BootFilesTest, ASaveFailingAtAnyStepKeepsTheBootFileAndSaysSo) {
   const std::string boot = dir_ + "BOOT.INI";
-  const std::string old = "[boot loader]\r\ntimeout=30\r\ndefault=multi(0)disk(0)rdisk(0)partition(1)\\WINNT\r\n"
-                          "[operating systems]\r\nmulti(0)disk(0)rdisk(0)partition(1)\\WINNT=\"Windows 2000\" /fastdetect\r\n";
+  const std::string system = "multi(0)disk(0)rdisk(0)partition(1)\\WINNT";
+  const std::string old = "[boot loader]\r\ntimeout=30\r\ndefault=" + system + "\r\n[operating systems]\r\n" + system +
+                          "=\"Windows 2000\" /fastdetect\r\n";
   ASSERT_TRUE(files_.Write(boot, old));
   FakeBootHost host;
   host.folders.Boot = dir_;
