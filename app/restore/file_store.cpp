@@ -38,8 +38,12 @@ bool StdioFileStore::WriteChunk(std::FILE* file, const std::uint8_t* data, std::
   return std::fwrite(data, 1, size, file) == size;
 }
 
+std::FILE* StdioFileStore::OpenNew(const std::string& path) { return std::fopen(path.c_str(), "wb"); }
+
+bool StdioFileStore::CloseFile(std::FILE* file) { return std::fclose(file) == 0; }
+
 bool StdioFileStore::WriteNew(const std::string& path, const std::vector<std::uint8_t>& bytes) {
-  std::FILE* f = std::fopen(path.c_str(), "wb");
+  std::FILE* f = OpenNew(path);
   if (!f) return false;
   bool ok = true;
   for (std::size_t pos = 0; ok && pos < bytes.size(); pos += kChunk) {
@@ -48,7 +52,7 @@ bool StdioFileStore::WriteNew(const std::string& path, const std::vector<std::ui
   }
   ok = std::fflush(f) == 0 && ok;
   ok = ok && FlushToDisk(f);
-  ok = std::fclose(f) == 0 && ok;
+  ok = CloseFile(f) && ok;
   return ok;
 }
 

@@ -34,11 +34,16 @@ class StdioFileStore : public FileStore {
   void Remove(const std::string& path) override;
 
  protected:
-  // Writes one piece of the file; the seam through which tests inject a failing disk.
+  // The steps of WriteNew, in order; each is a seam through which tests make the disk fail.
+  // Creates (or truncates) the file for writing; null when it cannot.
+  virtual std::FILE* OpenNew(const std::string& path);
+  // Writes one piece of the file (pieces of 64 KB).
   virtual bool WriteChunk(std::FILE* file, const std::uint8_t* data, std::size_t size);
   // After the last piece: puts the written data on the disk itself, not only in the system's cache
   // (Windows: FlushFileBuffers). A failure fails the write. Here: nothing beyond fflush.
   virtual bool FlushToDisk(std::FILE* file);
+  // Closes the file (always); false when the system reports that data was lost on closing.
+  virtual bool CloseFile(std::FILE* file);
 };
 
 // Name of the temporary file used while `path` is replaced: same folder, same name plus ".kvtmp".

@@ -89,7 +89,8 @@ struct RestoreResult {
   int FailedCount() const;
 };
 
-// Told about each list line as the restore goes (the window adds, shows and repaints it).
+// Told about each list line as the restore goes (the window adds it, and shows the progress a few
+// times a second).
 class RestoreProgress {
  public:
   virtual ~RestoreProgress() = default;

@@ -1,4 +1,4 @@
-// MoveFileEx-based replacement (see win32_file_store.h).
+// MoveFileEx-based replacement that leaves a read-only target alone (see win32_file_store.h).
 #include "app/restore/win32_file_store.h"
 
 #include <windows.h>
@@ -9,17 +9,18 @@
 
 namespace kv {
 
-bool Win32FileStore::WriteNew(const std::string& path, const std::vector<std::uint8_t>& bytes) {
+std::FILE* Win32FileStore::OpenNew(const std::string& path) {
   if (access_ == FileAccess::AdministratorsOnly) {
-    // The file is made first with its security descriptor; writing it afterwards truncates it and
-    // keeps the descriptor. A system without security (no descriptor) still gets its file.
+    // The file is made first with its security descriptor; opening it for writing afterwards
+    // truncates it and keeps the descriptor. A system without security (no descriptor) still gets
+    // its file.
     AdministratorsOnly security;
     const HANDLE file = CreateFileA(path.c_str(), GENERIC_WRITE, 0, security.Attributes(), CREATE_ALWAYS,
                                     FILE_ATTRIBUTE_NORMAL, nullptr);
-    if (file == INVALID_HANDLE_VALUE) return false;
+    if (file == INVALID_HANDLE_VALUE) return nullptr;
     CloseHandle(file);
   }
-  return StdioFileStore::WriteNew(path, bytes);
+  return StdioFileStore::OpenNew(path);
 }
 
 bool Win32FileStore::FlushToDisk(std::FILE* file) {
@@ -30,6 +31,13 @@ bool Win32FileStore::FlushToDisk(std::FILE* file) {
 }
 
 bool Win32FileStore::Replace(const std::string& from, const std::string& to) {
+  // A write-protected profile is not replaced. Windows refuses MoveFileEx over a read-only file;
+  // Wine does not, so the rule is kept here for every system.
+  const DWORD attributes = GetFileAttributesA(to.c_str());
+  if (attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_READONLY)) {
+    SetLastError(ERROR_ACCESS_DENIED);
+    return false;
+  }
   return MoveFileExA(from.c_str(), to.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH) != 0;
 }
 

@@ -1,6 +1,7 @@
 // The Windows file store: the standard-library reads and writes, each written file flushed to the
 // disk (FlushFileBuffers) before the caller renames it into place; the replacement done by
-// MoveFileEx so that an existing target is replaced in one step (std::rename refuses on Windows).
+// MoveFileEx so that an existing target is replaced in one step (std::rename refuses on Windows);
+// a read-only target is never replaced, as Windows itself refuses.
 #pragma once
 
 #include "app/restore/file_store.h"
@@ -15,10 +16,10 @@ enum class FileAccess {
 class Win32FileStore : public StdioFileStore {
  public:
   explicit Win32FileStore(FileAccess access = FileAccess::Inherited) : access_(access) {}
-  bool WriteNew(const std::string& path, const std::vector<std::uint8_t>& bytes) override;
   bool Replace(const std::string& from, const std::string& to) override;
 
  protected:
+  std::FILE* OpenNew(const std::string& path) override;
   bool FlushToDisk(std::FILE* file) override;
 
  private:

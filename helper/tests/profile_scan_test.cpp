@@ -1,11 +1,15 @@
-// The profile scan: nothing without a database, the snapshot written with its stamp, and the
-// progress window's calls in order.
+// The profile scan: nothing without a database, the snapshot written with its stamp, the
+// progress window's calls in order, and a disk that fails at any step of writing the profile.
 #include <gtest/gtest.h>
 
-#include "app/catalogue/catalogue_file.h"
+#include <filesystem>
+
 #include "app/catalogue/catalogue.h"
+#include "app/catalogue/catalogue_file.h"
 #include "app/restore/profile_codec.h"
+#include "app/restore/profile_file.h"
 #include "app/restore/recovery_profile.h"
+#include "app/restore/tests/fault_injecting_file_store.h"
 #include "helper/core/helper_setup.h"
 #include "helper/core/profile_scan.h"
 #include "helper/tests/fakes.h"
@@ -128,6 +132,78 @@ TEST_F(ProfileScan, ADamagedFunctionCountGivesAProfileTheMainProgramRestoresFrom
     EXPECT_TRUE(IsUsableProfileFile(files_, job_.OutputPath, programCount)) << damaged;
     EXPECT_EQ(DecodeProfile(files_.files[job_.OutputPath], programCount)[1].Entries[0].Data, "400") << damaged;
   }
+}
+
+// The undo file and a recovery profile on a real disk that fails at each step of the write in turn:
+// creating the temporary file, each of its 64 KB pieces, the flush to the disk, the close and the
+// replacement of the old file. After every failure the old profile is byte for byte what it was and
+// still a valid profile, no temporary file is left, and the user is told (WriteFailed is the
+// helper's message box). Once the chosen step lies past the last one the same scan succeeds.
+TEST(ProfileScanWriteFaults, EveryFailingStepKeepsTheOldProfileWholeAndTellsTheUser) {
+  namespace fs = std::filesystem;
+  const fs::path dir = fs::temp_directory_path() / "kv-scan-write-faults";
+  fs::remove_all(dir);
+  fs::create_directories(dir);
+  StdioFileStore disk;
+  // Three functions whose texts are long enough to make a profile of three pieces.
+  std::vector<FunctionRecord> functions(5);
+  for (int i : {1, 2, 3}) {
+    functions[i].OnActions[0].KeyPath = "HKEY_CURRENT_USER\\Software\\T";
+    functions[i].OnActions[0].ValueName = "V" + std::to_string(i);
+    functions[i].OnActions[0].ValueKind = KindText;
+  }
+  const std::string database = (dir / "Korvn2k.fkt").string();
+  ASSERT_TRUE(disk.WriteNew(database, EncodeFunctionFile(functions)));
+  test::HelperRegistry r;
+  ProfileScanJob job;
+  job.DatabasePath = database;
+  job.FunctionCount = 3;
+  job.Stamp = [] { return std::string("Montag, 7. Dez 2026#10:30"); };
+  int reported = 0;
+  job.WriteFailed = [&reported] { ++reported; };
+
+  for (const char* name : {"KORVN2K.UND", "recovery.prf"}) {
+    SCOPED_TRACE(name);
+    job.OutputPath = (dir / name).string();
+    for (const char* value : {"V1", "V2", "V3"})
+      r.registry.RegWriteString("HKEY_CURRENT_USER\\Software\\T", value, std::string(50000, 'o'));
+    ASSERT_TRUE(RunProfileScan(r.registry, disk, job, nullptr));
+    std::vector<std::uint8_t> old;
+    ASSERT_TRUE(disk.ReadAll(job.OutputPath, &old));
+    ASSERT_GT(old.size(), 2u * 64 * 1024);
+    r.registry.RegWriteString("HKEY_CURRENT_USER\\Software\\T", "V1", std::string(50000, 'n'));
+
+    std::vector<std::string> allSteps;
+    for (int step = 0; step < 100; ++step) {
+#ifdef _WIN32
+      const bool undo = std::string(name) == "KORVN2K.UND";
+      kv::test::FaultInjectingFileStore files(step, undo ? FileAccess::AdministratorsOnly : FileAccess::Inherited);
+#else
+      kv::test::FaultInjectingFileStore files(step);
+#endif
+      reported = 0;
+      const bool written = RunProfileScan(r.registry, files, job, nullptr);
+      SCOPED_TRACE("steps: " + files.Log());
+      if (!files.failed) {
+        EXPECT_TRUE(written);
+        EXPECT_EQ(reported, 0);
+        allSteps = files.steps;
+        break;
+      }
+      EXPECT_FALSE(written);
+      EXPECT_EQ(reported, 1) << "the user is not told";
+      std::vector<std::uint8_t> now;
+      ASSERT_TRUE(disk.ReadAll(job.OutputPath, &now));
+      EXPECT_EQ(now, old) << "the old profile was changed";
+      EXPECT_TRUE(IsValidProfile(ReadProfile(disk, job.OutputPath, 3), 3));
+      EXPECT_FALSE(disk.Exists(TemporaryPathFor(job.OutputPath))) << "temporary file left behind";
+    }
+    EXPECT_EQ(allSteps, (std::vector<std::string>{"create", "write", "write", "write", "flush", "close", "replace"}));
+    const ProfileTable table = ReadProfile(disk, job.OutputPath, 3);
+    EXPECT_TRUE(IsValidProfile(table, 3));
+    EXPECT_EQ(table[1].Entries[0].Data, std::string(50000, 'n'));
+  }
+  fs::remove_all(dir);
 }
 
 }  // namespace

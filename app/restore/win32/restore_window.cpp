@@ -135,7 +135,9 @@ void RestoreWindow::RunRestore() {
   if (!model_.RestoreShown() || !list_) return;
   list_->Clear();
   host_.EnableMainWindow(false);
+  lastShown_ = GetTickCount() - kProgressInterval;  // the first line shows at once
   const RestoreResult result = model_.Restore(host_.Reg(), this);
+  if (!model_.Lines().empty()) ShowProgress(static_cast<int>(model_.Lines().size()) - 1, true);
   for (const FunctionRestore& f : result.Functions)
     if (f.Changed) host_.RaiseRestartNeed(f.RestartLevel);
   host_.EnableMainWindow(true);
@@ -143,15 +145,19 @@ void RestoreWindow::RunRestore() {
   SetFocus(list_->hwnd());
 }
 
-void RestoreWindow::LineAdded(const RestoreLine& line) {
-  const int index = list_->AddLine(line.Caption);
-  list_->ShowLine(index);
-  host_.PumpMessages();
-}
+void RestoreWindow::LineAdded(const RestoreLine& line) { ShowProgress(list_->AddLine(line.Caption), false); }
 
 void RestoreWindow::LineFinished(std::size_t index, const RestoreLine& line) {
   list_->SetSubText(static_cast<int>(index), line.SubText);
-  list_->ShowLine(static_cast<int>(index));
+  ShowProgress(static_cast<int>(index), false);
+}
+
+void RestoreWindow::ShowProgress(int line, bool now) {
+  const DWORD tick = GetTickCount();
+  if (!now && tick - lastShown_ < kProgressInterval) return;
+  lastShown_ = tick;
+  list_->ShowLine(line);
+  host_.PumpMessages();
 }
 
 void RestoreWindow::Layout() {

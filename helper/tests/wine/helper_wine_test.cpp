@@ -164,6 +164,29 @@ TEST_F(HelperProgram, ScanReplacesAnOlderLongerFileCompletely) {
   EXPECT_EQ(file, ExpectedScanOfTestValues(StampOf(file)));
 }
 
+// A recovery profile the user chose to replace is read-only: the helper cannot replace it, says so in
+// a message box (text 113 under the scan's caption), and the old file is left whole, with no
+// temporary file beside it.
+TEST_F(HelperProgram, AReadOnlyProfileIsKeptAndTheUserIsToldItWasNotSaved) {
+  const std::string out = std::string(kTestRoot) + "out\\locked.prf";
+  const std::vector<std::uint8_t> old(5000, 0xEE);
+  WriteBytes(out, old);
+  ASSERT_TRUE(SetFileAttributesA(out.c_str(), FILE_ATTRIBUTE_READONLY));
+  HANDLE process = StartProgram(Korvnst() + "/UNDOSCAN#" + out);
+  ASSERT_NE(process, nullptr);
+  HWND box = WaitForWindow("#32770", " Create Profile File", 30000);
+  ASSERT_NE(box, nullptr) << "no message: the user does not learn that the profile was not saved";
+  EXPECT_EQ(MessageBoxText(box),
+            "The profile file could not be saved. The disk is full or write-protected, or you lack the permission.");
+  SaveScreenshot(BinDir() + "helper_readonly_profile.bmp");
+  PressButton(box, IDOK);
+  EXPECT_TRUE(WaitForExit(process, 30000));
+  CloseHandle(process);
+  EXPECT_EQ(ReadBytes(out), old);
+  EXPECT_FALSE(FileExists(out + ".kvtmp"));
+  SetFileAttributesA(out.c_str(), FILE_ATTRIBUTE_NORMAL);
+}
+
 // The master profile is taken once: a second "/UNDOSCAN" leaves it alone, the setup program's
 // "/MASTERSCAN" takes it anew.
 TEST_F(HelperProgram, UndoscanKeepsAValidUndoFileMasterscanReplacesIt) {

@@ -1,5 +1,6 @@
 // The real boot file access under Wine: whole-file round trips, the copy step that replaces a file in
-// one move keeping its access rights, exclusive creation, and failures that leave the target as it was.
+// one move keeping its access rights, exclusive creation, and failures that leave the target as it was,
+// down to a disk that fails at each single step of a save.
 #include <windows.h>
 #include <sddl.h>
 
@@ -7,7 +8,10 @@
 
 #include <vector>
 
+#include "app/pages/boot_parameters/core/boot_parameters_model.h"
+#include "app/pages/boot_parameters/tests/fake_boot_host.h"
 #include "app/pages/boot_parameters/win32/win32_boot_files.h"
+#include "tests/fault_steps.h"
 
 namespace kv {
 namespace {
@@ -129,6 +133,80 @@ TEST_F(Win32BootFilesTest, CreateNewNeverUsesAFileSomeoneElseMade) {
   EXPECT_TRUE(files_.CreateNew(temp, "ours"));
   ASSERT_TRUE(files_.Read(temp, &text));
   EXPECT_EQ(text, "ours");
+}
+
+// The real boot file access whose disk fails at one chosen step of a save: creating the temporary
+// file, writing it, the flush, the close, the copy beside the boot file (which breaks off after
+// copying), the access rights and the move over the boot file.
+class FailingBootFiles : public Win32BootFiles, public test::FaultSteps {
+ public:
+  explicit FailingBootFiles(int failAt) : FaultSteps(failAt) {}
+
+ protected:
+  void* OpenForWriting(const std::string& path, unsigned long disposition) override {
+    return Fails("create") ? nullptr : Win32BootFiles::OpenForWriting(path, disposition);
+  }
+  bool WriteBytes(void* file, const std::string& text) override {
+    if (!Fails("write")) return Win32BootFiles::WriteBytes(file, text);
+    Win32BootFiles::WriteBytes(file, text.substr(0, text.size() / 2));  // torn: half of it arrives
+    return false;
+  }
+  bool FlushToDisk(void* file) override { return !Fails("flush") && Win32BootFiles::FlushToDisk(file); }
+  bool CloseFile(void* file) override {
+    const bool closed = Win32BootFiles::CloseFile(file);
+    return !Fails("close") && closed;
+  }
+  bool CopyBeside(const std::string& from, const std::string& beside) override {
+    const bool copied = Win32BootFiles::CopyBeside(from, beside);
+    return !Fails("copy") && copied;
+  }
+  bool CopySecurity(const std::string& from, const std::string& to) override {
+    return !Fails("rights") && Win32BootFiles::CopySecurity(from, to);
+  }
+  bool MoveOver(const std::string& from, const std::string& to) override {
+    return !Fails("move") && Win32BootFiles::MoveOver(from, to);
+  }
+};
+
+// Save on the Boot parameters tab with each step failing in turn: the boot file stays byte for byte
+// what it was and readable, nothing is left beside it, and the user reads "not saved" (text 697).
+// Past the last step the same save succeeds.
+TEST_F(Win32BootFilesTest, ASaveFailingAtAnyStepKeepsTheBootFileAndSaysSo) {
+  const std::string boot = dir_ + "BOOT.INI";
+  const std::string system = "multi(0)disk(0)rdisk(0)partition(1)\\WINNT";
+  const std::string old = "[boot loader]\r\ntimeout=30\r\ndefault=" + system + "\r\n[operating systems]\r\n" + system +
+                          "=\"Windows 2000\" /fastdetect\r\n";
+  ASSERT_TRUE(files_.Write(boot, old));
+  FakeBootHost host;
+  host.folders.Boot = dir_;
+  host.folders.System = dir_;
+  std::vector<std::string> allSteps;
+  for (int step = 0; step < 30; ++step) {
+    FailingBootFiles failing(step);
+    BootParametersModel model(failing, host);
+    model.Read();
+    ASSERT_TRUE(model.Readable());
+    model.ChooseTimeoutMode(2, 5);
+    host.messages.clear();
+    const BootSaveResult result = model.Save();
+    SCOPED_TRACE("steps: " + failing.Log());
+    ASSERT_EQ(host.messages.size(), 1u);
+    if (!failing.failed) {
+      EXPECT_EQ(result, BootSaveResult::Saved);
+      allSteps = failing.steps;
+      break;
+    }
+    EXPECT_NE(result, BootSaveResult::Saved);
+    EXPECT_EQ(host.messages[0].text, "T697") << "the user is not told";
+    std::string now;
+    ASSERT_TRUE(files_.Read(boot, &now));
+    EXPECT_EQ(now, old);
+    EXPECT_FALSE(files_.Exists(boot + ".$$$"));
+  }
+  EXPECT_EQ(allSteps, (std::vector<std::string>{"create", "write", "flush", "close", "copy", "rights", "move"}));
+  std::string saved;
+  ASSERT_TRUE(files_.Read(boot, &saved));
+  EXPECT_NE(saved.find("timeout=5\r\n"), std::string::npos);
 }
 
 }  // namespace

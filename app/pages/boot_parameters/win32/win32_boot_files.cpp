@@ -27,28 +27,51 @@ bool Win32BootFiles::Read(const std::string& path, std::string* text) {
 
 namespace {
 
-// Writes the whole text into a file opened with `disposition` (CREATE_ALWAYS or CREATE_NEW);
-// `opened` tells whether the file was ours to write at all.
-bool WriteWhole(const std::string& path, const std::string& text, DWORD disposition, bool* opened) {
-  HANDLE file = CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, disposition, FILE_ATTRIBUTE_NORMAL, nullptr);
-  *opened = file != INVALID_HANDLE_VALUE;
-  if (!*opened) return false;
-  DWORD written = 0;
-  bool ok = text.empty() ||
-            (WriteFile(file, text.data(), static_cast<DWORD>(text.size()), &written, nullptr) && written == text.size());
-  ok = FlushFileBuffers(file) && ok;
-  ok = CloseHandle(file) && ok;
-  return ok;
-}
-
 // A file system that keeps no security (FAT, where many NT boot files live) has nothing to copy.
 bool NoSecurityHere(DWORD error) {
   return error == ERROR_NOT_SUPPORTED || error == ERROR_INVALID_FUNCTION || error == ERROR_CALL_NOT_IMPLEMENTED;
 }
 
-// Gives `to` the owner, group and access list of `from`. Only the access list must arrive: setting
-// the owner needs a privilege the user may not hold, and then the copy is owned by the user.
-bool CopySecurity(const std::string& from, const std::string& to) {
+}  // namespace
+
+// Writes the whole text into a file opened with `disposition` (CREATE_ALWAYS or CREATE_NEW);
+// `opened` tells whether the file was ours to write at all.
+bool Win32BootFiles::WriteWhole(const std::string& path, const std::string& text, unsigned long disposition,
+                                bool* opened) {
+  void* file = OpenForWriting(path, disposition);
+  *opened = file != nullptr;
+  if (!*opened) return false;
+  bool ok = text.empty() || WriteBytes(file, text);
+  ok = FlushToDisk(file) && ok;
+  ok = CloseFile(file) && ok;
+  return ok;
+}
+
+void* Win32BootFiles::OpenForWriting(const std::string& path, unsigned long disposition) {
+  HANDLE file = CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, disposition, FILE_ATTRIBUTE_NORMAL, nullptr);
+  return file == INVALID_HANDLE_VALUE ? nullptr : file;
+}
+
+bool Win32BootFiles::WriteBytes(void* file, const std::string& text) {
+  DWORD written = 0;
+  return WriteFile(file, text.data(), static_cast<DWORD>(text.size()), &written, nullptr) && written == text.size();
+}
+
+bool Win32BootFiles::FlushToDisk(void* file) { return FlushFileBuffers(file) != 0; }
+
+bool Win32BootFiles::CloseFile(void* file) { return CloseHandle(file) != 0; }
+
+bool Win32BootFiles::CopyBeside(const std::string& from, const std::string& beside) {
+  return CopyFileA(from.c_str(), beside.c_str(), TRUE) != 0;  // TRUE: never into someone else's file
+}
+
+bool Win32BootFiles::MoveOver(const std::string& from, const std::string& to) {
+  return MoveFileExA(from.c_str(), to.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH) != 0;
+}
+
+// Only the access list must arrive: setting the owner needs a privilege the user may not hold, and
+// then the copy is owned by the user.
+bool Win32BootFiles::CopySecurity(const std::string& from, const std::string& to) {
   const SECURITY_INFORMATION all = OWNER_SECURITY_INFORMATION | GROUP_SECURITY_INFORMATION | DACL_SECURITY_INFORMATION;
   DWORD needed = 0;
   GetFileSecurityA(from.c_str(), all, nullptr, 0, &needed);
@@ -61,8 +84,6 @@ bool CopySecurity(const std::string& from, const std::string& to) {
     return true;
   return NoSecurityHere(GetLastError());
 }
-
-}  // namespace
 
 bool Win32BootFiles::Write(const std::string& path, const std::string& text) {
   SetFileAttributesA(path.c_str(), FILE_ATTRIBUTE_NORMAL);  // an old read-only copy is replaced too
@@ -80,13 +101,16 @@ bool Win32BootFiles::CreateNew(const std::string& path, const std::string& text)
 bool Win32BootFiles::ReplaceWithCopy(const std::string& from, const std::string& to) {
   const std::string beside = to + ".$$$";
   Remove(beside);  // a leftover of an earlier try
-  if (!CopyFileA(from.c_str(), beside.c_str(), TRUE)) return false;  // TRUE: never into someone else's file
+  if (!CopyBeside(from, beside)) {
+    DeleteFileA(beside.c_str());  // a copy that broke off part-way is not left lying about
+    return false;
+  }
   SetFileAttributesA(beside.c_str(), FILE_ATTRIBUTE_NORMAL);
   if (Exists(to) && !CopySecurity(to, beside)) {
     DeleteFileA(beside.c_str());
     return false;
   }
-  if (!MoveFileExA(beside.c_str(), to.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
+  if (!MoveOver(beside, to)) {
     DeleteFileA(beside.c_str());
     return false;
   }

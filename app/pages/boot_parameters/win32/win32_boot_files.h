@@ -20,6 +20,21 @@ class Win32BootFiles : public BootFileAccess {
   bool Remove(const std::string& path) override;
   bool SetAttributes(const std::string& path, std::uint32_t attributes) override;
   bool Exists(const std::string& path) override;
+
+ protected:
+  // The steps of writing a file and of ReplaceWithCopy, in order; each is a seam through which tests
+  // make the disk fail. Handles are the system's file handles.
+  virtual void* OpenForWriting(const std::string& path, unsigned long disposition);  // null when refused
+  virtual bool WriteBytes(void* file, const std::string& text);
+  virtual bool FlushToDisk(void* file);
+  virtual bool CloseFile(void* file);  // closes always; false when the system reports a failure
+  virtual bool CopyBeside(const std::string& from, const std::string& beside);  // never over an existing file
+  // Gives `to` the owner, group and access list of `from` (see ReplaceWithCopy).
+  virtual bool CopySecurity(const std::string& from, const std::string& to);
+  virtual bool MoveOver(const std::string& from, const std::string& to);  // replaces `to` in one step
+
+ private:
+  bool WriteWhole(const std::string& path, const std::string& text, unsigned long disposition, bool* opened);
 };
 
 }  // namespace kv
