@@ -121,6 +121,21 @@ void RestoreWindowModel::ChooseMaster(ProfileQuestions& questions) {
   LoadProfile(questions);
 }
 
+RegFileExport RestoreWindowModel::RegFile() const {
+  const int n = FunctionCount();
+  if (!restoreShown_ || table_.size() < ProfileRecordCount(n)) return RegFileExport();
+  const RestoreRequest request = request_;
+  return ExportProfileAsRegFile(
+      table_, n, [this](int i) { return catalogue_.Function(i); },
+      [request](int i, const ProfileRecord& record) { return IsFunctionSelected(request, i, record); }, currentPath_);
+}
+
+bool RestoreWindowModel::ExportRegFile(const std::string& path) const {
+  const RegFileExport exported = RegFile();
+  if (path.empty() || exported.Text.empty()) return false;
+  return ReplaceFileAtomically(files_, path, std::vector<std::uint8_t>(exported.Text.begin(), exported.Text.end()));
+}
+
 void RestoreWindowModel::Release() { ProfileTable().swap(table_); }
 
 std::string RestoreWindowModel::SubTextOf(const FunctionRestore& done) const {

@@ -14,6 +14,7 @@
 #include "app/restore/file_store.h"
 #include "app/restore/function_restore.h"
 #include "app/restore/profile_record.h"
+#include "app/restore/reg_file_export.h"
 
 namespace kv {
 
@@ -127,6 +128,12 @@ class RestoreWindowModel {
   // happens while no valid profile is loaded.
   RestoreResult Restore(Registry& registry, RestoreProgress* progress);
   const std::vector<RestoreLine>& Lines() const { return lines_; }
+
+  // The loaded profile as a REGEDIT4 file, within the window's scope (all functions, the group, the
+  // one function); empty text while no valid profile is loaded.
+  RegFileExport RegFile() const;
+  // Writes RegFile() to `path`, replacing a file there atomically; false when nothing was written.
+  bool ExportRegFile(const std::string& path) const;
 
   // Releases the profile table (window closed).
   void Release();
