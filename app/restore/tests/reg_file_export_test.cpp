@@ -6,18 +6,13 @@
 #include "app/restore/profile_codec.h"
 #include "app/restore/restore_window_model.h"
 #include "app/restore/tests/memory_file_store.h"
+#include "app/restore/tests/no_questions.h"
 
 namespace kv {
 namespace {
 
 constexpr const char* kUndo = "C:\\WINNT\\SYSTEM32\\KORVN2K.UND";
 constexpr const char* kKey = "HKEY_CURRENT_USER\\Software\\Team";
-
-class NoQuestions : public ProfileQuestions {
- public:
-  bool UseMasterInstead() override { return false; }
-  void MasterDamaged() override {}
-};
 
 class RegFileExportTest : public testing::Test {
  protected:
@@ -62,7 +57,7 @@ class RegFileExportTest : public testing::Test {
   Catalogue catalogue_;
   test::MemoryFileStore files_;
   std::string currentPath_;
-  NoQuestions questions_;
+  test::NoQuestions questions_;
   RestoreWindowModel model_{currentPath_, kUndo, files_, catalogue_, [](int id) { return std::to_string(id); }};
 };
 

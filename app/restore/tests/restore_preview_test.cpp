@@ -9,6 +9,7 @@
 #include "app/restore/profile_snapshot.h"
 #include "app/restore/restore_window_model.h"
 #include "app/restore/tests/memory_file_store.h"
+#include "app/restore/tests/no_questions.h"
 
 namespace kv {
 namespace {
@@ -27,12 +28,6 @@ class CountingStore : public MemoryRegistryStore {
     return MemoryRegistryStore::DeleteValue(key, name);
   }
   std::vector<std::string> written;
-};
-
-class NoQuestions : public ProfileQuestions {
- public:
-  bool UseMasterInstead() override { return false; }
-  void MasterDamaged() override {}
 };
 
 TEST(RestorePreview, MarksWhatDiffersShowsBothSidesAndRestoreWritesOnlyThat) {
@@ -65,7 +60,7 @@ TEST(RestorePreview, MarksWhatDiffersShowsBothSidesAndRestoreWritesOnlyThat) {
   registry.RegWriteBinary(kKey, "Mask", "09");
 
   std::string current;
-  NoQuestions questions;
+  test::NoQuestions questions;
   RestoreWindowModel model(current, kUndo, files, catalogue, [](int id) { return id == 827 ? "absent" : "?"; });
   model.Open(RestoreRequest{});
   model.LoadProfile(questions);

@@ -37,6 +37,9 @@ class RestoreWindow : private ProfileQuestions, private RestoreProgress {
   HWND hwnd() const { return hwnd_; }
   const RestoreWindowModel& Model() const { return model_; }
   void LoadProfile();
+  // "Export as registry file…" (its button and the File menu): the shown profile within the window's
+  // scope, to a file the user names; nothing while no valid profile is loaded.
+  void ExportRegFile();
   // Destroys the window and this object.
   void Unload();
 
@@ -48,7 +51,6 @@ class RestoreWindow : private ProfileQuestions, private RestoreProgress {
   void Paint();
   void Command(int id);
   void RunRestore();
-  void ExportRegFile();
   void ShowProfileState();
   // Fills the list with the preview of the loaded profile (differing lines marked) and the count.
   void ShowPreview();
