@@ -12,7 +12,9 @@
 #include "helper/core/command_line.h"
 #include "helper/core/helper_setup.h"
 #include "helper/core/helper_texts.h"
+#include "helper/core/profile_restore_job.h"
 #include "helper/core/profile_scan.h"
+#include "helper/core/reg_export_job.h"
 #include "app/catalogue/read_cache_store.h"
 #include "helper/core/session_control.h"
 #include "helper/core/startup_cleaning.h"
@@ -102,14 +104,41 @@ void UninstallRestoreJob(Helper& h) {
   RunUninstallRestore(h.registry, files, platform, job);
 }
 
+// No window and no message: the script reads the exit code (and the need value, profile_restore_job.h).
+int ProfileRestoreJobRun(Helper& h) {
+  Win32FileStore files;
+  ProfileRestoreJob job;
+  job.ProfilePath = h.options.ProfilePath;
+  job.DatabasePath = h.folders.DatabasePath();
+  job.UndoFilePath = h.folders.UndoFilePath();
+  job.CurrentUser = CurrentAccountName();
+  job.FunctionCount = FunctionCount(h.registry);
+  return RunProfileRestore(h.registry, files, job).ExitCode;
+}
+
+int RegExportJobRun(Helper& h) {
+  Win32FileStore files;
+  RegExportJob job;
+  job.ProfilePath = h.options.ProfilePath;
+  job.RegFilePath = h.options.RegFilePath;
+  job.DatabasePath = h.folders.DatabasePath();
+  job.FunctionCount = FunctionCount(h.registry);
+  return RunRegExport(files, job);
+}
+
+std::string AsTyped(std::string text) { return text; }
+
 int Run(HINSTANCE instance) {
   Registry registry(SystemRegistryStore(), RootNames::LongAndShort);
   Helper h{instance, registry, StringTable(LanguageOffset(registry)), {}, {}};
   h.folders = ResolveHelperFolders(registry, CurrentPlatformFolders());
   const ArgumentTable fields = HelperArgumentsOf(GetCommandLineA());
   h.options = ReadJobOptions(fields, h.folders.UndoFilePath());
+  const HelperJob selected = SelectJob(fields[0]);
+  if (selected == HelperJob::ProfileRestore || selected == HelperJob::RegExport)
+    ReadTypedPaths(SplitArguments(ArgumentTextOf(GetCommandLineA()), AsTyped), h.options);
 
-  switch (SelectJob(fields[0])) {
+  switch (selected) {
     case HelperJob::LogOff:
       EndSessionJob(kLogOff);
       break;
@@ -128,6 +157,10 @@ int Run(HINSTANCE instance) {
     case HelperJob::UninstallRestore:
       UninstallRestoreJob(h);
       break;
+    case HelperJob::ProfileRestore:
+      return ProfileRestoreJobRun(h);
+    case HelperJob::RegExport:
+      return RegExportJobRun(h);
     case HelperJob::Resident:
       RunResidentMode(h.instance, h.registry, h.texts, h.folders);
       break;

@@ -9,9 +9,6 @@
 
 namespace kv {
 
-namespace {
-// The bit number of a bit function's action ("%BITSET%" or "%BITDEL%" followed by the bit and
-// an optional "/" width, read as the engine reads it), or -1 when the action writes a whole value.
 int BitOfAction(const RegistryAction& action) {
   if (action.ValueKind != KindBinary) return -1;
   const std::string upper = AnsiUpper(action.Data);
@@ -19,6 +16,8 @@ int BitOfAction(const RegistryAction& action) {
   const std::string rest = action.Data.size() > 8 ? action.Data.substr(8, 9) : std::string();
   return NumberOfText16(rest.substr(0, rest.find('/')));
 }
+
+namespace {
 
 // The entry names the place the function's action writes (key path and value name, ignoring case as
 // the registry does).

@@ -20,6 +20,10 @@ bool ProfileMayBeRestored(const ProfileTable& table, int functionCount);
 // therefore not write or delete anywhere else.
 bool EntryFitsAction(const RegistryAction& entry, const RegistryAction& onAction);
 
+// The bit number of a bit function's action ("%BITSET%" or "%BITDEL%" followed by the bit and
+// an optional "/" width, read as the engine reads it), or -1 when the action writes a whole value.
+int BitOfAction(const RegistryAction& action);
+
 enum class FunctionOutcome {
   Unchanged,  // every entry already held its stored value
   Restored,   // some value was written back or deleted

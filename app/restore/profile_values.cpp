@@ -11,9 +11,6 @@
 
 namespace kv {
 
-namespace {
-
-// Strict signed decimal of the DWORD data, as the capture wrote it.
 bool ParseStoredDword(const std::string& text, std::int32_t* value) {
   if (text.empty()) return false;
   std::size_t i = (text[0] == '-' || text[0] == '+') ? 1 : 0;
@@ -28,6 +25,8 @@ bool ParseStoredDword(const std::string& text, std::int32_t* value) {
   *value = static_cast<std::int32_t>(number);
   return true;
 }
+
+namespace {
 
 using TextWriter = bool (Registry::*)(const std::string&, const std::string&, const std::string&);
 

@@ -22,6 +22,9 @@ std::string CaptureEntry(const Registry& registry, const std::string& keyPath, c
 // a password (kSecretValueName) is left out without being read.
 RegistryAction CaptureProfileEntry(const Registry& registry, const RegistryAction& action);
 
+// Strict signed decimal of a stored DWORD entry's data, as the capture wrote it; false for damaged data.
+bool ParseStoredDword(const std::string& text, std::int32_t* value);
+
 // Why an entry was left out of its profile; None for an ordinary entry.
 LeftOutReason LeftOutReasonOf(const RegistryAction& entry);
 

@@ -6,6 +6,7 @@
 #include "app/restore/profile_codec.h"
 #include "app/restore/master_profile_owner.h"
 #include "app/restore/profile_file.h"
+#include "app/restore/profile_values.h"
 #include "app/restore/recovery_profile.h"
 
 namespace kv {
@@ -119,6 +120,63 @@ void RestoreWindowModel::ChooseMaster(ProfileQuestions& questions) {
   if (SameProfilePath(currentPath_, undoPath_)) return;
   currentPath_ = undoPath_;
   LoadProfile(questions);
+}
+
+PreviewLine RestoreWindowModel::PreviewOf(int functionNumber, const Registry& registry) const {
+  PreviewLine line;
+  line.Function = functionNumber;
+  const FunctionRecord* function = catalogue_.Function(functionNumber);
+  if (function) line.Caption = function->Caption;
+  if (!function || !restoreShown_ || functionNumber < 0 || functionNumber > FunctionCount() ||
+      static_cast<std::size_t>(functionNumber) >= table_.size())
+    return line;
+  const std::string absent = text_(827);
+  const auto shown = [&absent](const std::string& data, int kind) {
+    const bool missing = kind == KindDword ? data == kMissingDwordText : data == kMissingText;
+    return missing ? absent : data;
+  };
+  const ProfileRecord& record = table_[static_cast<std::size_t>(functionNumber)];
+  for (std::size_t d = 0; d < record.Entries.size(); ++d) {
+    const RegistryAction& entry = record.Entries[d];
+    if (!EntryFitsAction(entry, function->OnActions[d])) continue;  // left out, or not its value: never restored
+    PreviewValue value;
+    value.Name = entry.ValueName.empty() ? "@" : entry.ValueName;
+    value.Stored = shown(entry.Data, entry.ValueKind);
+    value.Current = shown(CaptureEntry(registry, entry.KeyPath, entry.ValueName, entry.ValueKind), entry.ValueKind);
+    const int bit = BitOfAction(function->OnActions[d]);
+    value.Differs = bit < 0 ? !EntryHolds(registry, entry) : !EntryBitHolds(registry, entry, bit);
+    line.Differs = line.Differs || value.Differs;
+    line.Values.push_back(value);
+  }
+  return line;
+}
+
+std::vector<PreviewLine> RestoreWindowModel::Preview(const Registry& registry) const {
+  std::vector<PreviewLine> lines;
+  const int n = FunctionCount();
+  if (!restoreShown_ || table_.size() < ProfileRecordCount(n)) return lines;
+  for (int i = 0; i <= n; ++i) {
+    const ProfileRecord& record = table_[static_cast<std::size_t>(i)];
+    if (!IsFunctionSelected(request_, i, record) || !HasEntries(record)) continue;
+    PreviewLine line = PreviewOf(i, registry);
+    if (!line.Values.empty()) lines.push_back(std::move(line));
+  }
+  return lines;
+}
+
+RegFileExport RestoreWindowModel::RegFile() const {
+  const int n = FunctionCount();
+  if (!restoreShown_ || table_.size() < ProfileRecordCount(n)) return RegFileExport();
+  const RestoreRequest request = request_;
+  return ExportProfileAsRegFile(
+      table_, n, [this](int i) { return catalogue_.Function(i); },
+      [request](int i, const ProfileRecord& record) { return IsFunctionSelected(request, i, record); }, currentPath_);
+}
+
+bool RestoreWindowModel::ExportRegFile(const std::string& path) const {
+  const RegFileExport exported = RegFile();
+  if (path.empty() || exported.Text.empty()) return false;
+  return ReplaceFileAtomically(files_, path, std::vector<std::uint8_t>(exported.Text.begin(), exported.Text.end()));
 }
 
 void RestoreWindowModel::Release() { ProfileTable().swap(table_); }

@@ -14,6 +14,7 @@
 #include "app/restore/file_store.h"
 #include "app/restore/function_restore.h"
 #include "app/restore/profile_record.h"
+#include "app/restore/reg_file_export.h"
 
 namespace kv {
 
@@ -98,6 +99,23 @@ class RestoreProgress {
   virtual void LineFinished(std::size_t index, const RestoreLine& line) = 0;
 };
 
+// One value of a function in the restore preview: what the profile holds and what the registry
+// holds now, as text (absent values show the window's "absent" text).
+struct PreviewValue {
+  std::string Name;     // value name ("@" for a key's default value)
+  std::string Stored;
+  std::string Current;
+  bool Differs = false;  // a restore would write or delete it (of a bit function: its bit)
+};
+
+// One function in the restore preview.
+struct PreviewLine {
+  int Function = 0;
+  std::string Caption;
+  bool Differs = false;
+  std::vector<PreviewValue> Values;
+};
+
 class RestoreWindowModel {
  public:
   // `currentProfilePath` outlives the window (a chosen profile stays current); "" = the master profile.
@@ -128,6 +146,19 @@ class RestoreWindowModel {
   // happens while no valid profile is loaded.
   RestoreResult Restore(Registry& registry, RestoreProgress* progress);
   const std::vector<RestoreLine>& Lines() const { return lines_; }
+
+  // What a restore would change: one line per function of the window's scope that the profile holds
+  // values for, in function order; empty while no valid profile is loaded. Only values a restore
+  // would write are shown (a function's own values, not those the scan left out).
+  std::vector<PreviewLine> Preview(const Registry& registry) const;
+  // The same for one function (its values whatever the scope; no values when the profile has none).
+  PreviewLine PreviewOf(int functionNumber, const Registry& registry) const;
+
+  // The loaded profile as a REGEDIT4 file, within the window's scope (all functions, the group, the
+  // one function); empty text while no valid profile is loaded.
+  RegFileExport RegFile() const;
+  // Writes RegFile() to `path`, replacing a file there atomically; false when nothing was written.
+  bool ExportRegFile(const std::string& path) const;
 
   // Releases the profile table (window closed).
   void Release();

@@ -21,6 +21,8 @@ constexpr JobSwitch kJobSwitches[] = {
     {kMasterScanSwitch, HelperJob::ProfileScan},
     {"/TWEAK", HelperJob::StartupCleaning},
     {"/UNINST", HelperJob::UninstallRestore},
+    {kRestoreSwitch, HelperJob::ProfileRestore},
+    {kRegExportSwitch, HelperJob::RegExport},
 };
 
 }  // namespace
@@ -52,8 +54,21 @@ HelperJob SelectJob(const std::string& field0) {
   for (const JobSwitch& s : kJobSwitches) {
     if (field0 == s.text) return s.job;
   }
+  // A script that quotes the whole argument (a file name with blanks) passes the quote on in field 0.
+  if (field0 == std::string("\"") + kRestoreSwitch) return HelperJob::ProfileRestore;
+  if (field0 == std::string("\"") + kRegExportSwitch) return HelperJob::RegExport;
   return HelperJob::Resident;
 }
+
+namespace {
+// A file name never holds a quote: the quotes a script put around the argument or a name are removed.
+std::string WithoutQuotes(const std::string& path) {
+  std::string out;
+  for (char c : path)
+    if (c != '"') out += c;
+  return out;
+}
+}  // namespace
 
 JobOptions ReadJobOptions(const ArgumentTable& fields, const std::string& undoFilePath) {
   JobOptions options;
@@ -75,10 +90,19 @@ JobOptions ReadJobOptions(const ArgumentTable& fields, const std::string& undoFi
       if (!fields[1].empty()) options.UninstallerArguments = fields[1];
       options.AskBeforeRestore = fields[2] == "ALERT";
       break;
+    case HelperJob::ProfileRestore:
+    case HelperJob::RegExport:
+      ReadTypedPaths(fields, options);
+      break;
     default:
       break;
   }
   return options;
+}
+
+void ReadTypedPaths(const ArgumentTable& typedFields, JobOptions& options) {
+  options.ProfilePath = WithoutQuotes(typedFields[1]);
+  options.RegFilePath = WithoutQuotes(typedFields[2]);
 }
 
 }  // namespace kv::helper

@@ -30,9 +30,18 @@ ArgumentTable SplitArguments(const std::string& argumentText, UpperCaseFunction 
 // field 1, which is not read: the output is always the undo file.
 inline constexpr const char* kMasterScanSwitch = "/MASTERSCAN";
 
-enum class HelperJob { LogOff, Reboot, Shutdown, ProfileScan, StartupCleaning, UninstallRestore, Resident };
+// For scripts: "/RESTORE#<profile>" restores every function from a profile without a window (exit code
+// 0, 1 or 2, profile_restore_job.h); "/REGEXPORT#<profile>#<file.reg>" writes the profile as a registry
+// file (reg_export_job.h).
+inline constexpr const char* kRestoreSwitch = "/RESTORE";
+inline constexpr const char* kRegExportSwitch = "/REGEXPORT";
 
-// Dispatch table: exact comparison of field 0; anything else (also "") selects resident mode.
+enum class HelperJob {
+  LogOff, Reboot, Shutdown, ProfileScan, StartupCleaning, UninstallRestore, ProfileRestore, RegExport, Resident
+};
+
+// Dispatch table: exact comparison of field 0; anything else (also "") selects resident mode. The two
+// script switches are also taken after a quote (the whole argument quoted by a script).
 HelperJob SelectJob(const std::string& field0);
 
 struct JobOptions {
@@ -42,8 +51,15 @@ struct JobOptions {
   std::uint32_t OwnerWindow = 0;     // "/UNDOSCAN" field 3, leading digits; 0 = none
   std::string UninstallerArguments;  // "/UNINST" field 1
   bool AskBeforeRestore = false;     // "/UNINST" field 2 = "ALERT"
+  std::string ProfilePath;           // "/RESTORE", "/REGEXPORT" field 1
+  std::string RegFilePath;           // "/REGEXPORT" field 2
 };
 
 JobOptions ReadJobOptions(const ArgumentTable& fields, const std::string& undoFilePath);
+
+// The file names of "/RESTORE" and "/REGEXPORT" as typed: `typedFields` is the command line split
+// without upper-casing, so that the registry file is created with the name the script gave it. Quotes
+// around the argument or a name are dropped.
+void ReadTypedPaths(const ArgumentTable& typedFields, JobOptions& options);
 
 }  // namespace kv::helper

@@ -105,6 +105,27 @@ TEST(JobOptions, UninstallArgumentsAndAlert) {
   EXPECT_FALSE(o.AskBeforeRestore);
 }
 
+// A log-on script names a profile on the logon server's share and a registry file of its own: both
+// reach their jobs as typed (the share's backslashes and the file name's letter case intact).
+TEST(JobOptions, ScriptJobsTakeTheirFilesAsTyped) {
+  const std::string typed = "/restore#\\\\Server\\NETLOGON\\Team.prf";
+  const ArgumentTable fields = SplitArguments(typed);
+  EXPECT_EQ(SelectJob(fields[0]), HelperJob::ProfileRestore);
+  JobOptions o = ReadJobOptions(fields, "U");
+  ReadTypedPaths(SplitArguments(typed, [](std::string t) { return t; }), o);
+  EXPECT_EQ(o.ProfilePath, "\\\\Server\\NETLOGON\\Team.prf");
+  const std::string exportLine = "/RegExport#C:\\p.prf#C:\\Out\\Team Settings.reg";
+  EXPECT_EQ(SelectJob(SplitArguments(exportLine)[0]), HelperJob::RegExport);
+  ReadTypedPaths(SplitArguments(exportLine, [](std::string t) { return t; }), o);
+  EXPECT_EQ(o.RegFilePath, "C:\\Out\\Team Settings.reg");
+  // The same line quoted whole, as a script writes a name with a blank.
+  const std::string quoted = "\"" + exportLine + "\"";
+  EXPECT_EQ(SelectJob(SplitArguments(quoted)[0]), HelperJob::RegExport);
+  ReadTypedPaths(SplitArguments(quoted, [](std::string t) { return t; }), o);
+  EXPECT_EQ(o.RegFilePath, "C:\\Out\\Team Settings.reg");
+  EXPECT_EQ(SelectJob("\"/UNINST"), HelperJob::Resident);  // the older switches stay exact
+}
+
 TEST(TextRules, AnsiUpperCaseTrimAndBackslash) {
   EXPECT_EQ(UpperCaseAnsi("stra\xDF" "e \xE4\xF6\xFC \xFF \x9A"), "STRA\xDF" "E \xC4\xD6\xDC \x9F \x8A");
   EXPECT_EQ(UpperCaseAnsi("\xF7"), "\xF7");

@@ -4,6 +4,7 @@
 //   kvcat compile --lang en|de --out DIR SOURCES...
 //   kvcat decompile [--lang en|de] --fkt F --hdl H --idx I --count N [--out FILE]
 //   kvcat check SOURCES...
+//   kvcat adm --lang en|de --out FILE SOURCES...   (adm_command.h)
 #pragma once
 
 #include <ostream>

@@ -65,6 +65,7 @@ void BuildMainBarLayout(BarModel& bar) {
                             {320, "Separator", "", "", S, true, 0},
                             {330, "btProfWh", "412", "", N, true, 0},
                             {340, "btProf", "413", "", N, true, 0},
+                            {345, "btRegExp", "823", "", N, true, 0},  // restore window: profile as .reg
                             {350, "Tool0", "", "", N, false, 0},
                             {360, "Separator", "", "", S, true, 0},
                             {370, "btEnd", "414", "", N, true, 0}});

@@ -106,6 +106,7 @@ void MainWindow::PrepareBars() {
   bar_.SetMenuAnimation(app_.Settings.MenuAnimation);
   RestoreSideBarLook(*app_.Reg, bar_);
   bar_.Tool("muDatei", "btProfWh")->Enabled = RestoreAvailable();  // checked again when the menu opens
+  bar_.Tool("muDatei", "btRegExp")->Enabled = false;                 // only while the restore window shows a profile
   const int screenPixelsHigh = app_.ScreenHeightTwips / app_.TwipsPerPixelY;
   if (screenPixelsHigh < 500) {
     bar_.SetBandVisible("InfoLine", false);
@@ -315,6 +316,8 @@ void MainWindow::ToolClick(const BarBand& band, const BarTool& tool) {
     OpenRestoreWindow(RestoreMode::All, currentTab_, 0);
   } else if (name == "btProf") {
     restoreHost_->CreateProfile();
+  } else if (name == "btRegExp") {
+    if (restore_) restore_->ExportRegFile();
   } else if (name == "btThems") {
     OpenFile(app_.ProgramFolder() + "KORVN2K.HLP", "", app_.ProgramFolder());
   } else if (name == "btNet") {
@@ -329,6 +332,7 @@ void MainWindow::BandOpen(const BarBand& band, bool* cancel) {
   if (band.Name == "muDatei") {
     const bool undoHosted = restore_ != nullptr;
     bar_.Tool("muDatei", "btProfWh")->Enabled = RestoreAvailable() && !undoHosted;
+    bar_.Tool("muDatei", "btRegExp")->Enabled = undoHosted && restore_->Model().RestoreShown();
   }
 }
 

@@ -34,6 +34,13 @@ class FakeHost : public RestoreHost {
       case 816: return "&Master Profile";
       case 817: return "&Restore";
       case 818: return "&Cancel";
+      case 823: return "Export as registry file\x85";
+      case 826: return "Functions whose values differ: ";
+      case 827: return "absent";
+      case 828: return "differs";
+      case 882: return "Value";
+      case 883: return "In the profile";
+      case 884: return "Now";
       default: return "#" + std::to_string(id);
     }
   }
@@ -43,6 +50,7 @@ class FakeHost : public RestoreHost {
   }
   void HelpBox(const std::string& text) override { messages.push_back("help|" + text); }
   std::string OpenProfileDialog(const std::string&, const std::string&) override { return chosenFile; }
+  std::string SaveRegFileDialog(const std::string&) override { return chosenRegFile; }
   void ReturnToTool(int tool, int tab) override {
     returnedTo = tool * 100 + tab;
     if (window) window->Unload();  // as the main window does when it switches the tool
@@ -64,7 +72,7 @@ class FakeHost : public RestoreHost {
   Registry& registry_;
   Catalogue catalogue;
   Win32FileStore files;
-  std::string undoPath, currentProfile, chosenFile;
+  std::string undoPath, currentProfile, chosenFile, chosenRegFile;
   RestoreWindow* window = nullptr;
   int answer = 7;
   int returnedTo = -1;
@@ -135,10 +143,10 @@ class RestoreWindowTest : public testing::Test {
     host_.PumpMessages();
   }
 
-  std::string BoxText() {
-    HWND box = GetDlgItem(host_.window->hwnd(), RestoreWindow::kProfileBoxId);
-    char text[300] = {};
-    GetWindowTextA(box, text, sizeof text);
+  std::string BoxText() { return ChildText(RestoreWindow::kProfileBoxId); }
+  std::string ChildText(int id) {
+    char text[600] = {};
+    GetWindowTextA(GetDlgItem(host_.window->hwnd(), id), text, sizeof text);
     return text;
   }
 
@@ -184,6 +192,32 @@ TEST_F(RestoreWindowTest, InvalidChosenProfileHidesRestoreAndCancelGoesBack) {
   EXPECT_EQ(host_.returnedTo, 500 * 100 + 2);  // tool 500, tab 2
   EXPECT_EQ(host_.window, nullptr);
   DeleteFileA(bad.c_str());
+}
+
+// Before Restore the user sees which function differs and how; the same scope goes to a registry file.
+TEST_F(RestoreWindowTest, PreviewShowsWhatDiffersExportWritesItAndRestoreClearsIt) {
+  registry_.RegWriteString(kTestKey, "MenuShowDelay", "0");
+  RestoreWindow& window = Open(RestoreMode::All, 0);
+  EXPECT_EQ(ChildText(RestoreWindow::kDifferingCountId), "Functions whose values differ: 1");
+  const std::string detail = ChildText(RestoreWindow::kDetailId);
+  EXPECT_NE(detail.find("* MenuShowDelay\t400\t0"), std::string::npos) << detail;
+  EXPECT_TRUE(IsWindowVisible(GetDlgItem(window.hwnd(), RestoreWindow::kExportRegFile)));
+  SaveWindowPicture(frame_, "restore_preview.bmp");
+
+  host_.chosenRegFile = TempFile("Team Settings");  // typed without extension
+  Click(RestoreWindow::kExportRegFile);
+  std::vector<std::uint8_t> bytes;
+  ASSERT_TRUE(host_.files.ReadAll(TempFile("Team Settings.reg"), &bytes));
+  const std::string reg(bytes.begin(), bytes.end());
+  EXPECT_EQ(reg.rfind("REGEDIT4\r\n", 0), 0u);
+  EXPECT_NE(reg.find("\"MenuShowDelay\"=\"400\"\r\n"), std::string::npos) << reg;
+  EXPECT_NE(reg.find("\"Animate\"=dword:00000001\r\n"), std::string::npos) << reg;
+  DeleteFileA(TempFile("Team Settings.reg").c_str());
+
+  Click(RestoreWindow::kStartRestore);
+  EXPECT_EQ(registry_.RegReadString(kTestKey, "MenuShowDelay", ""), "400");
+  EXPECT_EQ(ChildText(RestoreWindow::kDifferingCountId), "Functions whose values differ: 0");
+  SaveWindowPicture(frame_, "restore_preview_after.bmp");
 }
 
 }  // namespace

@@ -40,6 +40,15 @@ std::string AppRestoreHost::OpenProfileDialog(const std::string& title, const st
   return DialogLibrary(app_).FileDlg(main_, title, proposedFile, 0, app_.ProfileFilter, &filterNumber);
 }
 
+std::string AppRestoreHost::SaveRegFileDialog(const std::string& proposedFile) {
+  int filterNumber = 0;
+  std::string filter = Text(824);
+  filter += '\0';
+  filter += "*.reg";
+  filter += '\0';
+  return DialogLibrary(app_).FileDlg(main_, Text(823), proposedFile, 1, filter, &filterNumber);
+}
+
 void AppRestoreHost::CreateProfile() {
   ProfileCreationSetup setup;
   setup.SystemFolder = app_.Engine->Paths().SystemFolder();

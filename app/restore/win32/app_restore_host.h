@@ -36,6 +36,7 @@ class AppRestoreHost : public RestoreHost, private ProfileCreationUi {
   int Message(const std::string& headline, const std::string& text, int kind) override;
   void HelpBox(const std::string& text) override;
   std::string OpenProfileDialog(const std::string& title, const std::string& proposedFile) override;
+  std::string SaveRegFileDialog(const std::string& proposedFile) override;
   void ReturnToTool(int tool, int tab) override { switchBack_(tool, tab); }
   void RaiseRestartNeed(std::int16_t restartLevel) override { app_.Engine->RaiseRestartNeed(restartLevel); }
   void EnableMainWindow(bool enabled) override { EnableWindow(main_, enabled ? TRUE : FALSE); }

@@ -24,6 +24,8 @@ class RestoreHost {
   virtual void HelpBox(const std::string& text) = 0;
   // The open dialog for profile files; "" when cancelled.
   virtual std::string OpenProfileDialog(const std::string& title, const std::string& proposedFile) = 0;
+  // The save dialog for a registry file (*.reg); "" when cancelled or not offered.
+  virtual std::string SaveRegFileDialog(const std::string&) { return std::string(); }
   // Shows the tool the window was opened from again (this unloads the restore window).
   virtual void ReturnToTool(int tool, int tab) = 0;
   virtual void RaiseRestartNeed(std::int16_t restartLevel) = 0;

@@ -70,6 +70,9 @@ class KvTreeRestoreList : public RestoreList {
   }
   int LineCount() const override { return static_cast<int>(tree_.ListCount()); }
   std::string SubText(int line) const override { return treeclient::ToAnsi(tree_.NodeSubText(line)); }
+  void OnSelect(std::function<void(int line)> handler) override {
+    tree_.events.change = [handler](long index) { handler(static_cast<int>(index)); };
+  }
 
  private:
   treeclient::TreeList tree_;
@@ -113,8 +116,13 @@ class ListBoxRestoreList : public RestoreList {
   std::string SubText(int line) const override {
     return line >= 0 && line < LineCount() ? lines_[static_cast<std::size_t>(line)].second : std::string();
   }
+  void OnSelect(std::function<void(int line)> handler) override { select_ = std::move(handler); }
+  void ParentCommand(int notification) override {
+    if (notification == LBN_SELCHANGE && select_) select_(static_cast<int>(SendMessageA(box_, LB_GETCURSEL, 0, 0)));
+  }
 
  private:
+  std::function<void(int)> select_;
   HWND box_ = nullptr;
   std::vector<std::pair<std::string, std::string>> lines_;
 };

@@ -4,6 +4,7 @@
 
 #include <windows.h>
 
+#include <functional>
 #include <memory>
 #include <string>
 
@@ -24,6 +25,10 @@ class RestoreList {
   virtual void ShowLine(int line) = 0;
   virtual int LineCount() const = 0;
   virtual std::string SubText(int line) const = 0;
+  // Called with the line the user selected (-1 none).
+  virtual void OnSelect(std::function<void(int line)> handler) = 0;
+  // The list box form reports its selection through its parent's WM_COMMAND (LBN_SELCHANGE).
+  virtual void ParentCommand(int /*notification*/) {}
 };
 
 }  // namespace kv

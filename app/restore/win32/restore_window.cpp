@@ -19,6 +19,25 @@ constexpr UINT kReturnToTool = WM_APP + 2;  // posted by Cancel: the window is u
 constexpr int kMargin = 8;
 constexpr int kButtonRow = 34;
 constexpr int kProfileButtonWidth = 120;
+constexpr int kDetailHeight = 76;
+constexpr int kExportButtonWidth = 190;
+
+HWND CreateLabel(HWND parent, int id, const char* cls, DWORD style, DWORD exStyle) {
+  HWND w = CreateWindowExA(exStyle, cls, "", WS_CHILD | WS_VISIBLE | style, 0, 0, 10, 10, parent,
+                           reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), GetModuleHandleA(nullptr), nullptr);
+  SendMessageA(w, WM_SETFONT, reinterpret_cast<WPARAM>(ui::NormalFont()), FALSE);
+  return w;
+}
+
+// The chosen name with ".reg" appended unless it already ends so (any case).
+std::string WithRegExtension(const std::string& name) {
+  if (name.size() >= 4) {
+    std::string tail = name.substr(name.size() - 4);
+    for (char& c : tail) c = static_cast<char>(c >= 'a' && c <= 'z' ? c - 32 : c);
+    if (tail == ".REG") return name;
+  }
+  return name + ".reg";
+}
 
 // PathCompactPathA from shlwapi, loaded on first use (the program does not load shlwapi at start).
 std::string CompactPath(HDC dc, const std::string& path, int widthPixels) {
@@ -62,10 +81,17 @@ void RestoreWindow::Build() {
                                 hwnd_, reinterpret_cast<HMENU>(static_cast<INT_PTR>(kProfileBoxId)),
                                 GetModuleHandleA(nullptr), nullptr);
   SendMessageA(profileBox_, WM_SETFONT, reinterpret_cast<WPARAM>(ui::NormalFont()), FALSE);
+  count_ = CreateLabel(hwnd_, kDifferingCountId, "STATIC", SS_NOPREFIX | SS_LEFTNOWORDWRAP, 0);
+  detail_ = CreateLabel(hwnd_, kDetailId, "EDIT", ES_MULTILINE | ES_READONLY | ES_AUTOVSCROLL | WS_VSCROLL, WS_EX_CLIENTEDGE);
+  const int tabStops[2] = {110, 260};
+  SendMessageA(detail_, EM_SETTABSTOPS, 2, reinterpret_cast<LPARAM>(tabStops));
   list_ = RestoreList::Create(hwnd_, kListId);
-  if (list_) list_->SetTitle(model_.Texts().ListTitle);
-  const int captions[5] = {815, 816, 0, 817, 818};
-  for (int i = 0; i < 5; ++i) {
+  if (list_) {
+    list_->SetTitle(model_.Texts().ListTitle);
+    list_->OnSelect([this](int line) { ShowDetail(line); });
+  }
+  const int captions[kButtonCount] = {815, 816, 0, 817, 818, 823};
+  for (int i = 0; i < kButtonCount; ++i) {
     const std::string caption = captions[i] ? host_.Text(captions[i]) : std::string();
     HICON icon = i == kHelp - kChooseProfile ? LoadIcon(nullptr, IDI_QUESTION) : nullptr;
     buttons_[i] = CreateCoolButton(hwnd_, kChooseProfile + i, caption, icon);
@@ -77,6 +103,44 @@ void RestoreWindow::Build() {
 void RestoreWindow::LoadProfile() {
   model_.LoadProfile(*this);
   ShowProfileState();
+  ShowPreview();
+}
+
+void RestoreWindow::ShowPreview() {
+  if (!list_) return;
+  list_->Clear();
+  lineFunctions_.clear();
+  int first = -1;
+  for (const PreviewLine& line : model_.Preview(host_.Reg())) {
+    const int index = list_->AddLine(line.Caption);
+    lineFunctions_.push_back(line.Function);
+    if (line.Differs) {
+      list_->SetSubText(index, host_.Text(828));
+      if (first < 0) first = index;
+    }
+  }
+  ShowDifferingCount();
+  SetWindowTextA(detail_, "");
+  if (first >= 0) {
+    list_->ShowLine(first);
+    ShowDetail(first);
+  }
+}
+
+void RestoreWindow::ShowDifferingCount() {
+  int differing = 0;
+  for (const PreviewLine& line : model_.Preview(host_.Reg())) differing += line.Differs ? 1 : 0;
+  const std::string text = model_.RestoreShown() ? host_.Text(826) + std::to_string(differing) : std::string();
+  SetWindowTextA(count_, text.c_str());
+}
+
+void RestoreWindow::ShowDetail(int line) {
+  if (line < 0 || line >= static_cast<int>(lineFunctions_.size())) return;
+  const PreviewLine preview = model_.PreviewOf(lineFunctions_[static_cast<std::size_t>(line)], host_.Reg());
+  std::string text = host_.Text(882) + "\t" + host_.Text(883) + "\t" + host_.Text(884);
+  for (const PreviewValue& v : preview.Values)
+    text += "\r\n" + std::string(v.Differs ? "* " : "   ") + v.Name + "\t" + v.Stored + "\t" + v.Current;
+  SetWindowTextA(detail_, text.c_str());
 }
 
 std::string RestoreWindow::ProfileBoxText() const {
@@ -102,6 +166,7 @@ void RestoreWindow::ShowProfileState() {
   SetWindowTextA(profileBox_, ProfileBoxText().c_str());
   if (auto& start = buttons_[kStartRestore - kChooseProfile]) start->SetVisible(model_.RestoreShown());
   if (auto& master = buttons_[kMasterProfile - kChooseProfile]) master->SetEnabled(host_.MasterProfileUsable());
+  if (auto& exporter = buttons_[kExportRegFile - kChooseProfile]) exporter->SetVisible(model_.RestoreShown());
 }
 
 bool RestoreWindow::UseMasterInstead() {
@@ -119,11 +184,14 @@ void RestoreWindow::Command(int id) {
     case kChooseProfile:
       model_.ChooseProfile(host_.OpenProfileDialog(host_.Text(156), host_.ProgramFolder() + "*.prf"), *this);
       ShowProfileState();
+      ShowPreview();
       break;
     case kMasterProfile:
       model_.ChooseMaster(*this);
       ShowProfileState();
+      ShowPreview();
       break;
+    case kExportRegFile: ExportRegFile(); break;
     case kHelp: host_.HelpBox(host_.Text(160)); break;
     case kStartRestore: RunRestore(); break;
     case kCancel: PostMessageA(hwnd_, kReturnToTool, 0, 0); break;
@@ -134,6 +202,7 @@ void RestoreWindow::Command(int id) {
 void RestoreWindow::RunRestore() {
   if (!model_.RestoreShown() || !list_) return;
   list_->Clear();
+  lineFunctions_.clear();
   host_.EnableMainWindow(false);
   lastShown_ = GetTickCount() - kProgressInterval;  // the first line shows at once
   const RestoreResult result = model_.Restore(host_.Reg(), this);
@@ -142,10 +211,23 @@ void RestoreWindow::RunRestore() {
     if (f.Changed) host_.RaiseRestartNeed(f.RestartLevel);
   host_.EnableMainWindow(true);
   host_.RestoreFinished();
+  ShowDifferingCount();
+  if (list_->LineCount() > 0) ShowDetail(list_->LineCount() - 1);
   SetFocus(list_->hwnd());
 }
 
-void RestoreWindow::LineAdded(const RestoreLine& line) { ShowProgress(list_->AddLine(line.Caption), false); }
+void RestoreWindow::ExportRegFile() {
+  if (!model_.RestoreShown()) return;
+  const std::string chosen = host_.SaveRegFileDialog(host_.ProgramFolder() + "*.reg");
+  if (chosen.empty()) return;
+  if (!model_.ExportRegFile(WithRegExtension(chosen))) host_.Message("", host_.Text(825), 0);
+}
+
+void RestoreWindow::LineAdded(const RestoreLine& line) {
+  const int index = list_->AddLine(line.Caption);
+  lineFunctions_.push_back(line.Function);
+  ShowProgress(index, false);
+}
 
 void RestoreWindow::LineFinished(std::size_t index, const RestoreLine& line) {
   list_->SetSubText(static_cast<int>(index), line.SubText);
@@ -175,10 +257,15 @@ void RestoreWindow::Layout() {
     const int left = 2 * kMargin + boxWidth + 6 + i * (kProfileButtonWidth + 6);
     if (buttons_[i]) buttons_[i]->Move(RECT{left, boxTop, left + kProfileButtonWidth, boxTop + 24});
   }
-  const int listTop = boxTop + 32;
-  if (list_) MoveWindow(list_->hwnd(), 2 * kMargin, listTop, inner, h - kButtonRow - 8 - listTop, TRUE);
+  MoveWindow(count_, 2 * kMargin, boxTop + 30, inner, 18, TRUE);
+  const int listTop = boxTop + 52;
+  const int detailTop = h - kButtonRow - 8 - kDetailHeight;
+  if (list_) MoveWindow(list_->hwnd(), 2 * kMargin, listTop, inner, detailTop - 6 - listTop, TRUE);
+  MoveWindow(detail_, 2 * kMargin, detailTop, inner, kDetailHeight, TRUE);
   const int buttonTop = h - kButtonRow + 5;
   if (auto& help = buttons_[kHelp - kChooseProfile]) help->Move(RECT{kMargin, buttonTop, kMargin + 30, buttonTop + 24});
+  if (auto& exporter = buttons_[kExportRegFile - kChooseProfile])
+    exporter->Move(RECT{kMargin + 36, buttonTop, kMargin + 36 + kExportButtonWidth, buttonTop + 24});
   if (auto& start = buttons_[kStartRestore - kChooseProfile])
     start->Move(RECT{w - kMargin - 2 * 96 - 6, buttonTop, w - kMargin - 96 - 6, buttonTop + 24});
   if (auto& cancel = buttons_[kCancel - kChooseProfile]) cancel->Move(RECT{w - kMargin - 96, buttonTop, w - kMargin, buttonTop + 24});
@@ -200,7 +287,10 @@ LRESULT CALLBACK RestoreWindow::Proc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) 
     case WM_SIZE: self->Layout(); return 0;
     case WM_PAINT: self->Paint(); return 0;
     case WM_ERASEBKGND: return 1;
-    case WM_COMMAND: self->Command(LOWORD(wp)); return 0;
+    case WM_COMMAND:
+      if (LOWORD(wp) == kListId && self->list_) self->list_->ParentCommand(HIWORD(wp));
+      else self->Command(LOWORD(wp));
+      return 0;
     case WM_CTLCOLORSTATIC:
       SetBkColor(reinterpret_cast<HDC>(wp), ui::kPageBack);
       SetTextColor(reinterpret_cast<HDC>(wp), ui::kAccentDark);

@@ -7,6 +7,7 @@
 
 #include <memory>
 #include <string>
+#include <vector>
 
 #include "app/restore/restore_window_model.h"
 #include "app/restore/win32/restore_host.h"
@@ -22,9 +23,13 @@ class CoolButton;
 class RestoreWindow : private ProfileQuestions, private RestoreProgress {
  public:
   // Button ids (CoolBttn 0 .. 4).
-  enum ButtonId { kChooseProfile = 400, kMasterProfile, kHelp, kStartRestore, kCancel };
+  enum ButtonId { kChooseProfile = 400, kMasterProfile, kHelp, kStartRestore, kCancel, kExportRegFile };
+  static constexpr int kButtonCount = 6;
   // The profile box (Text1): which profile is active.
   static constexpr int kProfileBoxId = 101;
+  // The count of differing functions above the list, and the selected function's values below it.
+  static constexpr int kDifferingCountId = 102;
+  static constexpr int kDetailId = 103;
 
   // Creates the window (hidden) as a child of `parent` for a request; the profile is loaded by
   // LoadProfile once the window is shown, since loading may ask questions.
@@ -32,6 +37,9 @@ class RestoreWindow : private ProfileQuestions, private RestoreProgress {
   HWND hwnd() const { return hwnd_; }
   const RestoreWindowModel& Model() const { return model_; }
   void LoadProfile();
+  // "Export as registry file…" (its button and the File menu): the shown profile within the window's
+  // scope, to a file the user names; nothing while no valid profile is loaded.
+  void ExportRegFile();
   // Destroys the window and this object.
   void Unload();
 
@@ -44,6 +52,11 @@ class RestoreWindow : private ProfileQuestions, private RestoreProgress {
   void Command(int id);
   void RunRestore();
   void ShowProfileState();
+  // Fills the list with the preview of the loaded profile (differing lines marked) and the count.
+  void ShowPreview();
+  void ShowDifferingCount();
+  // The stored and current values of the function behind a list line.
+  void ShowDetail(int line);
   std::string ProfileBoxText() const;
 
   // ProfileQuestions
@@ -66,8 +79,11 @@ class RestoreWindow : private ProfileQuestions, private RestoreProgress {
   TabStripWindow* tabs_ = nullptr;
   HWND heading_ = nullptr;     // Label4
   HWND profileBox_ = nullptr;  // Text1
+  HWND count_ = nullptr;   // how many functions differ from the profile
+  HWND detail_ = nullptr;  // the selected function's values: stored and current side by side
   std::unique_ptr<RestoreList> list_;
-  std::unique_ptr<controls::CoolButton> buttons_[5];
+  std::vector<int> lineFunctions_;  // function number behind each list line
+  std::unique_ptr<controls::CoolButton> buttons_[kButtonCount];
 };
 
 }  // namespace kv
