@@ -14,12 +14,19 @@ save() {
   r=$(rect_of "^0\\|[^|]*\\|$class\\|1\\|") || true
   [ -n "$r" ] || { fail "no $class window for $1"; return; }
   set -- "$1" $r
+  # Without a window manager a dialog's caption bar and border are not drawn: leave them out.
+  [ "$class" = KvKorvaneMain ] || set -- "$1" $(($2 + 5)) $(($3 + 20)) $(($4 - 5)) $(($5 - 4))
   shot raw
   convert "$out/raw.png" -crop $(($4 - $2))x$(($5 - $3))+$2+$3 +repage -resize '560x>' -colors 256 \
     -strip "PNG8:$manual/$lang/img/$1.png"
   pass "$lang/img/$1.png"
 }
-file_menu() { xdotool key alt+f; sleep 0.6; xdotool key "$1"; }
+# File menu ("&File" / "&Datei"), then an entry by its access key.
+file_menu() { if [ $lang = en ]; then xdotool key alt+f; else xdotool key alt+d; fi; sleep 0.6; xdotool key "$1"; }
+
+# A BOOT.INI with two systems for the Boot Parameters tab.
+printf '[boot loader]\r\ntimeout=30\r\ndefault=multi(0)disk(0)rdisk(0)partition(1)\\WINNT\r\n[operating systems]\r\nmulti(0)disk(0)rdisk(0)partition(1)\\WINNT="Microsoft Windows 2000 Professional" /fastdetect\r\nmulti(0)disk(0)rdisk(0)partition(2)\\WINNT="Windows NT Workstation, Version 4.0" /sos\r\n' \
+  > "$WINEPREFIX/drive_c/BOOT.INI"
 
 for lang in en de; do
   mkdir -p "$manual/$lang/img"
@@ -28,7 +35,7 @@ for lang in en de; do
     cp "$out"/Korvn2k.fkt "$out"/Korvn2k.hdl "$out"/Korvn2k.idx "$progdir/"
   fi
   start_and_wait
-  side_tool 0; sleep 1; save main; cp "$manual/$lang/img/main.png" "$manual/$lang/img/windows.png"
+  side_tool 0; sleep 1; save main
   page_tab 3 && save windows_mouse
   page_tab 4 && save windows_syspaths
   side_tool 1; sleep 1; save boot
