@@ -55,7 +55,7 @@ cp "$out/hh-real.exe" "$viewer"
 start_and_wait
 check "Alt+H opens the Help menu" help_topics
 check "the HTML Help viewer shows the manual's window" wait_for 20 bash -c 'xdotool search --name "Delmora Korvane 2000 Help" >/dev/null'
-sleep 2
+sleep 6  # the viewer fills its contents pane after its window shows
 shot help-viewer
 stop_program
 kv_e2e_end

@@ -12,7 +12,7 @@ namespace kvcat {
 namespace {
 
 // Where a catalogue page shows: tool page and tab, with the manual topic of the tool page. Texts are
-// ASCII with HTML entities, so they need no conversion.
+// plain code page 1252 (escaped where they are used).
 struct PagePlace {
   int page;
   const char* tool[2];  // English, German
@@ -28,15 +28,15 @@ const PagePlace kPlaces[] = {
     {3, {"Windows", "Windows"}, {"SysPaths", "SysPfade"}, "page_windows.htm"},
     {5, {"Boot Options", "Boot Optionen"}, {"General", "Allgemeines"}, "page_boot.htm"},
     {6, {"Boot Options", "Boot Optionen"}, {"Logon Screen", "LoginScreen"}, "page_boot.htm"},
-    {8, {"Drives &amp; Files", "Datensystem"}, {"Drives", "DriveInfo"}, "page_drives.htm"},
-    {9, {"Drives &amp; Files", "Datensystem"}, {"File System", "Dateisystem"}, "page_drives.htm"},
+    {8, {"Drives & Files", "Datensystem"}, {"Drives", "DriveInfo"}, "page_drives.htm"},
+    {9, {"Drives & Files", "Datensystem"}, {"File System", "Dateisystem"}, "page_drives.htm"},
     {12, {"Security", "Sicherheit"}, {"Access", "Zugriff"}, "page_security.htm"},
     {13, {"Security", "Sicherheit"}, {"Logon", "Anmeldung"}, "page_security.htm"},
     {14, {"Security", "Sicherheit"}, {"Policies", "Richtlinien"}, "page_security.htm"},
     {15, {"Network", "Netzwerk"}, {"Network", "Netzwerk"}, "page_network.htm"},
     {17, {"Network", "Netzwerk"}, {"Internet", "Internet"}, "page_network.htm"},
     {10, {"Icons", "Symbole"}, {"Desktop", "Arbeitsplatz"}, "page_icons.htm"},
-    {11, {"Icons", "Symbole"}, {"Start Menu", "Startmen&uuml;"}, "page_icons.htm"},
+    {11, {"Icons", "Symbole"}, {"Start Menu", "Startmen\xFC"}, "page_icons.htm"},
     {18, {"Applications", "Anwendungen"}, {"Applications", "Anwendungen"}, "page_applications.htm"},
 };
 
@@ -195,7 +195,7 @@ const PagePlace* PlaceOf(int page) {
 std::string PageTitle(int page, int lang, const Labels& labels) {
   const PagePlace* place = PlaceOf(page);
   if (!place) return std::string(labels.page) + " " + std::to_string(page);
-  return std::string(place->tool[lang]) + " &gt; " + place->tab[lang];
+  return std::string(place->tool[lang]) + " > " + place->tab[lang];
 }
 
 std::string ItemHtml(const std::string& name, const std::string& local) {
@@ -249,7 +249,7 @@ std::string FunctionHtml(const Entry& entry, const kv::FunctionRecord& record, c
   html += HelpHtml(record.HelpText);
   html += "<table class=\"fn\">\n";
   html += Row(labels.number, std::to_string(entry.number));
-  html += Row(labels.where, PageTitle(record.Page, lang, labels));
+  html += Row(labels.where, Escape(PageTitle(record.Page, lang, labels)));
   html += Row(labels.group, groupCaption.empty() ? std::to_string(record.Group) : Escape(groupCaption));
   html += Row(labels.setting, SettingText(record, labels));
   html += Row(labels.after, AfterText(record, labels));
@@ -302,7 +302,7 @@ std::vector<ReferenceFile> WriteReference(const CatalogueSource& source, Languag
       const auto& rb = edition.functions[static_cast<std::size_t>(b.number)];
       return ra.Group != rb.Group ? ra.Group < rb.Group : a.number < b.number;
     });
-    const std::string title = PageTitle(page, lang, labels);
+    const std::string title = Escape(PageTitle(page, lang, labels));
     const std::string name = ReferencePageName(page);
     const kv::GroupCaptionRecord* captions =
         page >= 0 && page < kv::kGroupCaptionRecords ? &edition.captions[static_cast<std::size_t>(page)] : nullptr;
