@@ -4,6 +4,7 @@
 //   kvcat compile --lang en|de --out DIR SOURCES...
 //   kvcat decompile [--lang en|de] --fkt F --hdl H --idx I --count N [--out FILE]
 //   kvcat check SOURCES...
+//   kvcat reference --lang en|de --out DIR SOURCES...   (reference_command.h)
 #pragma once
 
 #include <ostream>
