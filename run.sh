@@ -22,7 +22,7 @@ if ! why=$(tests/wine/can-run-32bit); then
   tree=win64
   export PATH=$PWD/tests/wine/loader64:$PATH  # Wine's launcher would take the 32-bit loader
   cmake --preset win64 >/dev/null
-  cmake --build --preset win64 --target korvn2k korvnst korvndlg kvtree kvslide kv_catalogue_files korvn2k_media
+  cmake --build --preset win64 --target korvn2k korvnst korvndlg kvtree kvslide kv_catalogue_files korvn2k_media kv_manual
 fi
 arch=$(cat "build/$tree/wine-arch")
 mkdir -p build/run

@@ -8,6 +8,7 @@ packages=(
   libgtest-dev libgmock-dev libbenchmark-dev
   mingw-w64 mingw-w64-tools libwine-dev wine64 wine32:i386
   xvfb xdotool imagemagick x11-utils
+  fp-utils-3.2.2
 )
 sudo=""
 [ "$(id -u)" -eq 0 ] || sudo="sudo"

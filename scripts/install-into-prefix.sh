@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Installs the built Korvane 2000 into a Wine prefix the way the installation procedure does:
-#   - program folder "C:\Program Files\Korvane 2000" with the programs, libraries, database files and Media\
+#   - program folder "C:\Program Files\Korvane 2000" with the programs, libraries, database files, the
+#     manual KORVN2K.CHM and Media\
 #   - KORVNST.EXE in the system folder
 #   - product key HKEY_LOCAL_MACHINE\Software\Quorbel\Korvane2k with AppPath, FktAnzahl and Language
 #   - the COM libraries registered with regsvr32
@@ -44,6 +45,8 @@ if [ -f "$catdir/Korvn2k.fkt" ]; then
 else
   echo "note: no built function database in $catdir; the program will report missing files" >&2
 fi
+# The manual of the same edition (built by manual/), beside the program.
+if [ -f "$build/manual/$language/KORVN2K.CHM" ]; then cp "$build/manual/$language/KORVN2K.CHM" "$progdir/"; fi
 
 reg=$(mktemp --suffix=.reg)
 cat > "$reg" <<REG

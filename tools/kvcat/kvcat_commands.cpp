@@ -6,6 +6,7 @@
 #include "app/catalogue/catalogue_file.h"
 #include "tools/kvcat/adm_command.h"
 #include "tools/kvcat/edition.h"
+#include "tools/kvcat/reference_command.h"
 #include "tools/kvcat/source_checker.h"
 #include "tools/kvcat/source_files.h"
 #include "tools/kvcat/source_parser.h"
@@ -19,6 +20,7 @@ constexpr const char* kUsage =
     "       kvcat decompile [--lang en|de] --fkt FILE --hdl FILE --idx FILE --count N [--out FILE]\n"
     "       kvcat check SOURCES...\n"
     "       kvcat adm --lang en|de --out FILE SOURCES...\n"
+    "       kvcat reference --lang en|de --out DIR SOURCES...\n"
     "SOURCES are .kvf files or folders searched for them.\n";
 
 // "--name value" options followed by positional arguments.
@@ -209,6 +211,7 @@ int RunKvcat(const std::vector<std::string>& arguments, std::ostream& out, std::
   if (command == "decompile") return Decompile(arguments, out, err);
   if (command == "check") return Check(arguments, out, err);
   if (command == "adm") return RunAdmCommand(arguments, out, err);
+  if (command == "reference") return RunReference(arguments, out, err);
   err << kUsage;
   return 2;
 }

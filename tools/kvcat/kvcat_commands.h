@@ -5,6 +5,7 @@
 //   kvcat decompile [--lang en|de] --fkt F --hdl H --idx I --count N [--out FILE]
 //   kvcat check SOURCES...
 //   kvcat adm --lang en|de --out FILE SOURCES...   (adm_command.h)
+//   kvcat reference --lang en|de --out DIR SOURCES...   (reference_command.h)
 #pragma once
 
 #include <ostream>

@@ -17,6 +17,7 @@
 #include "app/mainwin/win32/about_window.h"
 #include "app/mainwin/win32/bar_window.h"
 #include "app/mainwin/win32/headline_window.h"
+#include "app/mainwin/win32/help_topics.h"
 #include "app/mainwin/win32/sound_output.h"
 #include "app/pages/core/page_layouts.h"
 #include "app/pages/win32/ui_theme.h"
@@ -319,7 +320,8 @@ void MainWindow::ToolClick(const BarBand& band, const BarTool& tool) {
   } else if (name == "btRegExp") {
     if (restore_) restore_->ExportRegFile();
   } else if (name == "btThems") {
-    OpenFile(app_.ProgramFolder() + "KORVN2K.HLP", "", app_.ProgramFolder());
+    OpenHelpTopics(app_, hwnd_,
+                   [this](const std::string& file, const std::string& folder) { OpenFile(file, "", folder); });
   } else if (name == "btNet") {
     if (IsUpdateTarget(tool.Tag)) OpenFile(app_.ProgramFolder() + "NETFETCH.EXE", "Software\\Quorbel\\Korvane2k", "");
     else OpenFile(tool.Tag, "", "");
