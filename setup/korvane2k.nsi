@@ -112,10 +112,12 @@ ShowUninstDetails show
 !insertmacro MUI_LANGUAGE "German"
 !insertmacro MUI_RESERVEFILE_LANGDLL
 
-LangString KvNotAdmin ${LANG_ENGLISH} "Korvane 2000 can only be installed by an administrator.$\r$\n$\r$\nPlease log on as an administrator and start the setup again. Nothing has been changed."
-LangString KvNotAdmin ${LANG_GERMAN} "Korvane 2000 kann nur von einem Administrator installiert werden.$\r$\n$\r$\nBitte melden Sie sich als Administrator an und starten Sie das Setup erneut. Es wurde nichts verändert."
-LangString KvNotAdminUninst ${LANG_ENGLISH} "Korvane 2000 can only be removed by an administrator."
-LangString KvNotAdminUninst ${LANG_GERMAN} "Korvane 2000 kann nur von einem Administrator entfernt werden."
+; The refusals come from .onInit, before NSIS switches its language tables to $LANGUAGE: they
+; are chosen by hand.
+!define KV_NOT_ADMIN_EN "Korvane 2000 can only be installed by an administrator.$\r$\n$\r$\nPlease log on as an administrator and start the setup again. Nothing has been changed."
+!define KV_NOT_ADMIN_DE "Korvane 2000 kann nur von einem Administrator installiert werden.$\r$\n$\r$\nBitte melden Sie sich als Administrator an und starten Sie das Setup erneut. Es wurde nichts verändert."
+!define KV_NOT_ADMIN_UNINST_EN "Korvane 2000 can only be removed by an administrator."
+!define KV_NOT_ADMIN_UNINST_DE "Korvane 2000 kann nur von einem Administrator entfernt werden."
 LangString KvWelcome ${LANG_ENGLISH} "This will install Korvane 2000 ${KV_VERSION}, the system and desktop tuning tool for Windows NT 4.0 and Windows 2000.$\r$\n$\r$\nBefore anything is changed, the setup records your current settings (the master profile), so that every setting can be set back later and when Korvane 2000 is removed.$\r$\n$\r$\nClick Next to continue."
 LangString KvWelcome ${LANG_GERMAN} "Dieses Programm installiert Korvane 2000 ${KV_VERSION}, das Werkzeug zur System- und Desktopoptimierung für Windows NT 4.0 und Windows 2000.$\r$\n$\r$\nBevor etwas verändert wird, hält das Setup Ihre derzeitigen Einstellungen fest (das Master-Profil), damit jede Einstellung später und bei der Deinstallation zurückgesetzt werden kann.$\r$\n$\r$\nKlicken Sie auf Weiter, um fortzufahren."
 LangString KvFinished ${LANG_ENGLISH} "Korvane 2000 has been installed.$\r$\n$\r$\nStart it from the Start menu (Programs, Korvane 2000). To remove it, use Add/Remove Programs in the Control Panel."
@@ -142,6 +144,19 @@ Var KvLanguageValue ; product key "Language": 0 German, 1 English
 ; ---------------------------------------------------------------------------------------------
 ; Administrator check, shared by the setup and the uninstaller. In the test bed the account type
 ; can be given by the environment (KV_SETUP_ACCOUNT_TYPE), since Wine always runs as administrator.
+
+!macro KvRefuseUnlessAdmin _TEXT_EN _TEXT_DE
+  !insertmacro KvAccountType $R2
+  ${If} $R2 != "Admin"
+    ${If} $LANGUAGE == ${LANG_GERMAN}
+      MessageBox MB_OK|MB_ICONSTOP "${_TEXT_DE}" /SD IDOK
+    ${Else}
+      MessageBox MB_OK|MB_ICONSTOP "${_TEXT_EN}" /SD IDOK
+    ${EndIf}
+    SetErrorLevel ${KV_EXIT_NOT_ADMIN}
+    Quit
+  ${EndIf}
+!macroend
 
 !macro KvAccountType _RESULT
   UserInfo::GetAccountType
@@ -176,12 +191,7 @@ Function .onInit
     ${EndIf}
     !insertmacro MUI_LANGDLL_DISPLAY
   ${EndIf}
-  !insertmacro KvAccountType $R2
-  ${If} $R2 != "Admin"
-    MessageBox MB_OK|MB_ICONSTOP "$(KvNotAdmin)" /SD IDOK
-    SetErrorLevel ${KV_EXIT_NOT_ADMIN}
-    Quit
-  ${EndIf}
+  !insertmacro KvRefuseUnlessAdmin "${KV_NOT_ADMIN_EN}" "${KV_NOT_ADMIN_DE}"
 FunctionEnd
 
 ; The resident helper holds KORVNST.EXE open: it is asked to end (it polls every 1.5 s) and the
@@ -349,12 +359,7 @@ Function un.onInit
   ${Else}
     StrCpy $LANGUAGE ${LANG_ENGLISH}
   ${EndIf}
-  !insertmacro KvAccountType $R2
-  ${If} $R2 != "Admin"
-    MessageBox MB_OK|MB_ICONSTOP "$(KvNotAdminUninst)" /SD IDOK
-    SetErrorLevel ${KV_EXIT_NOT_ADMIN}
-    Quit
-  ${EndIf}
+  !insertmacro KvRefuseUnlessAdmin "${KV_NOT_ADMIN_UNINST_EN}" "${KV_NOT_ADMIN_UNINST_DE}"
   ${GetParameters} $R0
   ${WordFind} "$R0" "/${KV_UNINST_MARK}" "E+1{" $R3
   ${If} ${Errors}

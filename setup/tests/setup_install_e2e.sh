@@ -9,7 +9,7 @@
 # Screenshots are saved under BUILD/setup-install-e2e/.
 #   setup_install_e2e.sh BUILD_DIR
 . "$(dirname "$0")/setup_lib.sh"
-kv_setup_begin "$1" "$0" setup-install-e2e
+kv_setup_begin "${1:-}" "$0" setup-install-e2e
 
 echo "# not an administrator: refused, nothing changed"
 snapshot() { find "$WINEPREFIX/drive_c" -path '*/users/*/Temp' -prune -o -print | sort; wine reg query 'HKLM\Software' 2>/dev/null; }

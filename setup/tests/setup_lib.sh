@@ -37,10 +37,9 @@ run_key='HKLM\Software\Microsoft\Windows\CurrentVersion\Run'
 fkt_of() { tr -d '\r\n' < "$build/catalogue/$1/fktanzahl.txt"; }
 reg_text() { wine reg query "$1" /v "$2" 2>/dev/null | tr -d '\r' | sed -n "s/^ *$2 *REG_[A-Z_]* *//p"; }
 key_exists() { wine reg query "$1" >/dev/null 2>&1; }
-setup_silent() {  # setup_silent ARGS...: runs the setup, waits for it, echoes nothing; returns its exit code
+setup_silent() {  # setup_silent ARGS...: runs the setup and returns its exit code when it has ended
   local rc=0
   wine "$setup_exe" /S "$@" >/dev/null 2>&1 || rc=$?
-  wineserver -w
   return $rc
 }
 
