@@ -31,6 +31,8 @@ fi
 
 rc=0
 wine "$setup" /S "/LANG=${language^^}" >/dev/null 2>&1 || rc=$?
-wineserver -w
+# The session ends here (its registry is saved); the next one starts the resident helper from the
+# log-on entry, as Windows does.
+wineserver -k >/dev/null 2>&1 || true
 [ $rc -eq 0 ] || { echo "the setup failed (exit code $rc)" >&2; exit 1; }
 echo "installed into $prefix by $(basename "$setup") (language $language)"

@@ -11,19 +11,25 @@
 . "$(dirname "$0")/setup_lib.sh"
 kv_setup_begin "${1:-}" "$0" setup-install-e2e
 
-echo "# not an administrator: refused, nothing changed"
 snapshot() { find "$WINEPREFIX/drive_c" -path '*/users/*/Temp' -prune -o -print | sort; wine reg query 'HKLM\Software' 2>/dev/null; }
-before=$(snapshot)
-rc=0; KV_SETUP_ACCOUNT_TYPE=User wine "$setup_exe" /S /LANG=DE >/dev/null 2>&1 || rc=$?
-wineserver -w
-check "silent setup ends with exit code 5" test "$rc" = 5
-check "nothing in the file system or HKLM\\Software changed" test "$before" = "$(snapshot)"
-KV_SETUP_ACCOUNT_TYPE=User wine "$setup_exe" /LANG=DE >/dev/null 2>&1 &
-check "the refusal is shown in German" wait_for 20 window_with_text 'kann nur von einem Administrator installiert werden'
-shot 00-not-admin-de
-xdotool key Return
-wineserver -w
-check "still nothing changed" test "$before" = "$(snapshot)"
+# Wine always runs as an administrator: the test bed's setup takes the account type from
+# KV_SETUP_ACCOUNT_TYPE instead (the shipped setup has no such switch).
+if [ "$(cat "$build/wine-arch")" = win64 ]; then
+  echo "# not an administrator: refused, nothing changed"
+  before=$(snapshot)
+  rc=0; KV_SETUP_ACCOUNT_TYPE=User wine "$setup_exe" /S /LANG=DE >/dev/null 2>&1 || rc=$?
+  wineserver -w
+  check "silent setup ends with exit code 5" test "$rc" = 5
+  check "nothing in the file system or HKLM\\Software changed" test "$before" = "$(snapshot)"
+  KV_SETUP_ACCOUNT_TYPE=User wine "$setup_exe" /LANG=DE >/dev/null 2>&1 &
+  check "the refusal is shown in German" wait_for 20 window_with_text 'kann nur von einem Administrator installiert werden'
+  shot 00-not-admin-de
+  xdotool key Return
+  wineserver -w
+  check "still nothing changed" test "$before" = "$(snapshot)"
+else
+  echo "# not an administrator: tested on the 64-bit test bed only (the shipped setup takes no account type)"
+fi
 
 echo "# interactive English installation, by keys"
 page_shows() { window_with_text "$1"; }

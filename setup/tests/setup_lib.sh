@@ -70,6 +70,10 @@ check_nothing_left() {
   check "start-menu folder gone" test ! -e "$links"
   check "product key gone" bash -c "! wine reg query 'HKLM\\Software\\Quorbel' >/dev/null 2>&1"
   check "user settings gone" bash -c "! wine reg query 'HKCU\\Software\\Quorbel' >/dev/null 2>&1"
+  local id
+  for id in TreeViewLibCtl.kvTreeView KorvnDialoge.Dialog SlideLibCtl.kvSlide; do
+    check "COM class $id unregistered" bash -c "! wine reg query 'HKCR\\$id' >/dev/null 2>&1"
+  done
   check "Add/Remove entry gone" bash -c "! wine reg query '$arp' >/dev/null 2>&1"
   check "Run values gone" bash -c "! wine reg query '$run_key' 2>/dev/null | grep -q Korvn"
   check "no end request left" test -z "$(reg_text 'HKLM\Software\Microsoft\Windows\CurrentVersion' TerminateSysTray)"
