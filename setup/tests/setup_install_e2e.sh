@@ -5,7 +5,8 @@
 #     files, product key, COM classes (created from a script), master profile, shortcuts and the
 #     Add/Remove entry;
 #   - installing again keeps the master profile byte for byte; an upgrade whose database has another
-#     function count keeps the old one beside the new one.
+#     function count keeps the old one beside the new one;
+#   - RMVKT.EXE started by hand asks the restore question through the helper, then removes everything.
 # Screenshots are saved under BUILD/setup-install-e2e/.
 #   setup_install_e2e.sh BUILD_DIR
 . "$(dirname "$0")/setup_lib.sh"
@@ -86,4 +87,14 @@ check "upgrade installation (silent)" setup_silent /LANG=DE
 check "the old master profile is kept as KORVN2K-$old.UND" cmp "$out/master.und" "$sysdir/KORVN2K-$old.UND"
 check "a new master profile is taken" test -s "$sysdir/KORVN2K.UND"
 check "FktAnzahl is the new database's" test "$(( $(reg_text "$product" FktAnzahl) ))" = "$(fkt_of de)"
+
+echo "# RMVKT.EXE started by hand hands over to the helper: the restore question is not skipped"
+wine 'C:\windows\system32\RMVKT.EXE' >/dev/null 2>&1 &
+check "the helper asks the restore question" wait_for 30 window_with_text '|Static|1|.*|Systemwiederherstellung:'
+shot 06-rmvkt-question
+click_button '&No' || click_button '&Nein' || fail "no No button"
+check "the uninstaller has removed Korvane" wait_for 60 window_with_text 'Korvane 2000 wurde von Ihrem Computer entfernt'
+xdotool key Return
+timeout 60 wineserver -w
+check_nothing_left
 kv_e2e_end
