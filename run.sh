@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
-# Builds Korvane 2000 (the 32-bit Windows NT 4.0 / 2000 build), installs it into a private 32-bit
-# Wine prefix (build/run/prefix-win32) and starts it.
+# Builds Korvane 2000 (the 32-bit Windows NT 4.0 / 2000 build), installs it with its setup program
+# (silently, as a deployment script would) into a private 32-bit Wine prefix (build/run/prefix-win32)
+# and starts it.
 #   ./run.sh            English edition
 #   ./run.sh --german   German edition
 # Without a DISPLAY the program runs on a private Xvfb display and a screenshot is saved
@@ -22,7 +23,7 @@ if ! why=$(tests/wine/can-run-32bit); then
   tree=win64
   export PATH=$PWD/tests/wine/loader64:$PATH  # Wine's launcher would take the 32-bit loader
   cmake --preset win64 >/dev/null
-  cmake --build --preset win64 --target korvn2k korvnst korvndlg kvtree kvslide kv_catalogue_files korvn2k_media kv_manual
+  cmake --build --preset win64 --target korvane2k_setup
 fi
 arch=$(cat "build/$tree/wine-arch")
 mkdir -p build/run

@@ -27,7 +27,7 @@ if why=$(tests/wine/can-run-32bit); then
 else
   wine_tree=win64
   # Only what ships (and the file the floor check must refuse) is built 32-bit here.
-  shipped_targets=(--target korvn2k korvnst korvndlg kvtree kvslide floor_probe kv_catalogue_files korvn2k_media kv_manual)
+  shipped_targets=(--target korvn2k korvnst korvndlg kvtree kvslide floor_probe kv_catalogue_files korvn2k_media kv_manual korvane2k_setup)
 fi
 
 stage "windows build (32-bit)" bash -c "cmake --preset win >/dev/null && cmake --build --preset win -j $jobs ${shipped_targets[*]} -- -k 0"

@@ -7,7 +7,7 @@ packages=(
   cmake ninja-build g++ clang libclang-rt-14-dev
   libgtest-dev libgmock-dev libbenchmark-dev
   mingw-w64 mingw-w64-tools libwine-dev wine64 wine32:i386
-  xvfb xdotool imagemagick x11-utils
+  xvfb xdotool imagemagick x11-utils nsis
   fp-utils-3.2.2
 )
 sudo=""

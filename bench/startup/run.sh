@@ -10,7 +10,7 @@ root=$(cd "$here/../.." && pwd)
 build=$(cd "$1" && pwd)
 rounds=${2:-11}
 switches=${3:-9}
-cmake --build "$build" --target startup_bench korvn2k korvndlg kvtree kvslide korvnst kv_catalogue_files korvn2k_media
+cmake --build "$build" --target startup_bench korvane2k_setup
 prefix=$build/bench/startup-prefix
 rm -rf "$prefix"
 "$root/scripts/install-into-prefix.sh" --build "$build" --prefix "$prefix" --language en >/dev/null
@@ -18,7 +18,7 @@ cp "$build/bin/startup_bench.exe" "$prefix/drive_c/startup_bench.exe"
 export WINEPREFIX=$prefix WINEDEBUG=${WINEDEBUG:--all} WINEARCH=$(cat "$build/wine-arch" 2>/dev/null || echo win32) WINEDLLOVERRIDES="mscoree=d;mshtml=d"
 if [ "${KV_BENCH_NO_LOGO:-0}" = 1 ]; then
   wine reg add 'HKCU\Software\Quorbel\Korvane2k\MainSet' /v ViewAppLogo /t REG_DWORD /d 0 /f >/dev/null 2>&1
-  wineserver -w  # the server started here has no display: it must end before the measured run
+  wineserver -k  # the server started here has no display: it must end before the measured run
 fi
 set +e
 # wineserver is ended inside the display session, before its Xvfb goes away.
