@@ -240,14 +240,18 @@ TEST_P(PolicyTemplate, IsWellFormedAndEachPolicyIsExactlyItsFunctionsWrite) {
         EXPECT_EQ(p.parts[0].type, "NUMERIC") << where;
         EXPECT_EQ(on.ValueKind, kv::KindDword) << where;
         EXPECT_EQ(p.parts[0].numbers.at("MIN"), std::to_string(f.Minimum)) << where;
-        if (f.Maximum > 0) EXPECT_EQ(p.parts[0].numbers.at("MAX"), std::to_string(f.Maximum)) << where;
+        if (f.Maximum > 0) {
+          EXPECT_EQ(p.parts[0].numbers.at("MAX"), std::to_string(f.Maximum)) << where;
+        }
         EXPECT_EQ(p.parts[0].numbers.at("DEFAULT"), std::to_string(f.DefaultNumber)) << where;
         break;
       case 1:
         ASSERT_EQ(p.parts.size(), 1u) << where;
         EXPECT_EQ(p.parts[0].type, "EDITTEXT") << where;
         EXPECT_EQ(on.ValueKind, kv::KindText) << where;
-        if (!f.DefaultText.empty()) EXPECT_EQ(p.parts[0].defaultText.text, f.DefaultText) << where;
+        if (!f.DefaultText.empty()) {
+          EXPECT_EQ(p.parts[0].defaultText.text, f.DefaultText) << where;
+        }
         break;
       default: ADD_FAILURE() << where << ": input kind " << f.InputKind;
     }
