@@ -242,7 +242,10 @@ Function KvKeepMasterProfile
   ${AndIf} $R2 == ""
     StrCpy $R2 299  ; the programs' default
   ${EndIf}
-  ${If} $R2 == $KvFkt
+  ; Taken under this count or a smaller one (an update that added functions): the programs read it as
+  ; today's profile, so it stays as it is.
+  ${If} $R2 != ""
+  ${AndIf} $R2 <= $KvFkt
     StrCpy $R0 "/UNDOSCAN"  ; leaves a valid undo file alone
     Goto done
   ${EndIf}

@@ -4,8 +4,8 @@
 #   - an English installation driven by keys through every page (a screenshot of each), then the
 #     files, product key, COM classes (created from a script), master profile, shortcuts and the
 #     Add/Remove entry;
-#   - installing again keeps the master profile byte for byte; an upgrade whose database has another
-#     function count keeps the old one beside the new one;
+#   - installing again keeps the master profile byte for byte, also when an update adds functions;
+#     going back to a database with fewer functions keeps the old one beside the new one;
 #   - RMVKT.EXE started by hand asks the restore question through the helper, then removes everything.
 # Screenshots are saved under BUILD/setup-install-e2e/.
 #   setup_install_e2e.sh BUILD_DIR
@@ -80,13 +80,23 @@ check "the master profile is byte for byte the first one" cmp "$out/master.und" 
 check "installing the German edition over it keeps it too" setup_silent /LANG=DE
 check "the master profile is still the first one" cmp "$out/master.und" "$sysdir/KORVN2K.UND"
 
-echo "# an upgrade from a database with another function count"
+echo "# an update that adds functions keeps the master profile taken under the smaller count"
 old=$(( $(fkt_of de) - 7 ))
 wine reg add "$product" /v FktAnzahl /t REG_DWORD /d $old /f >/dev/null 2>&1
-check "upgrade installation (silent)" setup_silent /LANG=DE
-check "the old master profile is kept as KORVN2K-$old.UND" cmp "$out/master.und" "$sysdir/KORVN2K-$old.UND"
-check "a new master profile is taken" test -s "$sysdir/KORVN2K.UND"
+wine 'C:\windows\system32\KORVNST.EXE' /MASTERSCAN >/dev/null 2>&1; wineserver -w
+cp "$sysdir/KORVN2K.UND" "$out/master-$old.und"
+check "update installation (silent)" setup_silent /LANG=DE
+check "the master profile of $old functions is kept byte for byte" cmp "$out/master-$old.und" "$sysdir/KORVN2K.UND"
+check "no copy of it is made" bash -c "! ls '$sysdir'/KORVN2K-*.UND 2>/dev/null"
 check "FktAnzahl is the new database's" test "$(( $(reg_text "$product" FktAnzahl) ))" = "$(fkt_of de)"
+
+echo "# going back to a database with fewer functions keeps the master profile beside the new one"
+newer=$(( $(fkt_of de) + 7 ))
+cp "$sysdir/KORVN2K.UND" "$out/master.und"
+wine reg add "$product" /v FktAnzahl /t REG_DWORD /d $newer /f >/dev/null 2>&1
+check "installation over a larger database (silent)" setup_silent /LANG=DE
+check "the old master profile is kept as KORVN2K-$newer.UND" cmp "$out/master.und" "$sysdir/KORVN2K-$newer.UND"
+check "a new master profile is taken" test -s "$sysdir/KORVN2K.UND"
 
 echo "# RMVKT.EXE started by hand hands over to the helper: the restore question is not skipped"
 wine 'C:\windows\system32\RMVKT.EXE' >/dev/null 2>&1 &
