@@ -184,9 +184,16 @@ int Check(const std::vector<std::string>& arguments, std::ostream& out, std::ost
     err << diagnostics.size() << " problem(s)\n";
     return 1;
   }
-  int functions = 0;
-  for (const SourceSection& section : source.sections) functions += section.kind == SectionKind::Function;
-  out << "kvcat: " << functions << " functions, no problems\n";
+  int functions = 0, untraced = 0;
+  for (const SourceSection& section : source.sections) {
+    if (section.kind != SectionKind::Function) continue;
+    ++functions;
+    const FieldValue* cited = section.Find(kSourceField);
+    untraced += cited && IsUntracedSource(cited->value);
+  }
+  out << "kvcat: " << functions << " functions, no problems";
+  if (untraced > 0) out << " (" << untraced << " behind the program's own controls still untraced)";
+  out << "\n";
   return 0;
 }
 

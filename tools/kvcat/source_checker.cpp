@@ -288,6 +288,16 @@ class Checker {
              "function has no source (the documentation of its registry location, data and systems)");
       return;
     }
+    if (IsUntracedSource(source->value)) {
+      // Only the program's own controls may keep a function that awaits its document; a tree line
+      // the user ticks must be traced or go.
+      if (IsTreePage(record.Page)) {
+        Report(source->place, kSourceField,
+               "an untraced function does not belong on a tree page (page " + std::to_string(record.Page) +
+                   "): trace it or remove it");
+      }
+      return;
+    }
     if (DocumentsWindows2000Only(source->value) && record.OsFilter != 0) {
       const FieldValue* os = section.Find("os");
       Report(os ? os->place : section.place, "os",
@@ -493,6 +503,8 @@ class Checker {
 };
 
 }  // namespace
+
+bool IsUntracedSource(const std::string& source) { return source.rfind(kUntracedSource, 0) == 0; }
 
 bool IsTreePage(int page) {
   switch (page) {

@@ -206,6 +206,16 @@ TEST(SourceChecker, EveryFunctionNamesWhereItIsDocumented) {
       << "the Windows NT Resource Kit is an NT 4 document";
   EXPECT_EQ(Check(Source("source = KB 1 (Windows NT 3.51); Windows 2000 Resource Kit: X\n"), check).size(), 1u);
   EXPECT_EQ(Check(Source()), Messages{}) << "compiling needs no source: the binary files never hold it";
+
+  // An untraced function may wait for its document only behind the program's own controls (page 4).
+  const std::string untraced = "source = untraced: searched X\n";
+  EXPECT_EQ(Check(Source(untraced), check),
+            Messages{"t.kvf:19: source: an untraced function does not belong on a tree page (page 2): trace it or "
+                     "remove it"});
+  std::string control = Source(untraced);
+  control.replace(control.find("[page 2]"), 8, "[page 4]");
+  control.replace(control.find("page = 2"), 8, "page = 4");
+  EXPECT_EQ(Check(control, check), Messages{});
 }
 
 TEST(SourceChecker, UnknownFieldsAndBadNumbers) {
