@@ -4,7 +4,9 @@
 # ("/REGEXPORT#"). A second, fresh prefix of the same edition restores the profile from a log-on
 # script ("start /wait KORVNST.EXE /RESTORE#..." and its ERRORLEVEL); a third imports the registry
 # file with Wine's "regedit /s". A profile taken afterwards on either prefix must equal the source's in
-# every function record. Exit code 2 for a missing profile is checked too.
+# every function record. The script reads the profile from a UNC path (\\fileserver\netlogon\...,
+# which Wine resolves through the prefix's dosdevices\unc folder as Windows does through the
+# redirector). Exit code 2 for a missing profile is checked too.
 # Environment from CTest: KV_BUILD_DIR, KV_PREFIX.
 set -u
 root=$(cd "$(dirname "$0")/../../.." && pwd)
@@ -15,10 +17,7 @@ unset DISPLAY
 base=$KV_BUILD_DIR/wine/$KV_PREFIX
 n=$(tr -d '\r\n' < "$catalogue/fktanzahl.txt")
 failures=0
-: "${KV_PROFILE_PATH_FORM:=\\\\?\\C:\\netlogon\\team.prf}"
-# How the script names the profile: Wine serves no UNC share (\\localhost\C$\... is not found), so the
-# path starts with two backslashes in the \\?\ form, which reaches the file system unchanged; a real
-# \\server\share path is covered by the command-line and job unit tests.
+: "${KV_PROFILE_PATH_FORM:=\\\\fileserver\\netlogon\\team.prf}"
 fail() { echo "FAIL: $*"; failures=$((failures + 1)); }
 
 # A prefix with Korvane installed: database in C:\korvane, the helper in the system folder.
@@ -38,16 +37,16 @@ helper() { timeout 60 wine 'C:\windows\system32\korvnst.exe' "$@" >/dev/null 2>&
 on() { WINEPREFIX=$1; export WINEPREFIX; }
 ie='HKCU\Software\Microsoft\Internet Explorer\Main'
 cmdkey='HKCU\Software\Microsoft\Command Processor'
-history='HKCU\Software\Microsoft\Windows\CurrentVersion\Internet Settings\Url History'
-explorer='HKCU\Software\Microsoft\Windows\CurrentVersion\Explorer'
+desktop='HKCU\Control Panel\Desktop'
+policies='HKCU\Software\Microsoft\Windows\CurrentVersion\Policies\Explorer'
 long_hex=$(printf '%02x' $(seq 0 47) | tr -d '\n')  # 48 bytes: the .reg line is continued twice
 
 # The source machine: a text with a quote and backslashes, a DWORD with the top bit set, a long binary
 # value, and a value that is absent.
 install "$base-source"
 wine reg add "$ie" /v 'Window Title' /t REG_SZ /d 'Team "Blue" C:\Net\' /f >/dev/null 2>&1
-wine reg add "$history" /v DaysToKeep /t REG_DWORD /d 0xfffffff0 /f >/dev/null 2>&1
-wine reg add "$explorer" /v link /t REG_BINARY /d "$long_hex" /f >/dev/null 2>&1
+wine reg add "$desktop" /v ForegroundLockTimeout /t REG_DWORD /d 0xfffffff0 /f >/dev/null 2>&1
+wine reg add "$policies" /v NoDrives /t REG_BINARY /d "$long_hex" /f >/dev/null 2>&1
 wine reg delete "$cmdkey" /v CompletionChar /f >/dev/null 2>&1
 helper '/UNDOSCAN#C:\admin\team.prf'
 [ -f "$WINEPREFIX/drive_c/admin/TEAM.PRF" ] || { echo "FAIL: no profile taken on the source prefix"; exit 1; }
@@ -60,13 +59,14 @@ head -1 "$reg_file" | grep -q '^REGEDIT4' || fail "the registry file does not st
 grep -q '"CompletionChar"=-' "$reg_file" || fail "the absent value is not written as a deletion"
 grep -q '^;.*"CompletionChar"' "$reg_file" || fail "the deletion is not listed in the comment block"
 grep -q '"Window Title"="Team \\"Blue\\" C:\\\\Net\\\\"' "$reg_file" || fail "text not escaped as regedit reads it"
-grep -q '"DaysToKeep"=dword:fffffff0' "$reg_file" || fail "DWORD not written as dword:fffffff0"
+grep -q '"ForegroundLockTimeout"=dword:fffffff0' "$reg_file" || fail "DWORD not written as dword:fffffff0"
 [ "$(grep -c '^  ' "$reg_file")" -ge 2 ] || fail "long hex data is not continued on further lines"
 source_profile=$WINEPREFIX/drive_c/admin/TEAM.PRF
 
 # The log-on script on a fresh machine of the same edition, whose own settings differ.
 install "$base-target"
-mkdir -p "$WINEPREFIX/drive_c/netlogon"
+mkdir -p "$WINEPREFIX/drive_c/netlogon" "$WINEPREFIX/dosdevices/unc/fileserver"
+ln -s ../../../drive_c/netlogon "$WINEPREFIX/dosdevices/unc/fileserver/netlogon"  # the share \\fileserver\netlogon
 cp "$source_profile" "$WINEPREFIX/drive_c/netlogon/team.prf"
 cp "$source_profile" "$WINEPREFIX/drive_c/admin/source.prf"
 wine reg add "$cmdkey" /v CompletionChar /t REG_DWORD /d 9 /f >/dev/null 2>&1
