@@ -113,7 +113,9 @@ int ProfileRestoreJobRun(Helper& h) {
   job.UndoFilePath = h.folders.UndoFilePath();
   job.CurrentUser = CurrentAccountName();
   job.FunctionCount = FunctionCount(h.registry);
-  return RunProfileRestore(h.registry, files, job).ExitCode;
+  ReadCacheStore batch(h.registry.store());  // keys stay open for the whole restore
+  Registry registry(batch, RootNames::LongAndShort);
+  return RunProfileRestore(registry, files, job).ExitCode;
 }
 
 int RegExportJobRun(Helper& h) {

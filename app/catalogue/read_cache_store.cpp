@@ -2,6 +2,7 @@
 #include "app/catalogue/read_cache_store.h"
 
 #include <cctype>
+#include <iterator>
 
 namespace kv {
 
@@ -18,8 +19,14 @@ void ReadCacheStore::Forget() {
   for (const auto& entry : keys_) {
     if (entry.second.key) inner_.CloseKey(entry.second.key);
   }
+  for (const auto& entry : writeKeys_) inner_.CloseKey(entry.second);
   keys_.clear();
+  writeKeys_.clear();
   cachedHandles_.clear();
+}
+
+void ReadCacheStore::ForgetLengths() {
+  for (auto& entry : keys_) entry.second.lengthKnown = false;
 }
 
 void ReadCacheStore::SetCaching(bool on) {
@@ -29,11 +36,18 @@ void ReadCacheStore::SetCaching(bool on) {
 
 bool ReadCacheStore::OpenKey(std::uint32_t root, const std::string& subKey, Access access, Key* out) {
   if (!caching_) return inner_.OpenKey(root, subKey, access, out);
-  if (access != Access::Read) {
-    Forget();
-    return inner_.OpenKey(root, subKey, access, out);
-  }
   const Path path{root, Lower(subKey)};
+  if (access != Access::Read) {
+    auto known = writeKeys_.find(path);
+    if (known == writeKeys_.end()) {
+      Key key = 0;
+      if (!inner_.OpenKey(root, subKey, access, &key)) return false;
+      known = writeKeys_.emplace(path, key).first;
+      cachedHandles_[key] = path;
+    }
+    *out = known->second;
+    return true;
+  }
   auto it = keys_.find(path);
   if (it == keys_.end()) {
     Cached cached;
@@ -46,8 +60,19 @@ bool ReadCacheStore::OpenKey(std::uint32_t root, const std::string& subKey, Acce
 }
 
 bool ReadCacheStore::CreateKey(std::uint32_t root, const std::string& subKey, Key* out) {
-  Forget();
-  return inner_.CreateKey(root, subKey, out);
+  if (!caching_) return inner_.CreateKey(root, subKey, out);
+  // The key and the keys above it may exist now: nothing is remembered as missing any more.
+  for (auto it = keys_.begin(); it != keys_.end();) it = it->second.key ? std::next(it) : keys_.erase(it);
+  const Path path{root, Lower(subKey)};
+  auto known = writeKeys_.find(path);
+  if (known == writeKeys_.end()) {
+    Key key = 0;
+    if (!inner_.CreateKey(root, subKey, &key)) return false;
+    known = writeKeys_.emplace(path, key).first;
+    cachedHandles_[key] = path;
+  }
+  *out = known->second;
+  return true;
 }
 
 void ReadCacheStore::CloseKey(Key key) {
@@ -61,10 +86,14 @@ bool ReadCacheStore::QueryValue(Key key, const std::string& name, std::size_t ca
 
 bool ReadCacheStore::SetValue(Key key, const std::string& name, std::uint32_t type,
                               const std::vector<std::uint8_t>& data) {
-  return inner_.SetValue(key, name, type, data);  // only write handles can set, and opening one forgot the cache
+  ForgetLengths();
+  return inner_.SetValue(key, name, type, data);
 }
 
-bool ReadCacheStore::DeleteValue(Key key, const std::string& name) { return inner_.DeleteValue(key, name); }
+bool ReadCacheStore::DeleteValue(Key key, const std::string& name) {
+  ForgetLengths();
+  return inner_.DeleteValue(key, name);
+}
 
 bool ReadCacheStore::DeleteLeafKey(std::uint32_t root, const std::string& subKey) {
   Forget();

@@ -1,9 +1,11 @@
-// A registry store for read batches (the helper's profile scan, the main program's start-up): keys
-// opened for reading stay open, and their longest-data counts are remembered, until the batch ends,
-// so that reading 900 values costs one value query each instead of an open, a query and a close.
-// Keys that cannot be opened are remembered as missing. Any write, create or delete first closes and
-// forgets everything, so the cache never shows a state older than the store's own writes. Outside a
-// batch (SetCaching(false)) every call goes straight to the inner store.
+// A registry store for batches (the helper's profile scan, the main program's start-up, a restore):
+// keys opened for reading or writing stay open, and the read keys' longest-data counts are remembered,
+// until the batch ends, so that reading 900 values costs one value query each instead of an open, a
+// query and a close, and a restore writes and reads back each value without opening its key again.
+// Values are always read from the store itself, so no answer is older than the store's own writes:
+// a write or a value deletion forgets the remembered lengths, creating a key forgets the keys
+// remembered as missing (it may have made them), and deleting a key closes and forgets everything.
+// Outside a batch (SetCaching(false)) every call goes straight to the inner store.
 #pragma once
 
 #include <map>
@@ -50,7 +52,11 @@ class ReadCacheStore : public RegistryStore {
 
   RegistryStore& inner_;
   bool caching_ = true;
-  std::map<Path, Cached> keys_;
+  // Forgets every remembered length: a write may have made a value longer.
+  void ForgetLengths();
+
+  std::map<Path, Cached> keys_;       // read handles (0 = the key could not be opened)
+  std::map<Path, Key> writeKeys_;     // handles opened or created for writing
   std::map<Key, Path> cachedHandles_;
 };
 

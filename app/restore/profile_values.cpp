@@ -1,6 +1,7 @@
 // Per-kind capture and restore rules of profile entries (see profile_values.h).
 #include "app/restore/profile_values.h"
 
+#include <algorithm>
 #include <cstdlib>
 #include <limits>
 #include <vector>
@@ -153,7 +154,14 @@ bool RestoreEntryBit(Registry& registry, const RegistryAction& e, int bit) {
   if (current.size() <= byte) current.resize(byte + 1, 0);
   const std::uint8_t mask = static_cast<std::uint8_t>(1u << (bit % 8));
   current[byte] = static_cast<std::uint8_t>(storedSet ? (current[byte] | mask) : (current[byte] & ~mask));
-  registry.RegWriteBinary(e.KeyPath, e.ValueName, BytesToHexText(current));
+  // A value that was absent before Korvane goes again once no bit of it is set: a zero value in its
+  // place would be a setting the user never had.
+  const bool noBitSet = std::all_of(current.begin(), current.end(), [](std::uint8_t b) { return b == 0; });
+  if (e.Data == kMissingText && noBitSet) {
+    DeleteAbsentValue(registry, e);
+  } else {
+    registry.RegWriteBinary(e.KeyPath, e.ValueName, BytesToHexText(current));
+  }
   return true;
 }
 

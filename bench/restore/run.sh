@@ -8,7 +8,7 @@ root=$(cd "$here/../.." && pwd)
 [ $# -ge 1 ] || { echo "usage: $0 BUILD_DIR [ROUNDS]" >&2; exit 2; }
 build=$(cd "$1" && pwd)
 rounds=${2:-5}
-cmake --build "$build" --target restore_bench korvn2k korvndlg kvtree kvslide korvnst kv_catalogue_files korvn2k_media
+cmake --build "$build" --target restore_bench korvane2k_setup  # the setup holds what it installs
 prefix=$build/bench/restore-prefix
 rm -rf "$prefix"
 "$root/scripts/install-into-prefix.sh" --build "$build" --prefix "$prefix" --language en >/dev/null

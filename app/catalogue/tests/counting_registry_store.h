@@ -1,4 +1,4 @@
-// For tests: the in-memory registry store counting the key opens that reach it.
+// For tests: the in-memory registry store counting the key opens and creations that reach it.
 #pragma once
 
 #include <string>
@@ -13,7 +13,12 @@ class CountingRegistryStore : public MemoryRegistryStore {
     ++opens;
     return MemoryRegistryStore::OpenKey(root, subKey, access, out);
   }
+  bool CreateKey(std::uint32_t root, const std::string& subKey, Key* out) override {
+    ++creates;
+    return MemoryRegistryStore::CreateKey(root, subKey, out);
+  }
   int opens = 0;
+  int creates = 0;
 };
 
 }  // namespace kv

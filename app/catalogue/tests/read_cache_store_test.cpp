@@ -1,5 +1,5 @@
-// The read-batch store: no stale answers after a write, nothing left open, and outside a batch every
-// call reaches the inner store.
+// The batch store: no stale answers after a write, nothing left open, a restore-like run of writes and
+// read-backs opens each key once, and outside a batch every call reaches the inner store.
 #include <gtest/gtest.h>
 
 #include "app/catalogue/memory_registry_store.h"
@@ -26,6 +26,33 @@ TEST(ReadCacheStore, WritesAndDeletesAreSeenByLaterReads) {
   EXPECT_EQ(store.OpenHandleCount(), 0u);
 }
 
+// What a restore does for each value: read, write the stored data (a text keeps REG_EXPAND_SZ, so it is
+// read first), read back. Each key is opened once for reading and once for writing, however many
+// values, and a value made longer than any before reads back whole.
+TEST(ReadCacheStore, WritesAndReadBacksOfABatchOpenEachKeyOnce) {
+  CountingRegistryStore store;
+  ReadCacheStore cache(store);
+  Registry registry(cache, RootNames::LongAndShort);
+  const std::string keys[] = {"HKCU\\Software\\A", "HKLM\\Software\\B\\C"};
+  for (int round = 1; round <= 3; ++round) {
+    for (const std::string& key : keys) {
+      for (int v = 0; v < 5; ++v) {
+        const std::string name = "V" + std::to_string(v), text(round * 3000 + v, 'x');
+        registry.RegReadString(key, name, "");
+        EXPECT_TRUE(registry.RegWriteString(key, name, text));
+        EXPECT_EQ(registry.RegReadString(key, name, ""), text) << key << " " << name;
+        EXPECT_TRUE(registry.RegWriteDword(key, name + "n", round));
+        EXPECT_EQ(registry.RegReadDword(key, name + "n", 0), round);
+      }
+    }
+  }
+  // Per key: the read that finds it missing, the write's open that fails and its creation, the
+  // reopening for reading; nothing for the other 29 writes and 30 read-backs.
+  EXPECT_EQ(store.opens + store.creates, 2 * 4) << "opens " << store.opens << ", creates " << store.creates;
+  cache.SetCaching(false);
+  EXPECT_EQ(store.OpenHandleCount(), 0u);
+}
+
 TEST(ReadCacheStore, EndingTheBatchClosesKeysAndPassesEveryCallThrough) {
   CountingRegistryStore store;
   ReadCacheStore cache(store);
@@ -34,7 +61,7 @@ TEST(ReadCacheStore, EndingTheBatchClosesKeysAndPassesEveryCallThrough) {
   store.opens = 0;
   for (int i = 0; i < 5; ++i) EXPECT_EQ(registry.RegReadDword("HKCU\\Software\\T", "N", 0), 7);
   EXPECT_EQ(store.opens, 1);
-  EXPECT_EQ(store.OpenHandleCount(), 1u);
+  EXPECT_EQ(store.OpenHandleCount(), 2u);  // the key opened for the write stays open too
 
   cache.SetCaching(false);
   EXPECT_EQ(store.OpenHandleCount(), 0u);

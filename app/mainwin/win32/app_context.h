@@ -8,6 +8,7 @@
 #include <string>
 
 #include "app/catalogue/catalogue.h"
+#include "app/catalogue/read_cache_store.h"
 #include "app/catalogue/registry.h"
 #include "app/engine/function_engine.h"
 #include "app/mainwin/core/program_settings.h"
@@ -24,6 +25,7 @@ class SoundOutput;
 struct AppContext {
   HINSTANCE Instance = nullptr;
   Registry* Reg = nullptr;
+  ReadCacheStore* RegBatch = nullptr;  // the store under Reg: SetCaching(true) for a batch of accesses
   Texts Text;
   Catalogue Functions;
   std::unique_ptr<FunctionEngine> Engine;

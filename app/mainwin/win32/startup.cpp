@@ -97,6 +97,7 @@ int RunMainProgram(HINSTANCE instance) {
   AppContext app;
   app.Instance = instance;
   app.Reg = &registry;
+  app.RegBatch = &startupReads;
   app.Sound = &SystemSoundOutput();
 
   // 1. Language.

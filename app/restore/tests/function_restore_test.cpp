@@ -47,6 +47,10 @@ TEST_F(BitFunctions, AnAbsentValueCountsAsBitsClear) {
   registry_.RegWriteBinary(kKey, "UserPreferencesMask", "0202");              // both bits set since
   EXPECT_EQ(Restore(taken, 1).Outcome, FunctionOutcome::Restored);
   EXPECT_EQ(Mask(), "0200") << "only bit 9 cleared; the value is not deleted under function 0";
+  EXPECT_EQ(Restore(taken, 0).Outcome, FunctionOutcome::Restored);
+  EXPECT_EQ(registry_.ProbeValue(kKey, "UserPreferencesMask"), ValuePresence::Absent)
+      << "no bit left set: the value the user never had is gone again";
+  EXPECT_EQ(Restore(taken, 0).Outcome, FunctionOutcome::Unchanged);
 
   registry_.RegDelete(kKey, "UserPreferencesMask");
   registry_.RegWriteBinary(kKey, "Other", "01");

@@ -49,6 +49,9 @@ class AppRestoreHost : public RestoreHost, private ProfileCreationUi {
   std::string& CurrentProfilePath() override { return currentProfile_; }
   bool MasterProfileUsable() override { return UndoFileValid(); }
   void RestoreFinished() override { undoCheck_.Forget(); }
+  void BatchRegistry(bool on) override {
+    if (app_.RegBatch) app_.RegBatch->SetCaching(on);
+  }
 
  private:
   static FileStamp StampOf(const std::string& path);

@@ -43,6 +43,8 @@ class RestoreHost {
   virtual bool MasterProfileUsable() { return true; }
   // A restore run ended (what was known about the profiles is checked again).
   virtual void RestoreFinished() {}
+  // Starts or ends a batch of registry writes and read-backs: keys stay open in between.
+  virtual void BatchRegistry(bool /*on*/) {}
 };
 
 }  // namespace kv

@@ -205,7 +205,9 @@ void RestoreWindow::RunRestore() {
   lineFunctions_.clear();
   host_.EnableMainWindow(false);
   lastShown_ = GetTickCount() - kProgressInterval;  // the first line shows at once
+  host_.BatchRegistry(true);  // each value is read, written and read back: its key stays open
   const RestoreResult result = model_.Restore(host_.Reg(), this);
+  host_.BatchRegistry(false);
   if (!model_.Lines().empty()) ShowProgress(static_cast<int>(model_.Lines().size()) - 1, true);
   for (const FunctionRestore& f : result.Functions)
     if (f.Changed) host_.RaiseRestartNeed(f.RestartLevel);
