@@ -22,12 +22,17 @@ BackImg::BackImg() {
   FillRect(dc, &all, base);
   DeleteObject(base);
   // Fine diagonal stripes, and a small diamond where they cross the tile's corner: seamless when tiled.
+  // One-pixel rectangles: FillRect is on every system's import floor.
+  HBRUSH stripe = CreateSolidBrush(kStripe), dot = CreateSolidBrush(kDot);
   for (int y = 0; y < kTile; ++y)
     for (int x = 0; x < kTile; ++x) {
-      if ((x + y) % 12 == 0) SetPixel(dc, x, y, kStripe);
+      const RECT pixel = {x, y, x + 1, y + 1};
+      if ((x + y) % 12 == 0) FillRect(dc, &pixel, stripe);
       const int dx = x < kTile / 2 ? x : kTile - x, dy = y < kTile / 2 ? y : kTile - y;
-      if (dx + dy <= 2) SetPixel(dc, x, y, kDot);
+      if (dx + dy <= 2) FillRect(dc, &pixel, dot);
     }
+  DeleteObject(stripe);
+  DeleteObject(dot);
   SelectObject(dc, old);
   DeleteDC(dc);
 }
