@@ -56,6 +56,7 @@ class TreeLayout {
  public:
   explicit TreeLayout(const TreeModel& model) : model_(model) {}
 
+  const TreeModel& Model() const { return model_; }
   void SetMetrics(const LayoutMetrics& metrics) { metrics_ = metrics; }
   const LayoutMetrics& Metrics() const { return metrics_; }
 
