@@ -22,11 +22,14 @@ enum EventId : DISPID {
   kEvChange = 1,
   kEvCollapse = 2,
   kEvExpand = 3,
+  kEvDropNode = 4,
   kEvRightClick = 5,
+  kEvDragNode = 6,
   kEvClickClip = 7,
   kEvNodeOver = 8,
   kEvCtrlError = 9,
   kEvColumnResize = 10,
+  kEvStartDragOut = 12,
   kEvSetTips = 13,
   kEvAfterLabelEdit = 14,
   kEvSetLabelEdit = 15,
@@ -180,6 +183,15 @@ void TreeControl::OnNode(NodeEvent event, Index index) {
       break;
     case NodeEvent::BeforeLabelEdit:
       FireNode(kEvBeforeLabelEdit, index);
+      break;
+    case NodeEvent::DragNode:
+      FireNode(kEvDragNode, index);
+      break;
+    case NodeEvent::DropNode:
+      FireNode(kEvDropNode, index);
+      break;
+    case NodeEvent::StartDragOut:
+      events_.Fire(kEvStartDragOut, nullptr, 0);
       break;
   }
 }

@@ -332,6 +332,7 @@ class TreeControl final : public kv::com::DispatchImpl<IkvTreeView>, private Tre
   int FontNumber(IFontDisp* font);
   void SyncPictures();
   void FireNode(DISPID id, Index index);
+  LONG DragAt(int y, int state, bool drop);
 
   // TreeObserver
   void OnCtrlError(int16_t code, Index index) override;

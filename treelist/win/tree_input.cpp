@@ -81,6 +81,7 @@ void TreeWindow::OnMouseButton(UINT message, int x, int y) {
       return;
     }
   }
+  if (message == WM_LBUTTONUP && DragRelease(x, y)) return;  // a drop, not a click
   if (message == WM_LBUTTONUP && resizingColumn_ > 0) {
     int column = resizingColumn_;
     resizingColumn_ = 0;
@@ -109,6 +110,7 @@ void TreeWindow::OnMouseButton(UINT message, int x, int y) {
         model_.SetNode(NodeField::Select, hit.node, model_.Nodes().At(hit.node).Has(kSelect) ? 0 : 1);
       }
       MoveSelection(hit.node);
+      drag_.Press(hit, x, y);
       if (hit.part == HitPart::Text && TextClipped(hit.node)) host_.OnNode(NodeEvent::ClickClip, hit.node);
       if (hit.part == HitPart::Check) {
         int value = model_.FlipCheck(hit.node, hit.column);
@@ -166,6 +168,13 @@ void TreeWindow::OnMouseMove(WPARAM wParam, int x, int y) {
   if (resizingColumn_ > 0 && model_.Cols().Valid(resizingColumn_)) {
     model_.SetColumn(ColumnField::Width, resizingColumn_, std::max(8, resizeStartWidth_ + x - resizeStartX_));
     return;
+  }
+  if (drag_.Pressed()) {
+    if (wParam & MK_LBUTTON)
+      DragMove(x, y);
+    else
+      DragCancel();  // the release went elsewhere
+    if (!hwnd_ || drag_.Active()) return;
   }
   Index node = layout_.HitTest(x, y).node;
   if (node != hoverNode_) {
@@ -242,6 +251,11 @@ void TreeWindow::OnKeyDown(WPARAM key) {
   HideTip();
   short code = host_.OnKey(KeyEvent::Down, static_cast<short>(key), ShiftState());
   if (code == 0 || !hwnd_) return;
+  if (code == VK_ESCAPE && drag_.Pressed()) {
+    DragCancel();
+    if (GetCapture() == hwnd_) ReleaseCapture();
+    return;
+  }
   const NodeStore& nodes = model_.Nodes();
   const Index selected = model_.Selected();
   const Index line = nodes.LineOf(selected);

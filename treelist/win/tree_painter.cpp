@@ -347,6 +347,7 @@ void TreeWindow::OnPaint() {
     HGDIOBJ oldBitmap = SelectObject(bufferDc_, buffer_);
     HGDIOBJ oldFont = SelectObject(bufferDc_, graphics_.MainFont());
     Painter(bufferDc_, model_, layout_, props_, graphics_, focused_, IsWindowEnabled(hwnd_) != FALSE).All();
+    PaintDropMark(bufferDc_);
     BitBlt(dc, 0, 0, m.width, m.height, bufferDc_, 0, 0, SRCCOPY);
     SelectObject(bufferDc_, oldFont);
     SelectObject(bufferDc_, oldBitmap);

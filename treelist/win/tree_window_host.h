@@ -11,7 +11,20 @@
 namespace kv::tree {
 
 enum class MouseEvent { Down, Up, Move };
-enum class NodeEvent { Collapse, Expand, RightClick, ClickClip, NodeOver, SetLabelEdit, BeforeLabelEdit };
+// DragNode: a drag of the node begins; DropNode: a drag ended on this control (index -1: below the
+// last line); StartDragOut: this control's drag left it (index unused).
+enum class NodeEvent {
+  Collapse,
+  Expand,
+  RightClick,
+  ClickClip,
+  NodeOver,
+  SetLabelEdit,
+  BeforeLabelEdit,
+  DragNode,
+  DropNode,
+  StartDragOut
+};
 enum class KeyEvent { Down, Up, Press };
 
 class TreeWindowHost {
