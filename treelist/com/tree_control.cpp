@@ -309,14 +309,16 @@ void TreeControl::PropertyChanged(int id) {
     case kPropFontStrikethru:
     case kPropFontUnderline:
     case kPropFontSize: {
+      const FontParts parts = CurrentFontParts();
       FontSpec font;
-      font.name = props_.Text(kPropFontName);
-      font.size = props_.FontSize();
-      font.bold = props_.Flag(kPropFontBold);
-      font.italic = props_.Flag(kPropFontItalic);
-      font.strikeout = props_.Flag(kPropFontStrikethru);
-      font.underline = props_.Flag(kPropFontUnderline);
+      font.name = parts.name;
+      font.size = parts.size;
+      font.bold = parts.bold;
+      font.italic = parts.italic;
+      font.strikeout = parts.strikethrough;
+      font.underline = parts.underline;
       graphics_.SetMainFont(font);
+      stockFont_.Follow(parts);
       break;
     }
     case kPropBreakChar: {
@@ -339,6 +341,31 @@ void TreeControl::PropertyChanged(int id) {
   }
   if (window_) window_->Refresh();
 }
+
+// --- the stock Font object and the plain font properties show one font ---
+
+FontParts TreeControl::CurrentFontParts() const {
+  FontParts parts;
+  parts.name = props_.Text(kPropFontName);
+  parts.size = props_.FontSize();
+  parts.bold = props_.Flag(kPropFontBold);
+  parts.italic = props_.Flag(kPropFontItalic);
+  parts.underline = props_.Flag(kPropFontUnderline);
+  parts.strikethrough = props_.Flag(kPropFontStrikethru);
+  return parts;
+}
+
+void TreeControl::OnStockFontChanged(const FontParts& parts) {
+  props_.SetText(kPropFontName, parts.name);
+  props_.SetFontSize(parts.size);
+  props_.SetNumber(kPropFontBold, parts.bold ? VARIANT_TRUE : VARIANT_FALSE);
+  props_.SetNumber(kPropFontItalic, parts.italic ? VARIANT_TRUE : VARIANT_FALSE);
+  props_.SetNumber(kPropFontUnderline, parts.underline ? VARIANT_TRUE : VARIANT_FALSE);
+  props_.SetNumber(kPropFontStrikethru, parts.strikethrough ? VARIANT_TRUE : VARIANT_FALSE);
+  PropertyChanged(kPropFontName);
+}
+
+STDMETHODIMP TreeControl::get_Font(IFontDisp** value) { return stockFont_.Get(CurrentFontParts(), value); }
 
 STDMETHODIMP TreeControl::get_FontSize(float* value) {
   if (!value) return E_POINTER;

@@ -15,6 +15,7 @@
 #include "activex/connection_point.h"
 #include "activex/dispatch_base.h"
 #include "kvtree_h.h"
+#include "treelist/com/stock_font.h"
 #include "treelist/model/plain_properties.h"
 #include "treelist/model/tree_model.h"
 #include "treelist/win/tree_graphics.h"
@@ -33,7 +34,10 @@ namespace kv::tree {
   STDMETHODIMP get_##Name(Type** value) override { return GetObjectProperty(kProp##Name, value); } \
   STDMETHODIMP put_##Name(Type* value) override { return PutObjectProperty(kProp##Name, value); }
 
-class TreeControl final : public kv::com::DispatchImpl<IkvTreeView>, private TreeObserver, private TreeWindowHost {
+class TreeControl final : public kv::com::DispatchImpl<IkvTreeView>,
+                          private TreeObserver,
+                          private TreeWindowHost,
+                          private StockFontOwner {
  public:
   static HRESULT Create(REFIID iid, void** object);
   TreeControl();
@@ -170,6 +174,9 @@ class TreeControl final : public kv::com::DispatchImpl<IkvTreeView>, private Tre
   STDMETHODIMP get_hWnd(LONG_PTR* value) override;
   STDMETHODIMP get_Enabled(VARIANT_BOOL* value) override;
   STDMETHODIMP put_Enabled(VARIANT_BOOL value) override;
+  STDMETHODIMP get_Font(IFontDisp** value) override;
+  STDMETHODIMP put_Font(IFontDisp* value) override { return stockFont_.Put(value); }
+  STDMETHODIMP putref_Font(IFontDisp* value) override { return stockFont_.Put(value); }
 
   // Methods
   STDMETHODIMP AddNode(BSTR text, short position, short level, LONG* result) override;
@@ -359,12 +366,17 @@ class TreeControl final : public kv::com::DispatchImpl<IkvTreeView>, private Tre
   void OnSetTips(Index index, short kind) override;
   void OnWindowDestroyed() override;
 
+  // StockFontOwner
+  void OnStockFontChanged(const FontParts& parts) override;
+  FontParts CurrentFontParts() const override;
+
   LONG refs_ = 1;
   kv::com::ModuleLock lock_;
   kv::com::ConnectionPoints events_;
   TreeModel model_;
   PlainProperties props_;
   TreeGraphics graphics_;
+  StockFont stockFont_{*this};
   std::unique_ptr<TreeWindow> window_;
   IUnknown* objects_[kPropLast + 1] = {};  // picture and font objects by property id
   std::vector<IPictureDisp*> images_;      // the image list (AddImage), numbered from 1
