@@ -29,6 +29,7 @@ enum EventId : DISPID {
   kEvNodeOver = 8,
   kEvCtrlError = 9,
   kEvColumnResize = 10,
+  kEvGetNode = 11,
   kEvStartDragOut = 12,
   kEvSetTips = 13,
   kEvAfterLabelEdit = 14,
@@ -148,6 +149,11 @@ void TreeControl::OnMouse(MouseEvent event, short button, short shift, int x, in
                      kv::com::VariantI4(y)};
   DISPID id = event == MouseEvent::Down ? kEvMouseDown : event == MouseEvent::Up ? kEvMouseUp : kEvMouseMove;
   events_.Fire(id, args, 4);
+}
+
+void TreeControl::OnGetNode(Index index, short column) {
+  VARIANT args[2] = {kv::com::VariantI4(index), kv::com::VariantI2(column)};
+  events_.Fire(kEvGetNode, args, 2);
 }
 
 void TreeControl::OnClick(bool doubleClick) { events_.Fire(doubleClick ? kEvDblClick : kEvClick, nullptr, 0); }

@@ -364,6 +364,7 @@ class TreeControl final : public kv::com::DispatchImpl<IkvTreeView>,
   void OnHeaderClick(short column, bool doubleClick) override;
   void OnColumnResize(short column, short width) override;
   void OnSetTips(Index index, short kind) override;
+  void OnGetNode(Index index, short column) override;
   void OnWindowDestroyed() override;
 
   // StockFontOwner

@@ -5,6 +5,7 @@
 #include <string>
 
 #include "app/controls/win32/drawing_bitmap.h"
+#include "treelist/model/virtual_loading.h"
 #include "treelist/win/colours.h"
 #include "treelist/win/tree_window.h"
 
@@ -268,7 +269,10 @@ class Painter {
   // Draws the tree column's text and sub-text; true when the selection band runs across the columns.
   bool Label(const LineGeometry& g, const Node& node, bool selected) {
     const bool columns = model_.Cols().Count() > 0;
-    const std::wstring text = columns ? model_.DisplayColumnText(g.node, 1) : node.text;
+    std::wstring text = columns ? model_.DisplayColumnText(g.node, 1) : node.text;
+    // Virtual loading: a line still without text shows VirtualText.
+    const bool placeholder = text.empty() && props_.Number(kPropLoadType) == 1;
+    if (placeholder) text = props_.Text(kPropVirtualText);
     SelectObject(dc_,
                  graphics_.FontFor(node.extras ? node.extras->font : 0, node.fontBold != 0 || node.Has(kHeaderStyle)));
     const int x = g.text.left + props_.Number(kPropTextXOffset);
@@ -276,6 +280,7 @@ class Painter {
     RECT textRect = {x, g.text.top + props_.Number(kPropTextYOffset), g.column1Right,
                      g.text.bottom + props_.Number(kPropTextYOffset)};
     COLORREF fore = node.Has(kHasForeColour) ? ToColorRef(node.extras->foreColour) : Colour(kPropForeColor);
+    if (placeholder) fore = Colour(kPropVirtualForeColor);
     if (!enabled_) fore = GetSysColor(COLOR_GRAYTEXT);
     bool across = false;
     if (selected) {
@@ -289,7 +294,7 @@ class Painter {
       if (focused_ && props_.Number(kPropFocusType) == 1) DrawFocusRect(dc_, &band);
     }
     SetTextColor(dc_, fore);
-    Text(dc_, text, textRect, DT_LEFT);
+    Text(dc_, text, textRect, placeholder ? AlignFlags(props_.Number(kPropVirtualAlign)) : DT_LEFT);
     const std::wstring sub = node.extras ? node.extras->subText : std::wstring();
     if (!sub.empty() && x + width + 6 < g.column1Right) {
       SelectObject(dc_, graphics_.SubTextFont());
@@ -331,7 +336,18 @@ class Painter {
 
 }  // namespace
 
+void TreeWindow::AskForContent() {
+  if (props_.Number(kPropLoadType) != 1) return;
+  const int columns = std::max<int>(1, model_.Cols().Count());
+  for (Index node : TakeLinesToLoad(model_, layout_)) {
+    for (int c = 1; c <= columns && hwnd_; ++c) host_.OnGetNode(node, static_cast<short>(c));
+  }
+}
+
 void TreeWindow::OnPaint() {
+  // The handlers fill the lines before they are painted (their changes only ask for another paint).
+  AskForContent();
+  if (!hwnd_) return;
   PAINTSTRUCT ps;
   HDC dc = BeginPaint(hwnd_, &ps);
   paintPending_ = false;

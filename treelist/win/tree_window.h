@@ -53,6 +53,7 @@ class TreeWindow {
   LRESULT Handle(UINT message, WPARAM wParam, LPARAM lParam);
 
   void OnPaint();
+  void AskForContent();  // virtual loading: GetNode for the lines coming on screen
   void OnSize();
   void OnVScroll(int code);
   void OnWheel(int delta);

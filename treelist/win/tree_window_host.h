@@ -42,6 +42,8 @@ class TreeWindowHost {
   virtual void OnHeaderClick(short column, bool doubleClick) = 0;
   virtual void OnColumnResize(short column, short width) = 0;
   virtual void OnSetTips(Index index, short kind) = 0;
+  // Virtual loading: the node's content for `column` is wanted (GetNode).
+  virtual void OnGetNode(Index index, short column) = 0;
   virtual void OnWindowDestroyed() = 0;
 
  protected:
