@@ -78,10 +78,19 @@ class Painter {
     if (HBITMAP image = graphics_.Picture(PictureSlot::TitleBackImage)) TreeGraphics::TileBitmap(dc_, image, r);
     Edge(dc_, r, props_.Number(kPropTitleBorder));
     SelectObject(dc_, graphics_.TitleFont());
-    SetTextColor(dc_, Colour(kPropTitleForeColor));
     RECT inner = {r.left + 4 + props_.Number(kPropTitleXOffset), r.top + props_.Number(kPropTitleYOffset), r.right - 4,
                   r.bottom};
-    Text(dc_, props_.Text(kPropTitleText), inner, AlignFlags(props_.Number(kPropTitleAlign)));
+    const UINT align = AlignFlags(props_.Number(kPropTitleAlign));
+    // TitleTextStyle 1 raised, 2 lowered: a light copy of the text up-left or down-right.
+    const int style = props_.Number(kPropTitleTextStyle);
+    if (style == 1 || style == 2) {
+      const int d = style == 1 ? -1 : 1;
+      RECT light = {inner.left + d, inner.top + d, inner.right + d, inner.bottom + d};
+      SetTextColor(dc_, GetSysColor(COLOR_BTNHIGHLIGHT));
+      Text(dc_, props_.Text(kPropTitleText), light, align);
+    }
+    SetTextColor(dc_, Colour(kPropTitleForeColor));
+    Text(dc_, props_.Text(kPropTitleText), inner, align);
   }
 
   void Header() {
@@ -96,8 +105,34 @@ class Painter {
       Edge(dc_, r, props_.Number(kPropHeaderBorder) == 0 ? 1 : props_.Number(kPropHeaderBorder));
       RECT inner = {r.left + 4 + props_.Number(kPropHeaderXOffset), r.top + props_.Number(kPropHeaderYOffset),
                     r.right - 4, r.bottom};
+      if (c == model_.SortColumn() && props_.Flag(kPropSortArrows)) SortArrow(inner);
       Text(dc_, columns.At(c).caption, inner, AlignFlags(props_.Number(kPropHeaderAlign)));
     }
+  }
+
+  // The sort column's arrow (up ascending, down descending) at the cell's left (ArrowAlign 0) or
+  // right end, moved by ArrowXOffset/ArrowYOffset; the caption gives way to it.
+  void SortArrow(RECT& inner) {
+    const int size = 7;
+    const bool left = props_.Number(kPropArrowAlign) == 0;
+    const int x = (left ? inner.left : inner.right - size) + props_.Number(kPropArrowXOffset);
+    const int y = (inner.top + inner.bottom - size / 2 - 1) / 2 + props_.Number(kPropArrowYOffset);
+    const bool up = props_.Number(kPropSortDirection) == 1;
+    const int half = size / 2;
+    POINT p[3] = {{x, up ? y + half : y}, {x + size - 1, up ? y + half : y}, {x + half, up ? y : y + half}};
+    HBRUSH brush = CreateSolidBrush(Colour(kPropHeaderForeColor));
+    HPEN pen = CreatePen(PS_SOLID, 1, Colour(kPropHeaderForeColor));
+    HGDIOBJ oldBrush = SelectObject(dc_, brush);
+    HGDIOBJ oldPen = SelectObject(dc_, pen);
+    Polygon(dc_, p, 3);
+    SelectObject(dc_, oldPen);
+    SelectObject(dc_, oldBrush);
+    DeleteObject(pen);
+    DeleteObject(brush);
+    if (left)
+      inner.left += size + 4;
+    else
+      inner.right -= size + 4;
   }
 
   void Border() {

@@ -210,6 +210,10 @@ void TreeWindow::UpdateMetrics() {
     if (m.headerHeight < 0) m.headerHeight = 0;
   }
   m.pictureType = static_cast<PictureType>(props_.Number(kPropPictureType));
+  m.checkXOffset = props_.Number(kPropCheckXOffset);
+  m.checkYOffset = props_.Number(kPropCheckYOffset);
+  m.radioXOffset = props_.Number(kPropRadioXOffset);
+  m.radioYOffset = props_.Number(kPropRadioYOffset);
   m.defaultPictures = graphics_.Picture(PictureSlot::PictureOpen) || graphics_.Picture(PictureSlot::PictureClose) ||
                       graphics_.Picture(PictureSlot::PictureLeaf);
   layout_.SetMetrics(m);
