@@ -1,6 +1,7 @@
 // Dragging nodes with the mouse: press, threshold, leaving the control, and the drop target.
 #include "treelist/model/node_drag.h"
 
+#include <algorithm>
 #include <cstdlib>
 
 namespace kv::tree {
@@ -13,6 +14,15 @@ Index DropTargetAt(const TreeLayout& layout, int x, int y, Index source) {
   const NodeStore& nodes = layout.Model().Nodes();
   if (nodes.Valid(source) && target >= source && target < nodes.SubtreeEnd(source)) return kNoDrop;
   return target;
+}
+
+int DragScrollStep(const TreeLayout& layout, int x, int y) {
+  const Rect list = layout.ListArea();
+  if (!list.Contains(x, y)) return 0;
+  const int zone = std::max(2, layout.Metrics().lineHeight / 2);
+  if (y < list.top + zone && layout.TopLine() > 0) return -1;
+  if (y >= list.bottom - zone && layout.TopLine() < layout.MaxTopLine()) return 1;
+  return 0;
 }
 
 void NodeDrag::Press(const HitResult& hit, int x, int y) {

@@ -16,6 +16,10 @@ constexpr Index kNoDrop = -2;
 // started in this control, -1 when it comes from elsewhere.
 Index DropTargetAt(const TreeLayout& layout, int x, int y, Index source);
 
+// While dragging: -1 to scroll up, 1 down, 0 not, for the pointer at (x, y). The list scrolls while
+// the pointer rests within half a line of its top or bottom edge and there are lines that way.
+int DragScrollStep(const TreeLayout& layout, int x, int y);
+
 class NodeDrag {
  public:
   enum class Step { None, Begin, Leave };

@@ -81,5 +81,17 @@ TEST_F(Drag, TheDropTargetIsTheLineUnderThePointerButNeverTheDraggedBranch) {
   EXPECT_EQ(DropTargetAt(layout, item2.x, On(1).y, 1), 3) << "lines follow collapsing";
 }
 
+TEST_F(Drag, TheListScrollsWhileThePointerRestsAtItsTopOrBottomEdge) {
+  for (int i = 0; i < 10; ++i) model.AddNode(L"More", 0, 1);  // 14 lines, 6 on screen
+  const Rect list = layout.ListArea();
+  EXPECT_EQ(DragScrollStep(layout, 10, list.top + 2), 0) << "already at the top";
+  EXPECT_EQ(DragScrollStep(layout, 10, list.bottom - 2), 1);
+  EXPECT_EQ(DragScrollStep(layout, 10, list.top + 30), 0) << "the middle of the list";
+  EXPECT_EQ(DragScrollStep(layout, 10, list.bottom + 5), 0) << "outside: a drag out, not a scroll";
+  layout.SetTopLine(layout.MaxTopLine());
+  EXPECT_EQ(DragScrollStep(layout, 10, list.top + 2), -1);
+  EXPECT_EQ(DragScrollStep(layout, 10, list.bottom - 2), 0) << "already at the bottom";
+}
+
 }  // namespace
 }  // namespace kv::tree

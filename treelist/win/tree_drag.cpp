@@ -10,20 +10,32 @@
 namespace kv::tree {
 
 namespace {
+const UINT kDragScrollMs = 100;
 LPARAM PackPoint(POINT p) { return MAKELPARAM(static_cast<WORD>(p.x), static_cast<WORD>(p.y)); }
 }  // namespace
 
 Index TreeWindow::DragOverAt(int x, int y, int state) {
   if (state == KVTREE_DRAG_LEAVE) {
+    dragHere_ = false;
+    KillTimer(hwnd_, kDragScrollTimer);
     SetDropMark(kNoDrop);
     return kNoDrop;
   }
+  // Resting at the list's top or bottom edge scrolls it (whoever runs the drag).
+  dragHere_ = true;
+  dragPoint_ = POINT{x, y};
+  if (DragScrollStep(layout_, x, y) != 0)
+    SetTimer(hwnd_, kDragScrollTimer, kDragScrollMs, nullptr);
+  else
+    KillTimer(hwnd_, kDragScrollTimer);
   const Index target = DropTargetAt(layout_, x, y, dragSource_);
   SetDropMark(target);
   return target;
 }
 
 Index TreeWindow::DropAt(int x, int y) {
+  dragHere_ = false;
+  KillTimer(hwnd_, kDragScrollTimer);
   const Index target = DropTargetAt(layout_, x, y, dragSource_);
   SetDropMark(kNoDrop);
   if (target != kNoDrop) host_.OnNode(NodeEvent::DropNode, target);
@@ -48,9 +60,10 @@ void TreeWindow::DragMove(int x, int y) {
   }
   if (!drag_.Active()) return;
   Index target = kNoDrop;
-  if (inside) {
+  if (inside)
     target = DragOverAt(x, y, KVTREE_DRAG_OVER);
-  }
+  else if (dragHere_)
+    DragOverAt(x, y, KVTREE_DRAG_LEAVE);
   // Over another tree: it marks its own target line.
   POINT screen = here;
   ClientToScreen(hwnd_, &screen);
@@ -66,25 +79,39 @@ void TreeWindow::DragMove(int x, int y) {
   SetCursor(LoadCursor(nullptr, target == kNoDrop ? IDC_NO : IDC_ARROW));
 }
 
+void TreeWindow::DragScroll() {
+  const int step = dragHere_ ? DragScrollStep(layout_, dragPoint_.x, dragPoint_.y) : 0;
+  if (step == 0) {
+    KillTimer(hwnd_, kDragScrollTimer);
+    return;
+  }
+  ScrollToLine(layout_.TopLine() + step);
+  DragOverAt(dragPoint_.x, dragPoint_.y, KVTREE_DRAG_OVER);
+}
+
 bool TreeWindow::DragRelease(int x, int y) {
-  HWND other = dragOver_;
+  HWND previous = dragOver_;
   dragOver_ = nullptr;
   if (!drag_.End()) {
     dragSource_ = -1;
     return false;
   }
-  POINT screen = {x, y};
-  ClientToScreen(hwnd_, &screen);
   RECT client;
   GetClientRect(hwnd_, &client);
   POINT here = {x, y};
-  if (PtInRect(&client, here)) {
+  const bool inside = PtInRect(&client, here) != FALSE;
+  POINT screen = here;
+  ClientToScreen(hwnd_, &screen);
+  HWND other = inside ? nullptr : OtherTreeAt(screen);
+  if (previous && previous != other && IsWindow(previous)) SendMessageW(previous, KVTM_NODEDRAG, KVTREE_DRAG_LEAVE, 0);
+  if (inside) {
     DropAt(x, y);
-  } else if ((other = OtherTreeAt(screen)) != nullptr) {
-    ScreenToClient(other, &screen);
-    SendMessageW(other, KVTM_NODEDRAG, KVTREE_DRAG_DROP, PackPoint(screen));
   } else {
-    SetDropMark(kNoDrop);
+    DragOverAt(x, y, KVTREE_DRAG_LEAVE);
+    if (other) {
+      ScreenToClient(other, &screen);
+      SendMessageW(other, KVTM_NODEDRAG, KVTREE_DRAG_DROP, PackPoint(screen));
+    }
   }
   dragSource_ = -1;
   return true;
@@ -95,7 +122,7 @@ void TreeWindow::DragCancel() {
   dragOver_ = nullptr;
   drag_.End();
   dragSource_ = -1;
-  SetDropMark(kNoDrop);
+  DragOverAt(0, 0, KVTREE_DRAG_LEAVE);
 }
 
 // Another tree-list window of this process (they share the window procedure of this module).

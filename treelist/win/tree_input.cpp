@@ -187,11 +187,6 @@ void TreeWindow::OnMouseMove(WPARAM wParam, int x, int y) {
 
 // --- tool tips: shown after TipsDelay tenths of a second over one node ---
 
-namespace {
-const UINT_PTR kTipTimer = 1;
-const UINT_PTR kTipWatchTimer = 2;  // hides the tip once the mouse has left the control
-}  // namespace
-
 void TreeWindow::ArmTip(Index node) {
   HideTip();
   tipNode_ = node;
@@ -203,6 +198,10 @@ void TreeWindow::OnTimer(UINT_PTR id) {
   if (id == kTipTimer) {
     KillTimer(hwnd_, kTipTimer);
     ShowTip();
+    return;
+  }
+  if (id == kDragScrollTimer) {
+    DragScroll();
     return;
   }
   if (id == kTipWatchTimer) {

@@ -18,6 +18,10 @@ namespace kv::tree {
 class TreeWindow {
  public:
   static constexpr const wchar_t* kClassName = L"kvTreeView";
+  // Timers of the window: the tool tip's delay and watch (tree_input.cpp), the drag scroll (tree_drag.cpp).
+  static constexpr UINT_PTR kTipTimer = 1;
+  static constexpr UINT_PTR kTipWatchTimer = 2;  // hides the tip once the mouse has left the control
+  static constexpr UINT_PTR kDragScrollTimer = 3;
 
   TreeWindow(TreeModel& model, PlainProperties& props, TreeGraphics& graphics, TreeWindowHost& host);
   ~TreeWindow();
@@ -72,6 +76,7 @@ class TreeWindow {
   void DragMove(int x, int y);
   bool DragRelease(int x, int y);  // true when a drag ended here (no Click then)
   void DragCancel();
+  void DragScroll();  // the drag-scroll timer's tick
   HWND OtherTreeAt(POINT screen) const;
   void SetDropMark(Index node);
   void PaintDropMark(HDC dc);
@@ -108,6 +113,8 @@ class TreeWindow {
   Index dropMark_ = kNoDrop;  // line marked as drop target (-1: below the last line)
   Index dragSource_ = -1;     // the node of this control's running drag, for the marks it draws
   HWND dragOver_ = nullptr;   // another kvTreeView the pointer is over during this control's drag
+  bool dragHere_ = false;     // a drag (this control's, another tree's, the container's) is over it
+  POINT dragPoint_ = {0, 0};  // ... and where, in client pixels
   HDC bufferDc_ = nullptr;
   HBITMAP buffer_ = nullptr;
   SIZE bufferSize_ = {0, 0};

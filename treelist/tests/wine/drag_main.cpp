@@ -92,12 +92,23 @@ int main(int argc, char** argv) {
       UpdateWindow(left.Window());
       UpdateWindow(right.Window());
       CheckMethods(right);
+      for (int i = 4; i <= 40; ++i) Fill(right, {{(L"Item " + std::to_wstring(i)).c_str(), 1}});
+      UpdateWindow(right.Window());
       LogPoint(left, 0, "left-alpha");
       LogPoint(left, 1, "left-one");
       LogPoint(left, 2, "left-two");
       LogPoint(right, 0, "right-gamma");
       LogPoint(right, 1, "right-delta");
       LogPoint(right, 2, "right-epsilon");
+      // Near the bottom edge of the right list, where a resting drag scrolls it.
+      RECT client;
+      GetClientRect(right.Window(), &client);
+      POINT edge = {client.right / 2, client.bottom - 4};
+      ClientToScreen(right.Window(), &edge);
+      Log("right-bottom %ld %ld", edge.x, edge.y);
+      short lines = 0;
+      right->LinesPerList(&lines);
+      Log("right-lines %d", lines);
       Log("ready");
       const DWORD until = GetTickCount() + 60000;
       MSG msg;

@@ -3,7 +3,8 @@
 # treelist_drag_demo.exe and checks the events that arrived: DragNode on the source, StartDragOut
 # when the drag leaves it, DropNode with the target line on the control it was dropped on; a drop
 # into the dragged branch drops nothing. Also checks the answers of the drag methods. Screenshot of
-# a drag held over the other tree: <build>/treelist-drag.png.
+# a drag held over the other tree: <build>/treelist-drag.png. A drag resting at the bottom edge of a
+# long list scrolls it.
 set -u
 here=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
 root=$(cd "$here/../../.." && pwd)
@@ -30,7 +31,7 @@ drag() {
   for step in 1 2 3 4 5 6; do
     xdotool mousemove $(($1 + ($3 - $1) * step / 6)) $(($2 + ($4 - $2) * step / 6)) sleep 0.1
   done
-  sleep 0.4
+  sleep "${KV_DRAG_REST:-0.4}"
   [ -n "$5" ] && import -window root "$5"
   xdotool mouseup 1 sleep 0.5
 }
@@ -50,6 +51,7 @@ fi
 drag left-two right-delta "$build/treelist-drag.png"
 drag right-gamma right-epsilon
 drag left-alpha left-one
+KV_DRAG_REST=1.5 drag left-one right-bottom  # rests at the bottom edge: the list scrolls
 sleep 0.5
 wineserver -k
 expected='left DragNode 2
@@ -57,12 +59,22 @@ left StartDragOut
 right DropNode 1
 right DragNode 0
 right DropNode 2
-left DragNode 0'
-if [ "$(lines)" = "$expected" ]; then
+left DragNode 0
+left DragNode 1
+left StartDragOut'
+if [ "$(lines | sed '$d')" = "$expected" ]; then
   echo "ok   - from one tree to the other, within a tree, and into the dragged branch (nothing dropped)"
 else
   echo "FAIL - drag events"; echo "expected:"; echo "$expected"; echo "got:"; lines
   failures=$((failures + 1))
+fi
+# The last drop landed below the lines that were on screen when the drag began.
+visible=$(tr -d '\r' <"$log" | awk '$1 == "right-lines" { print $2 }')
+last=$(lines | tail -1)
+if [[ "$last" =~ ^right\ DropNode\ ([0-9]+)$ ]] && [ "${BASH_REMATCH[1]}" -gt "$((visible + 1))" ]; then
+  echo "ok   - a drag resting at the bottom edge scrolls the list ($last, $visible lines on screen)"
+else
+  echo "FAIL - no scrolling drop: '$last' with $visible lines on screen"; failures=$((failures + 1))
 fi
 [ -f "$build/treelist-drag.png" ] && echo "screenshot: $build/treelist-drag.png"
 [ $failures -eq 0 ]
