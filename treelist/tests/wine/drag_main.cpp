@@ -33,11 +33,9 @@ void Fill(kv::treeclient::TreeList& tree, std::initializer_list<std::pair<const 
 }
 
 void Watch(kv::treeclient::TreeList& tree, const char* name) {
-  tree.events.any = [name](DISPID id, const kv::com::EventArgs& args) {
-    if (id == 6) Log("%s DragNode %ld", name, args.Long(0));
-    if (id == 4) Log("%s DropNode %ld", name, args.Long(0));
-    if (id == 12) Log("%s StartDragOut", name);
-  };
+  tree.events.dragNode = [name](long index) { Log("%s DragNode %ld", name, index); };
+  tree.events.dropNode = [name](long index) { Log("%s DropNode %ld", name, index); };
+  tree.events.startDragOut = [name] { Log("%s StartDragOut", name); };
 }
 
 // The centre of a line's text on the screen, written as "<label> <x> <y>".
