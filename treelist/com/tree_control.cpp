@@ -22,11 +22,15 @@ enum EventId : DISPID {
   kEvChange = 1,
   kEvCollapse = 2,
   kEvExpand = 3,
+  kEvDropNode = 4,
   kEvRightClick = 5,
+  kEvDragNode = 6,
   kEvClickClip = 7,
   kEvNodeOver = 8,
   kEvCtrlError = 9,
   kEvColumnResize = 10,
+  kEvGetNode = 11,
+  kEvStartDragOut = 12,
   kEvSetTips = 13,
   kEvAfterLabelEdit = 14,
   kEvSetLabelEdit = 15,
@@ -147,6 +151,11 @@ void TreeControl::OnMouse(MouseEvent event, short button, short shift, int x, in
   events_.Fire(id, args, 4);
 }
 
+void TreeControl::OnGetNode(Index index, short column) {
+  VARIANT args[2] = {kv::com::VariantI4(index), kv::com::VariantI2(column)};
+  events_.Fire(kEvGetNode, args, 2);
+}
+
 void TreeControl::OnClick(bool doubleClick) { events_.Fire(doubleClick ? kEvDblClick : kEvClick, nullptr, 0); }
 
 short TreeControl::OnKey(KeyEvent event, short keyCode, short shift) {
@@ -180,6 +189,15 @@ void TreeControl::OnNode(NodeEvent event, Index index) {
       break;
     case NodeEvent::BeforeLabelEdit:
       FireNode(kEvBeforeLabelEdit, index);
+      break;
+    case NodeEvent::DragNode:
+      FireNode(kEvDragNode, index);
+      break;
+    case NodeEvent::DropNode:
+      FireNode(kEvDropNode, index);
+      break;
+    case NodeEvent::StartDragOut:
+      events_.Fire(kEvStartDragOut, nullptr, 0);
       break;
   }
 }
@@ -297,14 +315,16 @@ void TreeControl::PropertyChanged(int id) {
     case kPropFontStrikethru:
     case kPropFontUnderline:
     case kPropFontSize: {
+      const FontParts parts = CurrentFontParts();
       FontSpec font;
-      font.name = props_.Text(kPropFontName);
-      font.size = props_.FontSize();
-      font.bold = props_.Flag(kPropFontBold);
-      font.italic = props_.Flag(kPropFontItalic);
-      font.strikeout = props_.Flag(kPropFontStrikethru);
-      font.underline = props_.Flag(kPropFontUnderline);
+      font.name = parts.name;
+      font.size = parts.size;
+      font.bold = parts.bold;
+      font.italic = parts.italic;
+      font.strikeout = parts.strikethrough;
+      font.underline = parts.underline;
       graphics_.SetMainFont(font);
+      stockFont_.Follow(parts);
       break;
     }
     case kPropBreakChar: {
@@ -327,6 +347,31 @@ void TreeControl::PropertyChanged(int id) {
   }
   if (window_) window_->Refresh();
 }
+
+// --- the stock Font object and the plain font properties show one font ---
+
+FontParts TreeControl::CurrentFontParts() const {
+  FontParts parts;
+  parts.name = props_.Text(kPropFontName);
+  parts.size = props_.FontSize();
+  parts.bold = props_.Flag(kPropFontBold);
+  parts.italic = props_.Flag(kPropFontItalic);
+  parts.underline = props_.Flag(kPropFontUnderline);
+  parts.strikethrough = props_.Flag(kPropFontStrikethru);
+  return parts;
+}
+
+void TreeControl::OnStockFontChanged(const FontParts& parts) {
+  props_.SetText(kPropFontName, parts.name);
+  props_.SetFontSize(parts.size);
+  props_.SetNumber(kPropFontBold, parts.bold ? VARIANT_TRUE : VARIANT_FALSE);
+  props_.SetNumber(kPropFontItalic, parts.italic ? VARIANT_TRUE : VARIANT_FALSE);
+  props_.SetNumber(kPropFontUnderline, parts.underline ? VARIANT_TRUE : VARIANT_FALSE);
+  props_.SetNumber(kPropFontStrikethru, parts.strikethrough ? VARIANT_TRUE : VARIANT_FALSE);
+  PropertyChanged(kPropFontName);
+}
+
+STDMETHODIMP TreeControl::get_Font(IFontDisp** value) { return stockFont_.Get(CurrentFontParts(), value); }
 
 STDMETHODIMP TreeControl::get_FontSize(float* value) {
   if (!value) return E_POINTER;

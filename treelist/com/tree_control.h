@@ -15,6 +15,7 @@
 #include "activex/connection_point.h"
 #include "activex/dispatch_base.h"
 #include "kvtree_h.h"
+#include "treelist/com/stock_font.h"
 #include "treelist/model/plain_properties.h"
 #include "treelist/model/tree_model.h"
 #include "treelist/win/tree_graphics.h"
@@ -33,7 +34,10 @@ namespace kv::tree {
   STDMETHODIMP get_##Name(Type** value) override { return GetObjectProperty(kProp##Name, value); } \
   STDMETHODIMP put_##Name(Type* value) override { return PutObjectProperty(kProp##Name, value); }
 
-class TreeControl final : public kv::com::DispatchImpl<IkvTreeView>, private TreeObserver, private TreeWindowHost {
+class TreeControl final : public kv::com::DispatchImpl<IkvTreeView>,
+                          private TreeObserver,
+                          private TreeWindowHost,
+                          private StockFontOwner {
  public:
   static HRESULT Create(REFIID iid, void** object);
   TreeControl();
@@ -170,6 +174,9 @@ class TreeControl final : public kv::com::DispatchImpl<IkvTreeView>, private Tre
   STDMETHODIMP get_hWnd(LONG_PTR* value) override;
   STDMETHODIMP get_Enabled(VARIANT_BOOL* value) override;
   STDMETHODIMP put_Enabled(VARIANT_BOOL value) override;
+  STDMETHODIMP get_Font(IFontDisp** value) override;
+  STDMETHODIMP put_Font(IFontDisp* value) override { return stockFont_.Put(value); }
+  STDMETHODIMP putref_Font(IFontDisp* value) override { return stockFont_.Put(value); }
 
   // Methods
   STDMETHODIMP AddNode(BSTR text, short position, short level, LONG* result) override;
@@ -332,6 +339,7 @@ class TreeControl final : public kv::com::DispatchImpl<IkvTreeView>, private Tre
   int FontNumber(IFontDisp* font);
   void SyncPictures();
   void FireNode(DISPID id, Index index);
+  LONG DragAt(int y, int state, bool drop);
 
   // TreeObserver
   void OnCtrlError(int16_t code, Index index) override;
@@ -356,7 +364,12 @@ class TreeControl final : public kv::com::DispatchImpl<IkvTreeView>, private Tre
   void OnHeaderClick(short column, bool doubleClick) override;
   void OnColumnResize(short column, short width) override;
   void OnSetTips(Index index, short kind) override;
+  void OnGetNode(Index index, short column) override;
   void OnWindowDestroyed() override;
+
+  // StockFontOwner
+  void OnStockFontChanged(const FontParts& parts) override;
+  FontParts CurrentFontParts() const override;
 
   LONG refs_ = 1;
   kv::com::ModuleLock lock_;
@@ -364,6 +377,7 @@ class TreeControl final : public kv::com::DispatchImpl<IkvTreeView>, private Tre
   TreeModel model_;
   PlainProperties props_;
   TreeGraphics graphics_;
+  StockFont stockFont_{*this};
   std::unique_ptr<TreeWindow> window_;
   IUnknown* objects_[kPropLast + 1] = {};  // picture and font objects by property id
   std::vector<IPictureDisp*> images_;      // the image list (AddImage), numbered from 1

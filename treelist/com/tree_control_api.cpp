@@ -216,10 +216,36 @@ STDMETHODIMP TreeControl::MoveNode(LONG source, LONG target, short type, VARIANT
 
 // --- drag and drop is not offered: neutral answers ---
 
-STDMETHODIMP TreeControl::DragDrop(short, LONG* result) { return Out(result, -1); }
-STDMETHODIMP TreeControl::DragOver(short, short, LONG* result) { return Out(result, -1); }
-STDMETHODIMP TreeControl::kvDragOver(short, short, LONG* result) { return Out(result, -1); }
-STDMETHODIMP TreeControl::kvDragDrop(short, LONG* result) { return Out(result, -1); }
+// --- drags run by the container: DragOver/DragDrop take y in twips (the coordinates a form's drag
+// events hand over), kvDragOver/kvDragDrop in client pixels ---
+
+namespace {
+int TwipsToPixels(int twips) {
+  HDC screen = GetDC(nullptr);
+  const int dpi = screen ? GetDeviceCaps(screen, LOGPIXELSY) : 96;
+  if (screen) ReleaseDC(nullptr, screen);
+  return MulDiv(twips, dpi, 1440);
+}
+}  // namespace
+
+LONG TreeControl::DragAt(int y, int state, bool drop) {
+  if (!window_ || !window_->Handle()) return kNoDrop;  // windowless: there are no lines
+  const int x = window_->Layout().ListArea().left;
+  return drop ? window_->DropAt(x, y) : window_->DragOverAt(x, y, state);
+}
+
+STDMETHODIMP TreeControl::DragDrop(short y, LONG* result) {
+  return Guarded([&] { return Out(result, DragAt(TwipsToPixels(y), 0, true)); });
+}
+STDMETHODIMP TreeControl::DragOver(short y, short state, LONG* result) {
+  return Guarded([&] { return Out(result, DragAt(TwipsToPixels(y), state, false)); });
+}
+STDMETHODIMP TreeControl::kvDragOver(short y, short state, LONG* result) {
+  return Guarded([&] { return Out(result, DragAt(y, state, false)); });
+}
+STDMETHODIMP TreeControl::kvDragDrop(short y, LONG* result) {
+  return Guarded([&] { return Out(result, DragAt(y, 0, true)); });
+}
 STDMETHODIMP TreeControl::LoadDirectory(BSTR directory) {
   return Guarded([&] {
     std::wstring root = FromBstr(directory);

@@ -94,6 +94,9 @@ struct TreeEvents {
   std::function<void(short&keyCode, short shift)> keyDown, keyUp;  // set keyCode to 0 to swallow it
   std::function<void(short& keyAscii)> keyPress;
   NodeHandler change, collapse, expand, rightClick, nodeOver, clickClip, setLabelEdit, beforeLabelEdit;
+  NodeHandler dragNode, dropNode;      // a drag begins on a node; a drag ends on this tree (-1: below the lines)
+  std::function<void()> startDragOut;  // this tree's drag left it
+  std::function<void(long index, short column)> getNode;  // LoadVirtual: fill this node now
   std::function<void(short error, long index)> ctrlError;
   std::function<void(long index, short column, bool value)> checkClick;
   std::function<void(long index, short value)> radioClick;
@@ -203,6 +206,18 @@ inline void Route(const TreeEvents& e, DISPID id, const kv::com::EventArgs& a) {
       break;
     case kBeforeLabelEdit:
       node(e.beforeLabelEdit);
+      break;
+    case kDragNode:
+      node(e.dragNode);
+      break;
+    case kDropNode:
+      node(e.dropNode);
+      break;
+    case kStartDragOut:
+      if (e.startDragOut) e.startDragOut();
+      break;
+    case kGetNode:
+      if (e.getNode) e.getNode(a.Long(0), short(a.Long(1)));
       break;
     case kCtrlError:
       if (e.ctrlError) e.ctrlError(short(a.Long(0)), a.Long(1));

@@ -14,3 +14,13 @@
 #define KVTREE_PART_RADIO 3
 #define KVTREE_PART_PICTURE 4
 #define KVTREE_PART_TEXT 5
+
+// Sent by a kvTreeView to another one while the user drags a node over it (and usable by a host to
+// run a drag of its own): wParam = KVTREE_DRAG_* state; lParam = MAKELPARAM(x, y) in the receiver's
+// client coordinates. The receiver marks the line a drop would land on, answers its node index
+// (-1 below the last line, -2 where nothing may be dropped), and on KVTREE_DRAG_DROP fires DropNode.
+#define KVTM_NODEDRAG (WM_USER + 0x4B02)
+#define KVTREE_DRAG_ENTER 0
+#define KVTREE_DRAG_LEAVE 1
+#define KVTREE_DRAG_OVER 2
+#define KVTREE_DRAG_DROP 3

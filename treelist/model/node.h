@@ -42,6 +42,7 @@ enum NodeFlag : uint16_t {
   kRadioSet = 1 << 6,
   kHasBackColour = 1 << 7,
   kHasForeColour = 1 << 8,
+  kContentAsked = 1 << 9,  // virtual loading: GetNode was fired for it
 };
 
 struct Node {

@@ -73,8 +73,8 @@ bool TreeLayout::RowGeometry(int row, LineGeometry& out) const {
   out.line = Rect{0, top, m.width, top + m.lineHeight};
   out.column1Right = model_.Cols().Count() > 0 ? ColumnRight(1) : m.width;
 
-  auto centred = [&](int left, int width, int height) {
-    int y = top + (m.lineHeight - height) / 2;
+  auto centred = [&](int left, int width, int height, int dy = 0) {
+    int y = top + (m.lineHeight - height) / 2 + dy;
     return Rect{left, y, left + width, y + height};
   };
   int x = m.leftMargin + (n.level - 1) * m.indent;
@@ -85,11 +85,13 @@ bool TreeLayout::RowGeometry(int row, LineGeometry& out) const {
     x += m.indent;
   }
   if (model_.IsRadioChild(node)) {
-    out.radio = centred(x, m.checkSize, m.checkSize);
+    x += m.radioXOffset;
+    out.radio = centred(x, m.checkSize, m.checkSize, m.radioYOffset);
     x += m.checkSize + m.gap;
   }
   if (n.Has(kShowChecks)) {
-    out.check = centred(x, m.checkSize, m.checkSize);
+    x += m.checkXOffset;
+    out.check = centred(x, m.checkSize, m.checkSize, m.checkYOffset);
     x += m.checkSize + m.gap;
   }
   const bool hasPicture = n.picture > 0 || n.picExpand > 0 || n.picSelect > 0;

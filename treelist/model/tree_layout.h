@@ -33,6 +33,10 @@ struct LayoutMetrics {
   int leftMargin = 2;
   int titleHeight = 0;   // 0 without a title bar
   int headerHeight = 0;  // 0 without a column header
+  // CheckXOffset/CheckYOffset, RadioXOffset/RadioYOffset: the mark moves by them, and the parts
+  // after it move along by the x offset.
+  int checkXOffset = 0, checkYOffset = 0;
+  int radioXOffset = 0, radioYOffset = 0;
   PictureType pictureType = kPicsAll;
   bool defaultPictures = false;  // with kPicsAll: every line has a picture cell (control pictures are set)
 };
@@ -56,6 +60,7 @@ class TreeLayout {
  public:
   explicit TreeLayout(const TreeModel& model) : model_(model) {}
 
+  const TreeModel& Model() const { return model_; }
   void SetMetrics(const LayoutMetrics& metrics) { metrics_ = metrics; }
   const LayoutMetrics& Metrics() const { return metrics_; }
 

@@ -112,6 +112,10 @@ class TreeModel {
   Index Selected() const { return selected_; }
   bool SetSelected(Index index);
 
+  // --- virtual loading: a node's content is asked for once ---
+  // Marks the node as asked for; false when it already was or is invalid (no CtrlError).
+  bool MarkContentAsked(Index index);
+
   // --- node attributes ---
   int32_t GetNode(NodeField field, Index index);
   void SetNode(NodeField field, Index index, int32_t value);

@@ -313,4 +313,10 @@ int TreeModel::PickRadio(Index child) {
   return parent.radioValue;
 }
 
+bool TreeModel::MarkContentAsked(Index index) {
+  if (!nodes_.Valid(index) || nodes_.At(index).Has(kContentAsked)) return false;
+  nodes_.At(index).Set(kContentAsked, true);
+  return true;
+}
+
 }  // namespace kv::tree

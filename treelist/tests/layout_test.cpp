@@ -56,6 +56,21 @@ TEST_F(Layout, HitTestFindsEachPartOfALine) {
   EXPECT_EQ(layout.HitTest(-1, 30).part, HitPart::Nowhere);
 }
 
+TEST_F(Layout, CheckOffsetsMoveTheBoxAndItsHitAreaAndTheTextAlong) {
+  LineGeometry before, after;
+  ASSERT_TRUE(layout.RowGeometry(1, before));
+  metrics.checkXOffset = 6;
+  metrics.checkYOffset = -2;
+  layout.SetMetrics(metrics);
+  ASSERT_TRUE(layout.RowGeometry(1, after));
+  EXPECT_EQ(after.check.left, before.check.left + 6);
+  EXPECT_EQ(after.check.top, before.check.top - 2);
+  EXPECT_EQ(after.text.left, before.text.left + 6);
+  HitResult hit = layout.HitTest(after.check.right - 1, after.check.top);
+  EXPECT_EQ(hit.part, HitPart::Check);
+  EXPECT_EQ(hit.node, 1);
+}
+
 TEST_F(Layout, NodesWithoutChecksOrPicturesMoveTheTextLeft) {
   model.SetNode(NodeField::ShowChecks, 3, 0);
   model.SetNode(NodeField::Picture, 0, 2);

@@ -81,6 +81,7 @@ void TreeWindow::OnMouseButton(UINT message, int x, int y) {
       return;
     }
   }
+  if (message == WM_LBUTTONUP && DragRelease(x, y)) return;  // a drop, not a click
   if (message == WM_LBUTTONUP && resizingColumn_ > 0) {
     int column = resizingColumn_;
     resizingColumn_ = 0;
@@ -109,6 +110,7 @@ void TreeWindow::OnMouseButton(UINT message, int x, int y) {
         model_.SetNode(NodeField::Select, hit.node, model_.Nodes().At(hit.node).Has(kSelect) ? 0 : 1);
       }
       MoveSelection(hit.node);
+      drag_.Press(hit, x, y);
       if (hit.part == HitPart::Text && TextClipped(hit.node)) host_.OnNode(NodeEvent::ClickClip, hit.node);
       if (hit.part == HitPart::Check) {
         int value = model_.FlipCheck(hit.node, hit.column);
@@ -167,6 +169,13 @@ void TreeWindow::OnMouseMove(WPARAM wParam, int x, int y) {
     model_.SetColumn(ColumnField::Width, resizingColumn_, std::max(8, resizeStartWidth_ + x - resizeStartX_));
     return;
   }
+  if (drag_.Pressed()) {
+    if (wParam & MK_LBUTTON)
+      DragMove(x, y);
+    else
+      DragCancel();  // the release went elsewhere
+    if (!hwnd_ || drag_.Active()) return;
+  }
   Index node = layout_.HitTest(x, y).node;
   if (node != hoverNode_) {
     hoverNode_ = node;
@@ -177,11 +186,6 @@ void TreeWindow::OnMouseMove(WPARAM wParam, int x, int y) {
 }
 
 // --- tool tips: shown after TipsDelay tenths of a second over one node ---
-
-namespace {
-const UINT_PTR kTipTimer = 1;
-const UINT_PTR kTipWatchTimer = 2;  // hides the tip once the mouse has left the control
-}  // namespace
 
 void TreeWindow::ArmTip(Index node) {
   HideTip();
@@ -194,6 +198,10 @@ void TreeWindow::OnTimer(UINT_PTR id) {
   if (id == kTipTimer) {
     KillTimer(hwnd_, kTipTimer);
     ShowTip();
+    return;
+  }
+  if (id == kDragScrollTimer) {
+    DragScroll();
     return;
   }
   if (id == kTipWatchTimer) {
@@ -242,6 +250,11 @@ void TreeWindow::OnKeyDown(WPARAM key) {
   HideTip();
   short code = host_.OnKey(KeyEvent::Down, static_cast<short>(key), ShiftState());
   if (code == 0 || !hwnd_) return;
+  if (code == VK_ESCAPE && drag_.Pressed()) {
+    DragCancel();
+    if (GetCapture() == hwnd_) ReleaseCapture();
+    return;
+  }
   const NodeStore& nodes = model_.Nodes();
   const Index selected = model_.Selected();
   const Index line = nodes.LineOf(selected);

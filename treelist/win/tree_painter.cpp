@@ -5,6 +5,7 @@
 #include <string>
 
 #include "app/controls/win32/drawing_bitmap.h"
+#include "treelist/model/virtual_loading.h"
 #include "treelist/win/colours.h"
 #include "treelist/win/tree_window.h"
 
@@ -77,10 +78,19 @@ class Painter {
     if (HBITMAP image = graphics_.Picture(PictureSlot::TitleBackImage)) TreeGraphics::TileBitmap(dc_, image, r);
     Edge(dc_, r, props_.Number(kPropTitleBorder));
     SelectObject(dc_, graphics_.TitleFont());
-    SetTextColor(dc_, Colour(kPropTitleForeColor));
     RECT inner = {r.left + 4 + props_.Number(kPropTitleXOffset), r.top + props_.Number(kPropTitleYOffset), r.right - 4,
                   r.bottom};
-    Text(dc_, props_.Text(kPropTitleText), inner, AlignFlags(props_.Number(kPropTitleAlign)));
+    const UINT align = AlignFlags(props_.Number(kPropTitleAlign));
+    // TitleTextStyle 1 raised, 2 lowered: a light copy of the text up-left or down-right.
+    const int style = props_.Number(kPropTitleTextStyle);
+    if (style == 1 || style == 2) {
+      const int d = style == 1 ? -1 : 1;
+      RECT light = {inner.left + d, inner.top + d, inner.right + d, inner.bottom + d};
+      SetTextColor(dc_, GetSysColor(COLOR_BTNHIGHLIGHT));
+      Text(dc_, props_.Text(kPropTitleText), light, align);
+    }
+    SetTextColor(dc_, Colour(kPropTitleForeColor));
+    Text(dc_, props_.Text(kPropTitleText), inner, align);
   }
 
   void Header() {
@@ -95,8 +105,34 @@ class Painter {
       Edge(dc_, r, props_.Number(kPropHeaderBorder) == 0 ? 1 : props_.Number(kPropHeaderBorder));
       RECT inner = {r.left + 4 + props_.Number(kPropHeaderXOffset), r.top + props_.Number(kPropHeaderYOffset),
                     r.right - 4, r.bottom};
+      if (c == model_.SortColumn() && props_.Flag(kPropSortArrows)) SortArrow(inner);
       Text(dc_, columns.At(c).caption, inner, AlignFlags(props_.Number(kPropHeaderAlign)));
     }
+  }
+
+  // The sort column's arrow (up ascending, down descending) at the cell's left (ArrowAlign 0) or
+  // right end, moved by ArrowXOffset/ArrowYOffset; the caption gives way to it.
+  void SortArrow(RECT& inner) {
+    const int size = 7;
+    const bool left = props_.Number(kPropArrowAlign) == 0;
+    const int x = (left ? inner.left : inner.right - size) + props_.Number(kPropArrowXOffset);
+    const int y = (inner.top + inner.bottom - size / 2 - 1) / 2 + props_.Number(kPropArrowYOffset);
+    const bool up = props_.Number(kPropSortDirection) == 1;
+    const int half = size / 2;
+    POINT p[3] = {{x, up ? y + half : y}, {x + size - 1, up ? y + half : y}, {x + half, up ? y : y + half}};
+    HBRUSH brush = CreateSolidBrush(Colour(kPropHeaderForeColor));
+    HPEN pen = CreatePen(PS_SOLID, 1, Colour(kPropHeaderForeColor));
+    HGDIOBJ oldBrush = SelectObject(dc_, brush);
+    HGDIOBJ oldPen = SelectObject(dc_, pen);
+    Polygon(dc_, p, 3);
+    SelectObject(dc_, oldPen);
+    SelectObject(dc_, oldBrush);
+    DeleteObject(pen);
+    DeleteObject(brush);
+    if (left)
+      inner.left += size + 4;
+    else
+      inner.right -= size + 4;
   }
 
   void Border() {
@@ -268,7 +304,10 @@ class Painter {
   // Draws the tree column's text and sub-text; true when the selection band runs across the columns.
   bool Label(const LineGeometry& g, const Node& node, bool selected) {
     const bool columns = model_.Cols().Count() > 0;
-    const std::wstring text = columns ? model_.DisplayColumnText(g.node, 1) : node.text;
+    std::wstring text = columns ? model_.DisplayColumnText(g.node, 1) : node.text;
+    // Virtual loading: a line still without text shows VirtualText.
+    const bool placeholder = text.empty() && props_.Number(kPropLoadType) == 1;
+    if (placeholder) text = props_.Text(kPropVirtualText);
     SelectObject(dc_,
                  graphics_.FontFor(node.extras ? node.extras->font : 0, node.fontBold != 0 || node.Has(kHeaderStyle)));
     const int x = g.text.left + props_.Number(kPropTextXOffset);
@@ -276,6 +315,7 @@ class Painter {
     RECT textRect = {x, g.text.top + props_.Number(kPropTextYOffset), g.column1Right,
                      g.text.bottom + props_.Number(kPropTextYOffset)};
     COLORREF fore = node.Has(kHasForeColour) ? ToColorRef(node.extras->foreColour) : Colour(kPropForeColor);
+    if (placeholder) fore = Colour(kPropVirtualForeColor);
     if (!enabled_) fore = GetSysColor(COLOR_GRAYTEXT);
     bool across = false;
     if (selected) {
@@ -289,7 +329,7 @@ class Painter {
       if (focused_ && props_.Number(kPropFocusType) == 1) DrawFocusRect(dc_, &band);
     }
     SetTextColor(dc_, fore);
-    Text(dc_, text, textRect, DT_LEFT);
+    Text(dc_, text, textRect, placeholder ? AlignFlags(props_.Number(kPropVirtualAlign)) : DT_LEFT);
     const std::wstring sub = node.extras ? node.extras->subText : std::wstring();
     if (!sub.empty() && x + width + 6 < g.column1Right) {
       SelectObject(dc_, graphics_.SubTextFont());
@@ -331,7 +371,18 @@ class Painter {
 
 }  // namespace
 
+void TreeWindow::AskForContent() {
+  if (props_.Number(kPropLoadType) != 1) return;
+  const int columns = std::max<int>(1, model_.Cols().Count());
+  for (Index node : TakeLinesToLoad(model_, layout_)) {
+    for (int c = 1; c <= columns && hwnd_; ++c) host_.OnGetNode(node, static_cast<short>(c));
+  }
+}
+
 void TreeWindow::OnPaint() {
+  // The handlers fill the lines before they are painted (their changes only ask for another paint).
+  AskForContent();
+  if (!hwnd_) return;
   PAINTSTRUCT ps;
   HDC dc = BeginPaint(hwnd_, &ps);
   paintPending_ = false;
@@ -347,6 +398,7 @@ void TreeWindow::OnPaint() {
     HGDIOBJ oldBitmap = SelectObject(bufferDc_, buffer_);
     HGDIOBJ oldFont = SelectObject(bufferDc_, graphics_.MainFont());
     Painter(bufferDc_, model_, layout_, props_, graphics_, focused_, IsWindowEnabled(hwnd_) != FALSE).All();
+    PaintDropMark(bufferDc_);
     BitBlt(dc, 0, 0, m.width, m.height, bufferDc_, 0, 0, SRCCOPY);
     SelectObject(bufferDc_, oldFont);
     SelectObject(bufferDc_, oldBitmap);

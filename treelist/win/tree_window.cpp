@@ -135,6 +135,13 @@ LRESULT TreeWindow::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
       return 0;
     case KVTM_GETITEMRECT:
       return ItemRect(static_cast<Index>(wParam), reinterpret_cast<RECT*>(lParam));
+    case KVTM_NODEDRAG:
+      if (wParam == KVTREE_DRAG_DROP) return DropAt(GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam));
+      return DragOverAt(GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam), static_cast<int>(wParam));
+    case WM_CANCELMODE:
+      DragCancel();
+      if (GetCapture() == hwnd_) ReleaseCapture();
+      return 0;
     default:
       return DefWindowProcW(hwnd_, message, wParam, lParam);
   }
@@ -203,6 +210,10 @@ void TreeWindow::UpdateMetrics() {
     if (m.headerHeight < 0) m.headerHeight = 0;
   }
   m.pictureType = static_cast<PictureType>(props_.Number(kPropPictureType));
+  m.checkXOffset = props_.Number(kPropCheckXOffset);
+  m.checkYOffset = props_.Number(kPropCheckYOffset);
+  m.radioXOffset = props_.Number(kPropRadioXOffset);
+  m.radioYOffset = props_.Number(kPropRadioYOffset);
   m.defaultPictures = graphics_.Picture(PictureSlot::PictureOpen) || graphics_.Picture(PictureSlot::PictureClose) ||
                       graphics_.Picture(PictureSlot::PictureLeaf);
   layout_.SetMetrics(m);

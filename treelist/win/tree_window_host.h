@@ -11,7 +11,20 @@
 namespace kv::tree {
 
 enum class MouseEvent { Down, Up, Move };
-enum class NodeEvent { Collapse, Expand, RightClick, ClickClip, NodeOver, SetLabelEdit, BeforeLabelEdit };
+// DragNode: a drag of the node begins; DropNode: a drag ended on this control (index -1: below the
+// last line); StartDragOut: this control's drag left it (index unused).
+enum class NodeEvent {
+  Collapse,
+  Expand,
+  RightClick,
+  ClickClip,
+  NodeOver,
+  SetLabelEdit,
+  BeforeLabelEdit,
+  DragNode,
+  DropNode,
+  StartDragOut
+};
 enum class KeyEvent { Down, Up, Press };
 
 class TreeWindowHost {
@@ -29,6 +42,8 @@ class TreeWindowHost {
   virtual void OnHeaderClick(short column, bool doubleClick) = 0;
   virtual void OnColumnResize(short column, short width) = 0;
   virtual void OnSetTips(Index index, short kind) = 0;
+  // Virtual loading: the node's content for `column` is wanted (GetNode).
+  virtual void OnGetNode(Index index, short column) = 0;
   virtual void OnWindowDestroyed() = 0;
 
  protected:

@@ -52,6 +52,31 @@ Check "FindData", t.FindData(7), 2
 Check "FindNext exhausted", t.FindNext(7), -1
 Check "AddColumn", t.AddColumn("Name", 120), 1
 Check "ColumnText", t.ColumnText(1), "Name"
+' The stock Font object and the plain font properties show one font, both ways. A font object
+' reads back the face and size it realized (under Wine every face here realizes as the same
+' substitute), so sizes are compared with the object and faces only where the object set them.
+Dim f, g
+Set f = t.Font
+Check "Font object size is FontSize", f.Size, t.FontSize
+f.Bold = True
+f.Size = 12
+Check "Font.Bold reaches FontBold", t.FontBold, True
+Check "Font.Size reaches FontSize", t.FontSize, f.Size
+Check "FontName kept when only the size changed", t.FontName, "MS Sans Serif"
+t.FontItalic = True
+t.FontSize = 20
+Check "FontItalic reaches the Font object", f.Italic, True
+Check "FontSize reaches the Font object", Abs(f.Size - 20) < 1.5, True
+Check "still one object", t.Font.Bold, True
+Set g = CreateObject("StdFont")
+g.Name = "Courier New"
+g.Size = 10
+Set t.Font = g
+Check "Set Font: FontName", t.FontName, g.Name
+Check "Set Font: FontBold", t.FontBold, False
+Check "Set Font: FontSize", t.FontSize, g.Size
+g.Size = 20
+Check "Set Font took a copy", t.FontSize <> g.Size, True
 t.RemoveNode 0
 Check "RemoveNode takes the branch", t.ListCount, 0
 Check "selection cleared", t.Selected, -1

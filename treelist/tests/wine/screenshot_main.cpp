@@ -64,6 +64,7 @@ void Fill(kv::treeclient::TreeList& tree) {
   DeleteObject(back);  // the control keeps its own copy
   tree.SetTitleText(L"Windows - Explorer and desktop");
   tree->put_ShowTitle(VARIANT_TRUE);
+  tree->put_TitleTextStyle(1);  // raised
   struct Line {
     const wchar_t* text;
     short level, picture, check;
@@ -115,6 +116,10 @@ void FillColumns(kv::treeclient::TreeList& tree) {
   tree->AddColumn(Bstr(L"Index"), 70, &column);
   tree->put_ColumnCheckBox(4, VARIANT_TRUE);
   tree->put_ColumnTextAlign(3, 1);
+  tree->put_SortDirection(SortAscend);
+  VARIANT_BOOL sorted = VARIANT_FALSE;
+  tree->put_ColumnSortable(2, VARIANT_TRUE);
+  tree->SortNewColumn(2, &sorted);  // the arrow in the "File system" header
   long group = tree.AddPictureNode(L"Fixed drives", 0, 1, 4);
   tree.SetNodeFontBold(group, 2);
   tree->put_NodeShowChecks(group, VARIANT_FALSE);

@@ -39,8 +39,12 @@ const char* EventName(DISPID id) {
       return "Collapse";
     case 3:
       return "Expand";
+    case 4:
+      return "DropNode";
     case 5:
       return "RightClick";
+    case 6:
+      return "DragNode";
     case 7:
       return "ClickClip";
     case 8:
@@ -49,6 +53,10 @@ const char* EventName(DISPID id) {
       return "CtrlError";
     case 10:
       return "ColumnResize";
+    case 11:
+      return "GetNode";
+    case 12:
+      return "StartDragOut";
     case 13:
       return "SetTips";
     case 14:
@@ -467,6 +475,35 @@ TEST_F(TreeWindowTest, ToolTipShowsTheLineOrTheTextSetInSetTips) {
   tree_->get_TipsText(&left);
   EXPECT_EQ(SysStringLen(left), 0u) << "a text set for one tip does not stay";
   SysFreeString(left);
+}
+
+// LoadVirtual: GetNode asks for each line's content once, when the line first comes on screen,
+// before it is painted; lines still without text show VirtualText.
+TEST_F(TreeWindowTest, VirtualLoadingAsksForTheLinesOnScreenOnce) {
+  tree_->put_LoadType(LoadVirtual);
+  tree_->put_VirtualText(kv::treeclient::detail::Bstr(L"loading..."));
+  for (int i = 0; i < 40; ++i) tree_.AddNode(L"", 0, 1);
+  short lines = 0;
+  tree_->LinesPerList(&lines);
+  ASSERT_GT(lines, 3);
+  log_.clear();
+  SendMessageW(hwnd_, WM_PAINT, 0, 0);
+  ASSERT_GE(log_.size(), size_t(lines));
+  ASSERT_LE(log_.size(), size_t(lines + 1)) << "the part line at the bottom too, nothing further";
+  for (size_t i = 0; i < log_.size(); ++i) EXPECT_EQ(log_[i], "GetNode " + std::to_string(i) + " 1");
+  log_.clear();
+  SendMessageW(hwnd_, WM_PAINT, 0, 0);
+  EXPECT_TRUE(log_.empty()) << "each line is asked for once";
+  tree_->EnsureVisible(39);
+  SendMessageW(hwnd_, WM_PAINT, 0, 0);
+  ASSERT_FALSE(log_.empty());
+  EXPECT_EQ(log_.back(), "GetNode 39 1");
+  tree_->put_LoadType(LoadAll);
+  tree_.AddNode(L"", 0, 1);
+  log_.clear();
+  tree_->EnsureVisible(40);
+  SendMessageW(hwnd_, WM_PAINT, 0, 0);
+  EXPECT_TRUE(log_.empty()) << "LoadAll asks for nothing";
 }
 
 TEST_F(TreeWindowTest, LoadDirectoryReadsARealFolder) {
