@@ -1,0 +1,57 @@
+// Property-sheet frames that never call IPropertyPage::Apply (see sheet_hook.h).
+#include "activex/property_page/sheet_hook.h"
+
+#include <commctrl.h>
+
+namespace kv::pages {
+namespace {
+
+constexpr char kHookProperty[] = "KvPropertyPageHook";
+
+}  // namespace
+
+void SheetHook::Attach(HWND pageDialog, ApplyFunction apply, void* context) {
+  Detach();
+  if (!pageDialog || GetPropA(pageDialog, kHookProperty)) return;
+  dialog_ = pageDialog;
+  apply_ = apply;
+  context_ = context;
+  SetPropA(dialog_, kHookProperty, this);
+  previous_ = reinterpret_cast<WNDPROC>(
+      SetWindowLongPtrA(dialog_, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&SheetHook::DialogProc)));
+}
+
+void SheetHook::Detach() {
+  if (!dialog_) return;
+  // Only undo our own subclassing; a later one on top of ours keeps calling through us, harmlessly.
+  if (reinterpret_cast<WNDPROC>(GetWindowLongPtrA(dialog_, GWLP_WNDPROC)) == &SheetHook::DialogProc)
+    SetWindowLongPtrA(dialog_, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(previous_));
+  RemovePropA(dialog_, kHookProperty);
+  dialog_ = nullptr;
+  sheet_ = nullptr;
+}
+
+void SheetHook::Changed() const {
+  if (sheet_ && dialog_) SendMessageA(sheet_, PSM_CHANGED, reinterpret_cast<WPARAM>(dialog_), 0);
+}
+
+LRESULT CALLBACK SheetHook::DialogProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+  auto* hook = static_cast<SheetHook*>(GetPropA(window, kHookProperty));
+  if (!hook) return DefWindowProcA(window, message, wParam, lParam);
+  WNDPROC previous = hook->previous_;
+  if (message == WM_NOTIFY && lParam) {
+    const auto* header = reinterpret_cast<const NMHDR*>(lParam);
+    if (header->code == UINT(PSN_SETACTIVE)) hook->sheet_ = header->hwndFrom;
+    if (header->code == UINT(PSN_APPLY)) {
+      hook->sheet_ = header->hwndFrom;
+      bool applied = hook->apply_(hook->context_);
+      // The dialog's own procedure is bypassed here, so the result goes back directly.
+      return applied ? PSNRET_NOERROR : PSNRET_INVALID_NOCHANGEPAGE;
+    }
+  } else if (message == WM_NCDESTROY) {
+    hook->Detach();
+  }
+  return CallWindowProcA(previous, window, message, wParam, lParam);
+}
+
+}  // namespace kv::pages

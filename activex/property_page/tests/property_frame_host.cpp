@@ -1,0 +1,120 @@
+// Test host for the property pages: creates a control by ProgID, opens its pages with
+// OleCreatePropertyFrame (modal, as a container's "Properties" command does) and, once the frame
+// is closed, prints the named properties as read back through the control's IDispatch.
+// While the frame is open a watcher thread writes the screen centre of every field control of the
+// shown page to FIELDS_FILE ("id x y" lines), so a script can click and type into them.
+//   property_frame_host PROGID tree|slide FIELDS_FILE PROPERTY...
+#include <windows.h>
+#include <ocidl.h>
+#include <olectl.h>
+
+#include <cstdio>
+#include <cstring>
+#include <string>
+
+#include "activex/property_page/page_clsids.h"
+#include "activex/property_page/property_page.h"
+
+namespace {
+
+const char* g_fieldsFile = nullptr;
+
+BOOL CALLBACK FindPage(HWND window, LPARAM found) {
+  char name[64] = "";
+  GetClassNameA(window, name, sizeof name);
+  if (std::strcmp(name, kv::pages::kPageWindowClass) == 0 && IsWindowVisible(window)) {
+    *reinterpret_cast<HWND*>(found) = window;
+    return FALSE;
+  }
+  return TRUE;
+}
+
+BOOL CALLBACK FindInTopLevel(HWND window, LPARAM found) {
+  DWORD process = 0;
+  GetWindowThreadProcessId(window, &process);
+  if (process == GetCurrentProcessId()) EnumChildWindows(window, FindPage, found);
+  return *reinterpret_cast<HWND*>(found) == nullptr;
+}
+
+DWORD WINAPI WatchFields(void*) {
+  for (int attempt = 0; attempt < 300; ++attempt) {
+    HWND page = nullptr;
+    EnumWindows(FindInTopLevel, reinterpret_cast<LPARAM>(&page));
+    if (page) {
+      Sleep(300);  // let the frame finish its layout
+      std::string temp = std::string(g_fieldsFile) + ".tmp";
+      FILE* out = std::fopen(temp.c_str(), "w");
+      if (!out) return 1;
+      for (int id = kv::pages::kFirstFieldId; id < kv::pages::kFirstFieldId + 64; ++id) {
+        HWND control = GetDlgItem(page, id);
+        RECT r;
+        if (control && GetWindowRect(control, &r))
+          std::fprintf(out, "%d %ld %ld\n", id - kv::pages::kFirstFieldId, (r.left + r.right) / 2, (r.top + r.bottom) / 2);
+      }
+      std::fclose(out);
+      MoveFileExA(temp.c_str(), g_fieldsFile, MOVEFILE_REPLACE_EXISTING);
+      return 0;
+    }
+    Sleep(100);
+  }
+  return 1;
+}
+
+void PrintProperty(IDispatch* control, const char* name) {
+  wchar_t wide[128];
+  MultiByteToWideChar(CP_ACP, 0, name, -1, wide, 128);
+  LPOLESTR names[] = {wide};
+  DISPID id = 0;
+  VARIANT value;
+  VariantInit(&value);
+  DISPPARAMS none = {nullptr, nullptr, 0, 0};
+  if (FAILED(control->GetIDsOfNames(IID_NULL, names, 1, LOCALE_USER_DEFAULT, &id)) ||
+      FAILED(control->Invoke(id, IID_NULL, LOCALE_USER_DEFAULT, DISPATCH_PROPERTYGET, &none, &value, nullptr, nullptr)) ||
+      FAILED(VariantChangeType(&value, &value, 0, VT_BSTR))) {
+    std::printf("%s=<unreadable>\n", name);
+    return;
+  }
+  char text[512] = "";
+  WideCharToMultiByte(CP_ACP, 0, value.bstrVal, -1, text, sizeof text, nullptr, nullptr);
+  std::printf("%s=%s\n", name, text);
+  VariantClear(&value);
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  if (argc < 4) {
+    std::fprintf(stderr, "usage: property_frame_host PROGID tree|slide FIELDS_FILE PROPERTY...\n");
+    return 2;
+  }
+  g_fieldsFile = argv[3];
+  bool tree = std::strcmp(argv[2], "tree") == 0;
+  OleInitialize(nullptr);
+  wchar_t progId[128];
+  MultiByteToWideChar(CP_ACP, 0, argv[1], -1, progId, 128);
+  CLSID clsid;
+  IDispatch* control = nullptr;
+  HRESULT hr = CLSIDFromProgID(progId, &clsid);
+  if (SUCCEEDED(hr)) hr = CoCreateInstance(clsid, nullptr, CLSCTX_INPROC_SERVER, IID_IDispatch, reinterpret_cast<void**>(&control));
+  if (FAILED(hr)) {
+    std::printf("cannot create %s: 0x%08lx\n", argv[1], static_cast<unsigned long>(hr));
+    return 1;
+  }
+  CLSID pages[6];
+  ULONG count = 0;
+  if (tree) {
+    for (const CLSID* page : kv::pages::kTreePages) pages[count++] = *page;
+  } else {
+    for (const CLSID* page : kv::pages::kSlidePages) pages[count++] = *page;
+  }
+  CloseHandle(CreateThread(nullptr, 0, WatchFields, nullptr, 0, nullptr));
+  IUnknown* objects[] = {control};
+  hr = OleCreatePropertyFrame(nullptr, 40, 40, tree ? L"kvTreeView" : L"kvSlide", 1, objects, count, pages,
+                              GetUserDefaultLCID(), 0, nullptr);
+  std::printf("frame=0x%08lx\n", static_cast<unsigned long>(hr));
+  for (int i = 4; i < argc; ++i) PrintProperty(control, argv[i]);
+  std::fflush(stdout);
+  control->Release();
+  OleUninitialize();
+  return SUCCEEDED(hr) ? 0 : 1;
+}

@@ -1,0 +1,63 @@
+#!/usr/bin/env bash
+# A user's session with a control's property pages under Wine on a private Xvfb display:
+# property_frame_host opens the pages with OleCreatePropertyFrame, xdotool types into a field and
+# clicks a check box on the first page, Return presses OK, and the host reads the properties back
+# through the control's IDispatch. Screenshots (before and after the edit) go to SHOT_DIR.
+#   property_pages_test.sh BIN_DIR SHOT_DIR tree|slide de|en     (environment as for tests/wine/kv-wine)
+set -u
+bin=$1 shots=$2 kind=$3 lang=$4
+here=$(cd "$(dirname "$0")" && pwd)
+root=$here/../../..
+winpath() { echo "Z:${1//\//\\}"; }
+
+if [ -z "${KV_PAGES_INSIDE:-}" ]; then
+  "$root/tests/wine/kv-wine" cmd /c exit >/dev/null 2>&1   # makes sure the prefix exists
+  build=${KV_BUILD_DIR:-$PWD}
+  export WINEPREFIX=$build/wine/${KV_PREFIX:-main} WINEDEBUG=-all WINEDLLOVERRIDES="mscoree=d;mshtml=d"
+  export WINEARCH=${KV_WINEARCH:-$(cat "$build/wine-arch" 2>/dev/null || echo win32)}
+  mkdir -p "$shots"
+  KV_PAGES_INSIDE=1 exec "$root/tests/wine/with-xvfb" --size 800x600x24 bash "$0" "$@"
+fi
+
+case $kind in
+  tree) dll=kvtree.dll progid=TreeViewLibCtl.kvTreeView
+        # General page: field 3 = PathSeparator (text), field 5 = TreeLines (check box, on by default)
+        edit=3 text='/' check=5 expect=("PathSeparator=/" "TreeLines=0") ;;
+  slide) dll=kvslide.dll progid=SlideLibCtl.kvSlide
+        # General page: field 1 = MaxValue, field 12 = Enabled (check box, on by default)
+        edit=1 text=250 check=12 expect=("MaxValue=250" "Enabled=0") ;;
+  *) echo "unknown control $kind" >&2; exit 2 ;;
+esac
+props=$(printf '%s\n' "${expect[@]}" | cut -d= -f1)
+language=0; [ "$lang" = en ] && language=1
+
+fail() { echo "FAIL - $*"; wineserver -k 2>/dev/null; exit 1; }
+wine reg add 'HKLM\Software\Quorbel\Korvane2k' /v Language /t REG_DWORD /d $language /f >/dev/null 2>&1
+wine regsvr32 /s "$(winpath "$bin/$dll")" || fail "regsvr32 $dll"
+
+fields=$WINEPREFIX/drive_c/page_fields.txt out=$WINEPREFIX/drive_c/page_result.txt
+rm -f "$fields" "$out"
+# shellcheck disable=SC2086
+wine "$bin/property_frame_host.exe" $progid $kind 'C:\page_fields.txt' $props >"$out" 2>&1 &
+pid=$!
+for _ in $(seq 1 200); do [ -s "$fields" ] && break; kill -0 $pid 2>/dev/null || break; sleep 0.1; done
+[ -s "$fields" ] || fail "the property frame did not show the first page: $(cat "$out")"
+sleep 0.5
+import -window root "$shots/${kind}_pages_${lang}.png"
+
+at() { awk -v f="$1" '$1 == f { print $2, $3 }' "$fields"; }
+read -r ex ey <<<"$(at $edit)"; read -r cx cy <<<"$(at $check)"
+[ -n "${ex:-}" ] && [ -n "${cx:-}" ] || fail "fields $edit and $check not on the page"
+xdotool mousemove "$ex" "$ey" click 1; sleep 0.3
+xdotool key End BackSpace BackSpace BackSpace BackSpace BackSpace; xdotool type --delay 60 "$text"; sleep 0.2
+xdotool mousemove "$cx" "$cy" click 1; sleep 0.3
+import -window root "$shots/${kind}_pages_${lang}_edited.png"
+xdotool key Return
+for _ in $(seq 1 100); do kill -0 $pid 2>/dev/null || break; sleep 0.1; done
+kill -0 $pid 2>/dev/null && { kill $pid; fail "the frame did not close on Return"; }
+wait $pid
+tr -d '\r' <"$out" >"$out.txt"
+cat "$out.txt"
+for e in "${expect[@]}"; do grep -qx "$e" "$out.txt" || fail "expected $e after OK"; done
+wineserver -k 2>/dev/null
+echo "ok - $kind pages ($lang): the change made on the page reached the control"
