@@ -108,7 +108,7 @@ class PropertyPage final : public IPropertyPage {
     if (!window_) return E_FAIL;
     CreateFieldControls();
     LoadFields();
-    hook_.Attach(parent, [](void* page) { return static_cast<PropertyPage*>(page)->Apply() != E_INVALIDARG; }, this);
+    hook_.Attach(parent, window_, [](void* page) { return static_cast<PropertyPage*>(page)->Apply() != E_INVALIDARG; }, this);
     return S_OK;
   }
   STDMETHODIMP Deactivate() override {
@@ -319,10 +319,10 @@ class PropertyPage final : public IPropertyPage {
 
   void ReportInvalid(size_t index) const {
     std::string label = PlainLabel(com::ModuleText(page_.fields[index].labelId));
-    std::string format = com::ModuleText(kInvalidValueTextId);
-    std::vector<char> text(format.size() + label.size() + 1);
-    wsprintfA(text.data(), format.c_str(), label.c_str());
-    MessageBoxA(window_ ? GetParent(window_) : nullptr, text.data(), com::ModuleText(page_.titleId).c_str(),
+    std::string text = com::ModuleText(kInvalidValueTextId);
+    size_t slot = text.find("%s");
+    if (slot != std::string::npos) text.replace(slot, 2, label);
+    MessageBoxA(window_ ? GetParent(window_) : nullptr, text.c_str(), com::ModuleText(page_.titleId).c_str(),
                 MB_OK | MB_ICONEXCLAMATION);
     if (window_) SetFocus(Control(index));
   }

@@ -10,10 +10,11 @@ constexpr char kHookProperty[] = "KvPropertyPageHook";
 
 }  // namespace
 
-void SheetHook::Attach(HWND pageDialog, ApplyFunction apply, void* context) {
+void SheetHook::Attach(HWND pageDialog, HWND content, ApplyFunction apply, void* context) {
   Detach();
   if (!pageDialog || GetPropA(pageDialog, kHookProperty)) return;
   dialog_ = pageDialog;
+  content_ = content;
   apply_ = apply;
   context_ = context;
   SetPropA(dialog_, kHookProperty, this);
@@ -28,7 +29,13 @@ void SheetHook::Detach() {
     SetWindowLongPtrA(dialog_, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(previous_));
   RemovePropA(dialog_, kHookProperty);
   dialog_ = nullptr;
+  content_ = nullptr;
   sheet_ = nullptr;
+}
+
+void SheetHook::FitContent() const {
+  RECT client;
+  if (content_ && GetClientRect(dialog_, &client)) MoveWindow(content_, 0, 0, client.right, client.bottom, TRUE);
 }
 
 void SheetHook::Changed() const {
@@ -41,13 +48,20 @@ LRESULT CALLBACK SheetHook::DialogProc(HWND window, UINT message, WPARAM wParam,
   WNDPROC previous = hook->previous_;
   if (message == WM_NOTIFY && lParam) {
     const auto* header = reinterpret_cast<const NMHDR*>(lParam);
-    if (header->code == UINT(PSN_SETACTIVE)) hook->sheet_ = header->hwndFrom;
+    if (header->code == UINT(PSN_SETACTIVE)) {
+      hook->sheet_ = header->hwndFrom;
+      hook->FitContent();
+    }
     if (header->code == UINT(PSN_APPLY)) {
       hook->sheet_ = header->hwndFrom;
       bool applied = hook->apply_(hook->context_);
       // The dialog's own procedure is bypassed here, so the result goes back directly.
       return applied ? PSNRET_NOERROR : PSNRET_INVALID_NOCHANGEPAGE;
     }
+  } else if (message == WM_SIZE) {
+    LRESULT result = CallWindowProcA(previous, window, message, wParam, lParam);
+    hook->FitContent();
+    return result;
   } else if (message == WM_NCDESTROY) {
     hook->Detach();
   }

@@ -2,11 +2,13 @@
 // OleCreatePropertyFrame (modal, as a container's "Properties" command does) and, once the frame
 // is closed, prints the named properties as read back through the control's IDispatch.
 // While the frame is open a watcher thread writes the screen centre of every field control of the
-// shown page to FIELDS_FILE ("id x y" lines), so a script can click and type into them.
+// shown page ("INDEX x y" lines) and of every tab of the frame ("tab INDEX x y") to FIELDS_FILE,
+// so a script can click and type into them.
 //   property_frame_host PROGID tree|slide FIELDS_FILE PROPERTY...
 #include <windows.h>
 #include <ocidl.h>
 #include <olectl.h>
+#include <commctrl.h>
 
 #include <cstdio>
 #include <cstring>
@@ -36,6 +38,26 @@ BOOL CALLBACK FindInTopLevel(HWND window, LPARAM found) {
   return *reinterpret_cast<HWND*>(found) == nullptr;
 }
 
+BOOL CALLBACK FindTabs(HWND window, LPARAM found) {
+  char name[64] = "";
+  GetClassNameA(window, name, sizeof name);
+  if (std::strcmp(name, WC_TABCONTROLA) != 0) return TRUE;
+  *reinterpret_cast<HWND*>(found) = window;
+  return FALSE;
+}
+
+void WriteTabs(HWND page, FILE* out) {
+  HWND tabs = nullptr;
+  EnumChildWindows(GetAncestor(page, GA_ROOT), FindTabs, reinterpret_cast<LPARAM>(&tabs));
+  int count = tabs ? int(SendMessageA(tabs, TCM_GETITEMCOUNT, 0, 0)) : 0;
+  for (int i = 0; i < count; ++i) {
+    RECT r;
+    if (!SendMessageA(tabs, TCM_GETITEMRECT, WPARAM(i), LPARAM(&r))) continue;
+    MapWindowPoints(tabs, nullptr, reinterpret_cast<POINT*>(&r), 2);
+    std::fprintf(out, "tab %d %ld %ld\n", i, (r.left + r.right) / 2, (r.top + r.bottom) / 2);
+  }
+}
+
 DWORD WINAPI WatchFields(void*) {
   for (int attempt = 0; attempt < 300; ++attempt) {
     HWND page = nullptr;
@@ -51,6 +73,7 @@ DWORD WINAPI WatchFields(void*) {
         if (control && GetWindowRect(control, &r))
           std::fprintf(out, "%d %ld %ld\n", id - kv::pages::kFirstFieldId, (r.left + r.right) / 2, (r.top + r.bottom) / 2);
       }
+      WriteTabs(page, out);
       std::fclose(out);
       MoveFileExA(temp.c_str(), g_fieldsFile, MOVEFILE_REPLACE_EXISTING);
       return 0;

@@ -2,7 +2,9 @@
 # A user's session with a control's property pages under Wine on a private Xvfb display:
 # property_frame_host opens the pages with OleCreatePropertyFrame, xdotool types into a field and
 # clicks a check box on the first page, Return presses OK, and the host reads the properties back
-# through the control's IDispatch. Screenshots (before and after the edit) go to SHOT_DIR.
+# through the control's IDispatch. For the slider a value out of the property's range is typed
+# first: OK must then keep the frame open with a message, and nothing of it reaches the control.
+# Screenshots (as opened, the message, after the edit, every other page) go to SHOT_DIR.
 #   property_pages_test.sh BIN_DIR SHOT_DIR tree|slide de|en     (environment as for tests/wine/kv-wine)
 set -u
 bin=$1 shots=$2 kind=$3 lang=$4
@@ -22,10 +24,11 @@ fi
 case $kind in
   tree) dll=kvtree.dll progid=TreeViewLibCtl.kvTreeView
         # General page: field 3 = PathSeparator (text), field 5 = TreeLines (check box, on by default)
-        edit=3 text='/' check=5 expect=("PathSeparator=/" "TreeLines=0") ;;
+        edit=3 text='/' bad='' check=5 expect=("PathSeparator=/" "TreeLines=0") ;;
   slide) dll=kvslide.dll progid=SlideLibCtl.kvSlide
         # General page: field 1 = MaxValue, field 12 = Enabled (check box, on by default)
-        edit=1 text=250 check=12 expect=("MaxValue=250" "Enabled=0") ;;
+        # MinValue and MaxValue are 16-bit: 99999 is refused
+        edit=1 text=250 bad=99999 check=12 expect=("MaxValue=250" "Enabled=0") title=General ;;
   *) echo "unknown control $kind" >&2; exit 2 ;;
 esac
 props=$(printf '%s\n' "${expect[@]}" | cut -d= -f1)
@@ -45,13 +48,32 @@ for _ in $(seq 1 200); do [ -s "$fields" ] && break; kill -0 $pid 2>/dev/null ||
 sleep 0.5
 import -window root "$shots/${kind}_pages_${lang}.png"
 
-at() { awk -v f="$1" '$1 == f { print $2, $3 }' "$fields"; }
+at() { awk -v f="$1" '$1 == f "" { print $2, $3 }' "$fields"; }
 read -r ex ey <<<"$(at $edit)"; read -r cx cy <<<"$(at $check)"
 [ -n "${ex:-}" ] && [ -n "${cx:-}" ] || fail "fields $edit and $check not on the page"
-xdotool mousemove "$ex" "$ey" click 1; sleep 0.3
-xdotool key End BackSpace BackSpace BackSpace BackSpace BackSpace; xdotool type --delay 60 "$text"; sleep 0.2
+type_into() {  # replaces the text of the edit field with $1
+  xdotool mousemove "$ex" "$ey" click 1; sleep 0.3
+  xdotool key End BackSpace BackSpace BackSpace BackSpace BackSpace; xdotool type --delay 60 "$1"; sleep 0.2
+}
+if [ -n "$bad" ]; then
+  type_into "$bad"
+  xdotool key Return
+  box=""
+  for _ in $(seq 1 50); do box=$(xdotool search --name "^$title\$" 2>/dev/null | head -1); [ -n "$box" ] && break; sleep 0.1; done
+  [ -n "$box" ] || fail "no message for the out-of-range value $bad"
+  sleep 0.3
+  import -window root "$shots/${kind}_pages_${lang}_invalid.png"
+  xdotool key Return; sleep 0.5
+  kill -0 $pid 2>/dev/null || fail "the frame closed although $bad was refused: $(tr -d '\r' <"$out")"
+fi
+type_into "$text"
 xdotool mousemove "$cx" "$cy" click 1; sleep 0.3
 import -window root "$shots/${kind}_pages_${lang}_edited.png"
+# Every other page once, as a user leafing through them; OK then applies all of them.
+awk '$1 == "tab" && $2 > 0 { print $2, $3, $4 }' "$fields" | while read -r n tx ty; do
+  xdotool mousemove "$tx" "$ty" click 1; sleep 0.4
+  import -window root "$shots/${kind}_pages_${lang}_$n.png"
+done
 xdotool key Return
 for _ in $(seq 1 100); do kill -0 $pid 2>/dev/null || break; sleep 0.1; done
 kill -0 $pid 2>/dev/null && { kill $pid; fail "the frame did not close on Return"; }
