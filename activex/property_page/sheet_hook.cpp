@@ -7,6 +7,8 @@ namespace kv::pages {
 namespace {
 
 constexpr char kHookProperty[] = "KvPropertyPageHook";
+// The dialog's procedure before ours; stays when a later subclassing kept us from unhooking.
+constexpr char kPreviousProperty[] = "KvPropertyPagePrevious";
 
 }  // namespace
 
@@ -20,13 +22,17 @@ void SheetHook::Attach(HWND pageDialog, HWND content, ApplyFunction apply, void*
   SetPropA(dialog_, kHookProperty, this);
   previous_ = reinterpret_cast<WNDPROC>(
       SetWindowLongPtrA(dialog_, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&SheetHook::DialogProc)));
+  SetPropA(dialog_, kPreviousProperty, reinterpret_cast<HANDLE>(previous_));
 }
 
 void SheetHook::Detach() {
   if (!dialog_) return;
-  // Only undo our own subclassing; a later one on top of ours keeps calling through us, harmlessly.
-  if (reinterpret_cast<WNDPROC>(GetWindowLongPtrA(dialog_, GWLP_WNDPROC)) == &SheetHook::DialogProc)
+  // Only undo our own subclassing; a later one on top of ours keeps calling through us, and we
+  // then pass everything on to the procedure before ours.
+  if (reinterpret_cast<WNDPROC>(GetWindowLongPtrA(dialog_, GWLP_WNDPROC)) == &SheetHook::DialogProc) {
     SetWindowLongPtrA(dialog_, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(previous_));
+    RemovePropA(dialog_, kPreviousProperty);
+  }
   RemovePropA(dialog_, kHookProperty);
   dialog_ = nullptr;
   content_ = nullptr;
@@ -44,8 +50,10 @@ void SheetHook::Changed() const {
 
 LRESULT CALLBACK SheetHook::DialogProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
   auto* hook = static_cast<SheetHook*>(GetPropA(window, kHookProperty));
-  if (!hook) return DefWindowProcA(window, message, wParam, lParam);
-  WNDPROC previous = hook->previous_;
+  auto previous = reinterpret_cast<WNDPROC>(GetPropA(window, kPreviousProperty));
+  if (!previous) return DefWindowProcA(window, message, wParam, lParam);
+  if (message == WM_NCDESTROY) RemovePropA(window, kPreviousProperty);
+  if (!hook) return CallWindowProcA(previous, window, message, wParam, lParam);
   if (message == WM_NOTIFY && lParam) {
     const auto* header = reinterpret_cast<const NMHDR*>(lParam);
     if (header->code == UINT(PSN_SETACTIVE)) {
