@@ -12,4 +12,9 @@ HRESULT GetProperty(IDispatch* object, const wchar_t* name, VARIANT* value);
 // Sets the property (DISPATCH_PROPERTYPUT with the named argument DISPID_PROPERTYPUT).
 HRESULT PutProperty(IDispatch* object, const wchar_t* name, const VARIANT& value);
 
+// Any member: a method (DISPATCH_METHOD), an indexed property get or put (the value to put last).
+// `arguments` in declaration order; `result` may be null.
+HRESULT Call(IDispatch* object, const wchar_t* name, WORD flags, const VARIANT* arguments, UINT count,
+             VARIANT* result);
+
 }  // namespace kv::pages

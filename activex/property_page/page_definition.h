@@ -25,10 +25,14 @@ struct Field {
   long maximum = 32767;
 };
 
+class PagePart;  // page_part.h
+using PartFactory = PagePart* (*)();
+
 struct PageDefinition {
   int titleId;  // string id of the tab title
   const Field* fields;
   size_t count;
+  PartFactory part = nullptr;  // optional: makes the page's PagePart (placed right of the fields)
 };
 
 // String ids the page machinery itself needs; every DLL with pages includes page_strings.rc.

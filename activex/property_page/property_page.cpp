@@ -5,6 +5,7 @@
 #include <ocidl.h>
 #include <olectl.h>
 
+#include <memory>
 #include <new>
 #include <string>
 #include <vector>
@@ -14,6 +15,7 @@
 #include "activex/com_module.h"
 #include "activex/property_page/dispatch_property.h"
 #include "activex/property_page/field_text.h"
+#include "activex/property_page/page_part.h"
 #include "activex/property_page/sheet_hook.h"
 
 namespace kv::pages {
@@ -27,13 +29,24 @@ constexpr int kControlWidth = 110;
 constexpr int kControlHeight = 21;
 constexpr int kColumnWidth = kLabelWidth + kControlWidth + 16;
 constexpr size_t kMaxRowsInOneColumn = 8;
+constexpr int kFirstPartId = 500;
 
 size_t ColumnCount(size_t fields) { return fields > kMaxRowsInOneColumn ? 2 : 1; }
 size_t RowCount(size_t fields) { return (fields + ColumnCount(fields) - 1) / ColumnCount(fields); }
 
-SIZE PageSize(const PageDefinition& page) {
+// Left edge of the page part: right of the field columns.
+int PartLeft(const PageDefinition& page) {
+  return page.count ? kMargin + int(ColumnCount(page.count)) * kColumnWidth : kMargin;
+}
+
+SIZE PageSize(const PageDefinition& page, const PagePart* part) {
   SIZE size = {LONG(2 * kMargin + ColumnCount(page.count) * kColumnWidth - 16),
                LONG(2 * kMargin + RowCount(page.count) * kRowPitch)};
+  if (part) {
+    SIZE room = part->Size();
+    size.cx = PartLeft(page) + room.cx + kMargin;
+    if (2 * kMargin + room.cy > size.cy) size.cy = 2 * kMargin + room.cy;
+  }
   return size;
 }
 
@@ -71,7 +84,8 @@ std::string PlainLabel(std::string label) {
 
 class PropertyPage final : public IPropertyPage {
  public:
-  explicit PropertyPage(const PageDefinition& page) : page_(page), dirty_(page.count, false) {}
+  explicit PropertyPage(const PageDefinition& page)
+      : page_(page), dirty_(page.count, false), part_(page.part ? page.part() : nullptr) {}
 
   // IUnknown
   STDMETHODIMP QueryInterface(REFIID iid, void** object) override {
@@ -127,7 +141,7 @@ class PropertyPage final : public IPropertyPage {
     if (chars > 0) MultiByteToWideChar(CP_ACP, 0, title.c_str(), -1, wide, chars);
     info->cb = sizeof(PROPPAGEINFO);
     info->pszTitle = wide;
-    info->size = PageSize(page_);
+    info->size = PageSize(page_, part_.get());
     info->pszDocString = nullptr;
     info->pszHelpFile = nullptr;
     info->dwHelpContext = 0;
@@ -158,7 +172,7 @@ class PropertyPage final : public IPropertyPage {
   STDMETHODIMP IsPageDirty() override {
     for (bool d : dirty_)
       if (d) return S_OK;
-    return S_FALSE;
+    return part_ && part_->Dirty() ? S_OK : S_FALSE;
   }
   STDMETHODIMP Apply() override;
   STDMETHODIMP Help(LPCOLESTR) override { return E_NOTIMPL; }
@@ -190,8 +204,7 @@ class PropertyPage final : public IPropertyPage {
     }
     auto* page = reinterpret_cast<PropertyPage*>(GetWindowLongPtrA(window, GWLP_USERDATA));
     if (message == WM_COMMAND && page) {
-      int code = HIWORD(wParam);
-      if (code == EN_CHANGE || code == BN_CLICKED || code == CBN_SELCHANGE) page->FieldChanged(LOWORD(wParam));
+      page->Command(LOWORD(wParam), HIWORD(wParam));
       return 0;
     }
     if (message == WM_NCDESTROY) SetWindowLongPtrA(window, GWLP_USERDATA, 0);
@@ -230,6 +243,7 @@ class PropertyPage final : public IPropertyPage {
       }
       if (control) SendMessageA(control, WM_SETFONT, WPARAM(font), 0);
     }
+    if (part_) part_->Create(window_, PartLeft(page_), kMargin, kFirstPartId);
   }
 
   // Every field from the first object; a property it cannot read leaves the field disabled.
@@ -244,6 +258,7 @@ class PropertyPage final : public IPropertyPage {
       EnableWindow(control, ok);
       dirty_[i] = false;
     }
+    if (part_ && !objects_.empty()) part_->Load(objects_[0]);
     loading_ = false;
   }
 
@@ -309,10 +324,17 @@ class PropertyPage final : public IPropertyPage {
     return false;
   }
 
-  void FieldChanged(int id) {
-    size_t index = size_t(id - kFirstFieldId);
-    if (loading_ || id < kFirstFieldId || index >= page_.count) return;
-    dirty_[index] = true;
+  void Command(int id, int code) {
+    if (loading_) return;
+    bool changed = false;
+    if (id >= kFirstPartId) {
+      changed = part_ && part_->Command(id, code);
+    } else if (id >= kFirstFieldId && size_t(id - kFirstFieldId) < page_.count &&
+               (code == EN_CHANGE || code == BN_CLICKED || code == CBN_SELCHANGE)) {
+      dirty_[size_t(id - kFirstFieldId)] = true;
+      changed = true;
+    }
+    if (!changed) return;
     if (site_) site_->OnStatusChange(PROPPAGESTATUS_DIRTY);
     hook_.Changed();
   }
@@ -340,6 +362,7 @@ class PropertyPage final : public IPropertyPage {
   HWND window_ = nullptr;
   std::vector<bool> dirty_;
   bool loading_ = false;
+  std::unique_ptr<PagePart> part_;
   SheetHook hook_;
 };
 
@@ -368,6 +391,12 @@ STDMETHODIMP PropertyPage::Apply() {
     }
   }
   clear();
+  if (part_ && part_->Dirty()) {
+    for (IDispatch* object : objects_) {
+      HRESULT hr = part_->Apply(object);
+      if (FAILED(hr) && SUCCEEDED(result)) result = hr;
+    }
+  }
   LoadFields();
   return result;
 }

@@ -1,4 +1,4 @@
-// String ids of kvTreeView's property pages (German at N, English at N + 1000), 200 .. 289.
+// String ids of kvTreeView's property pages (German at N, English at N + 1000), 200 .. 289 and 300 .. 305.
 #pragma once
 
 // Tab titles.
@@ -72,3 +72,11 @@
 #define IDS_TREEFIELD_MASKCOLOR 287
 #define IDS_TREEFIELD_HEADERPICCOLS 288
 #define IDS_TREEFIELD_HEADERPICROWS 289
+
+// The column editor of the "Columns" page.
+#define IDS_TREEFIELD_COLUMNLIST 300
+#define IDS_TREEFIELD_COLUMNCAPTION 301
+#define IDS_TREEFIELD_COLUMNWIDTH 302
+#define IDS_TREEFIELD_COLUMNADD 303
+#define IDS_TREEFIELD_COLUMNREMOVE 304
+#define IDS_TREEFIELD_COLUMNNEW 305

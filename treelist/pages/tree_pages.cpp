@@ -6,6 +6,7 @@
 
 #include "activex/property_page/page_definition.h"
 #include "activex/property_page/property_page.h"
+#include "treelist/pages/column_editor.h"
 #include "treelist/pages/tree_page_strings.h"
 
 namespace kv::tree::pages {
@@ -97,7 +98,7 @@ const Field kImages[] = {
 
 const PageDefinition kGeneralPage = {IDS_TREEPAGE_GENERAL, kGeneral, std::size(kGeneral)};
 const PageDefinition kMorePage = {IDS_TREEPAGE_MORE, kMore, std::size(kMore)};
-const PageDefinition kColumnsPage = {IDS_TREEPAGE_COLUMNS, kColumns, std::size(kColumns)};
+const PageDefinition kColumnsPage = {IDS_TREEPAGE_COLUMNS, kColumns, std::size(kColumns), NewColumnEditor};
 const PageDefinition kTitlePage = {IDS_TREEPAGE_TITLE, kTitle, std::size(kTitle)};
 const PageDefinition kTipsSortPage = {IDS_TREEPAGE_TIPSSORT, kTipsSort, std::size(kTipsSort)};
 const PageDefinition kImagesPage = {IDS_TREEPAGE_IMAGES, kImages, std::size(kImages)};

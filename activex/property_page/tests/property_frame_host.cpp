@@ -1,9 +1,11 @@
 // Test host for the property pages: creates a control by ProgID, opens its pages with
 // OleCreatePropertyFrame (modal, as a container's "Properties" command does) and, once the frame
 // is closed, prints the named properties as read back through the control's IDispatch.
-// While the frame is open a watcher thread writes the screen centre of every field control of the
-// shown page ("INDEX x y" lines) and of every tab of the frame ("tab INDEX x y") to FIELDS_FILE,
-// so a script can click and type into them.
+// While the frame is open a watcher thread writes, each time another page is shown, the screen
+// centre of every control of that page ("INDEX x y" lines, INDEX = control id - 100: the field
+// index, 400 on for a page part) and of every tab of the frame ("tab INDEX x y") to FIELDS_FILE,
+// after a first line "page N" (N = the selected tab, from 0), so a script can click and type into them.
+// A PROPERTY may name an index ("ColumnText:1"); methods without arguments (ColumnCount) read too.
 //   property_frame_host PROGID tree|slide FIELDS_FILE PROPERTY...
 #include <windows.h>
 #include <ocidl.h>
@@ -12,6 +14,7 @@
 
 #include <cstdio>
 #include <cstring>
+#include <cwchar>
 #include <string>
 
 #include "activex/property_page/page_clsids.h"
@@ -46,9 +49,13 @@ BOOL CALLBACK FindTabs(HWND window, LPARAM found) {
   return FALSE;
 }
 
-void WriteTabs(HWND page, FILE* out) {
+HWND TabsOf(HWND page) {
   HWND tabs = nullptr;
   EnumChildWindows(GetAncestor(page, GA_ROOT), FindTabs, reinterpret_cast<LPARAM>(&tabs));
+  return tabs;
+}
+
+void WriteTabs(HWND tabs, FILE* out) {
   int count = tabs ? int(SendMessageA(tabs, TCM_GETITEMCOUNT, 0, 0)) : 0;
   for (int i = 0; i < count; ++i) {
     RECT r;
@@ -59,40 +66,54 @@ void WriteTabs(HWND page, FILE* out) {
 }
 
 DWORD WINAPI WatchFields(void*) {
-  for (int attempt = 0; attempt < 300; ++attempt) {
+  HWND shown = nullptr;
+  LRESULT shownTab = -1;
+  for (int attempt = 0; attempt < 1200; ++attempt) {  // two minutes at most
+    Sleep(100);
     HWND page = nullptr;
     EnumWindows(FindInTopLevel, reinterpret_cast<LPARAM>(&page));
-    if (page) {
+    HWND tabs = page ? TabsOf(page) : nullptr;
+    LRESULT tab = tabs ? SendMessageA(tabs, TCM_GETCURSEL, 0, 0) : -1;
+    if (page && (page != shown || tab != shownTab)) {
+      shown = page;
+      shownTab = tab;
       Sleep(300);  // let the frame finish its layout
       std::string temp = std::string(g_fieldsFile) + ".tmp";
-      FILE* out = std::fopen(temp.c_str(), "w");
+      FILE* out = std::fopen(temp.c_str(), "wb");  // plain \n lines for the shell
       if (!out) return 1;
-      for (int id = kv::pages::kFirstFieldId; id < kv::pages::kFirstFieldId + 64; ++id) {
+      std::fprintf(out, "page %ld\n", long(tab));
+      for (int id = kv::pages::kFirstFieldId; id < kv::pages::kFirstFieldId + 450; ++id) {
         HWND control = GetDlgItem(page, id);
         RECT r;
         if (control && GetWindowRect(control, &r))
           std::fprintf(out, "%d %ld %ld\n", id - kv::pages::kFirstFieldId, (r.left + r.right) / 2, (r.top + r.bottom) / 2);
       }
-      WriteTabs(page, out);
+      if (tabs) WriteTabs(tabs, out);
       std::fclose(out);
       MoveFileExA(temp.c_str(), g_fieldsFile, MOVEFILE_REPLACE_EXISTING);
-      return 0;
     }
-    Sleep(100);
   }
-  return 1;
+  return 0;
 }
 
 void PrintProperty(IDispatch* control, const char* name) {
   wchar_t wide[128];
   MultiByteToWideChar(CP_ACP, 0, name, -1, wide, 128);
+  VARIANT index;
+  VariantInit(&index);
+  if (wchar_t* colon = std::wcschr(wide, L':')) {
+    *colon = 0;
+    index.vt = VT_I4;
+    index.lVal = std::wcstol(colon + 1, nullptr, 10);
+  }
   LPOLESTR names[] = {wide};
   DISPID id = 0;
   VARIANT value;
   VariantInit(&value);
-  DISPPARAMS none = {nullptr, nullptr, 0, 0};
+  DISPPARAMS params = {&index, nullptr, index.vt == VT_EMPTY ? 0u : 1u, 0};
   if (FAILED(control->GetIDsOfNames(IID_NULL, names, 1, LOCALE_USER_DEFAULT, &id)) ||
-      FAILED(control->Invoke(id, IID_NULL, LOCALE_USER_DEFAULT, DISPATCH_PROPERTYGET, &none, &value, nullptr, nullptr)) ||
+      FAILED(control->Invoke(id, IID_NULL, LOCALE_USER_DEFAULT, DISPATCH_PROPERTYGET | DISPATCH_METHOD, &params,
+                             &value, nullptr, nullptr)) ||
       FAILED(VariantChangeType(&value, &value, 0, VT_BSTR))) {
     std::printf("%s=<unreadable>\n", name);
     return;

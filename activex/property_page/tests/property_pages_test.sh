@@ -24,7 +24,8 @@ fi
 case $kind in
   tree) dll=kvtree.dll progid=TreeViewLibCtl.kvTreeView
         # General page: field 3 = PathSeparator (text), field 5 = TreeLines (check box, on by default)
-        edit=3 text='/' bad='' check=5 expect=("PathSeparator=/" "TreeLines=0") ;;
+        # Columns page (tab 2): the column editor's Add button (406) gives a column named as typed
+        edit=3 text='/' bad='' check=5 expect=("PathSeparator=/" "TreeLines=0" "ColumnCount=1" "ColumnText:1=Size") ;;
   slide) dll=kvslide.dll progid=SlideLibCtl.kvSlide
         # General page: field 1 = MaxValue, field 12 = Enabled (check box, on by default)
         # MinValue and MaxValue are 16-bit: 99999 is refused
@@ -49,6 +50,11 @@ sleep 0.5
 import -window root "$shots/${kind}_pages_${lang}.png"
 
 at() { awk -v f="$1" '$1 == f "" { print $2, $3 }' "$fields"; }
+page_count() { awk '$1 == "page" { print $2 }' "$fields" 2>/dev/null; }
+wait_page() {  # waits until the watcher has listed the page of tab $1 (from 0)
+  for _ in $(seq 1 30); do [ "$(page_count)" = "$1" ] && return 0; sleep 0.1; done
+  return 1
+}
 read -r ex ey <<<"$(at $edit)"; read -r cx cy <<<"$(at $check)"
 [ -n "${ex:-}" ] && [ -n "${cx:-}" ] || fail "fields $edit and $check not on the page"
 type_into() {  # replaces the text of the edit field with $1
@@ -70,10 +76,18 @@ type_into "$text"
 xdotool mousemove "$cx" "$cy" click 1; sleep 0.3
 import -window root "$shots/${kind}_pages_${lang}_edited.png"
 # Every other page once, as a user leafing through them; OK then applies all of them.
-awk '$1 == "tab" && $2 > 0 { print $2, $3, $4 }' "$fields" | while read -r n tx ty; do
-  xdotool mousemove "$tx" "$ty" click 1; sleep 0.4
+awk '$1 == "tab" && $2 > 0 { print $2, $3, $4 }' "$fields" >"$fields.tabs"
+while read -r n tx ty; do
+  xdotool mousemove "$tx" "$ty" click 1
+  wait_page "$n" || fail "page $n did not show"
+  if [ "$kind" = tree ] && [ "$n" = 2 ]; then
+    read -r ax ay <<<"$(at 406)"
+    [ -n "${ax:-}" ] || fail "no Add button on the Columns page"
+    xdotool mousemove "$ax" "$ay" click 1; sleep 0.3
+    xdotool type --delay 60 Size; sleep 0.2
+  fi
   import -window root "$shots/${kind}_pages_${lang}_$n.png"
-done
+done <"$fields.tabs"
 xdotool key Return
 for _ in $(seq 1 100); do kill -0 $pid 2>/dev/null || break; sleep 0.1; done
 kill -0 $pid 2>/dev/null && { kill $pid; fail "the frame did not close on Return"; }
