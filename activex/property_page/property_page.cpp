@@ -12,6 +12,7 @@
 
 #include "activex/about_box.h"
 #include "activex/class_factory.h"
+#include "activex/property_page/ansi_text.h"
 #include "activex/com_module.h"
 #include "activex/property_page/dispatch_property.h"
 #include "activex/property_page/field_text.h"
@@ -50,19 +51,9 @@ SIZE PageSize(const PageDefinition& page, const PagePart* part) {
   return size;
 }
 
-std::string Narrow(const wchar_t* text, UINT length) {
-  if (!text || length == 0) return {};
-  int bytes = WideCharToMultiByte(CP_ACP, 0, text, int(length), nullptr, 0, nullptr, nullptr);
-  std::string out(size_t(bytes > 0 ? bytes : 0), '\0');
-  if (bytes > 0) WideCharToMultiByte(CP_ACP, 0, text, int(length), &out[0], bytes, nullptr, nullptr);
-  return out;
-}
-
 BSTR WideBstr(const std::string& text) {
-  int chars = MultiByteToWideChar(CP_ACP, 0, text.data(), int(text.size()), nullptr, 0);
-  BSTR out = SysAllocStringLen(nullptr, UINT(chars > 0 ? chars : 0));
-  if (out && chars > 0) MultiByteToWideChar(CP_ACP, 0, text.data(), int(text.size()), out, chars);
-  return out;
+  std::wstring wide = Wide(text);
+  return SysAllocStringLen(wide.data(), UINT(wide.size()));
 }
 
 std::string WindowText(HWND control) {
@@ -133,12 +124,11 @@ class PropertyPage final : public IPropertyPage {
   }
   STDMETHODIMP GetPageInfo(PROPPAGEINFO* info) override {
     if (!info) return E_POINTER;
-    std::string title = com::ModuleText(page_.titleId);
-    int chars = MultiByteToWideChar(CP_ACP, 0, title.c_str(), -1, nullptr, 0);
-    auto* wide = static_cast<LPOLESTR>(CoTaskMemAlloc(sizeof(wchar_t) * size_t(chars > 0 ? chars : 1)));
+    std::wstring title = Wide(com::ModuleText(page_.titleId));
+    auto* wide = static_cast<LPOLESTR>(CoTaskMemAlloc(sizeof(wchar_t) * (title.size() + 1)));
     if (!wide) return E_OUTOFMEMORY;
-    wide[0] = 0;
-    if (chars > 0) MultiByteToWideChar(CP_ACP, 0, title.c_str(), -1, wide, chars);
+    title.copy(wide, title.size());
+    wide[title.size()] = 0;
     info->cb = sizeof(PROPPAGEINFO);
     info->pszTitle = wide;
     info->size = PageSize(page_, part_.get());
@@ -252,9 +242,10 @@ class PropertyPage final : public IPropertyPage {
     for (size_t i = 0; i < page_.count; ++i) {
       HWND control = Control(i);
       VARIANT value;
-      bool ok = !objects_.empty() && SUCCEEDED(GetProperty(objects_[0], page_.fields[i].property, &value));
-      if (ok) ok = ShowValue(page_.fields[i], control, value);
-      if (ok) VariantClear(&value);
+      VariantInit(&value);
+      bool ok = !objects_.empty() && SUCCEEDED(GetProperty(objects_[0], page_.fields[i].property, &value)) &&
+                ShowValue(page_.fields[i], control, value);
+      VariantClear(&value);
       EnableWindow(control, ok);
       dirty_[i] = false;
     }

@@ -8,6 +8,7 @@
 
 #include "activex/about_box.h"
 #include "activex/com_module.h"
+#include "activex/property_page/ansi_text.h"
 #include "activex/property_page/dispatch_property.h"
 #include "activex/property_page/field_text.h"
 #include "treelist/pages/column_plan.h"
@@ -17,6 +18,8 @@ namespace kv::tree::pages {
 namespace {
 
 using kv::pages::Call;
+using kv::pages::Narrow;
+using kv::pages::Wide;
 
 enum Part { kList, kListLabel, kCaptionLabel, kCaption, kWidthLabel, kWidth, kAdd, kRemove, kPartCount };
 constexpr int kWidthOfPart = 230;
@@ -29,20 +32,6 @@ VARIANT Short(int value) {
   v.vt = VT_I2;
   v.iVal = static_cast<SHORT>(value);
   return v;
-}
-
-std::wstring Wide(const std::string& text) {
-  int chars = MultiByteToWideChar(CP_ACP, 0, text.c_str(), int(text.size()), nullptr, 0);
-  std::wstring out(size_t(chars > 0 ? chars : 0), L'\0');
-  if (chars > 0) MultiByteToWideChar(CP_ACP, 0, text.c_str(), int(text.size()), &out[0], chars);
-  return out;
-}
-
-std::string Narrow(const std::wstring& text) {
-  int bytes = WideCharToMultiByte(CP_ACP, 0, text.c_str(), int(text.size()), nullptr, 0, nullptr, nullptr);
-  std::string out(size_t(bytes > 0 ? bytes : 0), '\0');
-  if (bytes > 0) WideCharToMultiByte(CP_ACP, 0, text.c_str(), int(text.size()), &out[0], bytes, nullptr, nullptr);
-  return out;
 }
 
 std::string Text(HWND control) {

@@ -6,7 +6,9 @@
 // index, 400 on for a page part) and of every tab of the frame ("tab INDEX x y") to FIELDS_FILE,
 // after a first line "page N" (N = the selected tab, from 0), so a script can click and type into them.
 // A PROPERTY may name an index ("ColumnText:1"); methods without arguments (ColumnCount) read too.
-//   property_frame_host PROGID tree|slide FIELDS_FILE PROPERTY...
+// Before that it registers SERVER_DLL (DllRegisterServer) and sets the product's "Language" value
+// (0 German, 1 English), so one Wine start does it all.
+//   property_frame_host SERVER_DLL LANGUAGE PROGID tree|slide FIELDS_FILE PROPERTY...
 #include <windows.h>
 #include <ocidl.h>
 #include <olectl.h>
@@ -126,11 +128,30 @@ void PrintProperty(IDispatch* control, const char* name) {
 
 }  // namespace
 
+bool Register(const char* dll, const char* language) {
+  HKEY key = nullptr;
+  DWORD value = std::strcmp(language, "1") == 0 ? 1 : 0;
+  if (RegCreateKeyExA(HKEY_LOCAL_MACHINE, "Software\\Quorbel\\Korvane2k", 0, nullptr, 0, KEY_SET_VALUE, nullptr, &key,
+                      nullptr) != ERROR_SUCCESS)
+    return false;
+  RegSetValueExA(key, "Language", 0, REG_DWORD, reinterpret_cast<const BYTE*>(&value), sizeof value);
+  RegCloseKey(key);
+  HMODULE server = LoadLibraryA(dll);
+  auto registerServer = server ? reinterpret_cast<HRESULT(WINAPI*)()>(reinterpret_cast<void*>(GetProcAddress(server, "DllRegisterServer"))) : nullptr;
+  return registerServer && SUCCEEDED(registerServer());
+}
+
 int main(int argc, char** argv) {
-  if (argc < 4) {
-    std::fprintf(stderr, "usage: property_frame_host PROGID tree|slide FIELDS_FILE PROPERTY...\n");
+  if (argc < 6) {
+    std::fprintf(stderr, "usage: property_frame_host SERVER_DLL LANGUAGE PROGID tree|slide FIELDS_FILE PROPERTY...\n");
     return 2;
   }
+  if (!Register(argv[1], argv[2])) {
+    std::printf("cannot register %s\n", argv[1]);
+    return 1;
+  }
+  argv += 2;
+  argc -= 2;
   g_fieldsFile = argv[3];
   bool tree = std::strcmp(argv[2], "tree") == 0;
   OleInitialize(nullptr);

@@ -13,10 +13,10 @@ root=$here/../../..
 winpath() { echo "Z:${1//\//\\}"; }
 
 if [ -z "${KV_PAGES_INSIDE:-}" ]; then
-  "$root/tests/wine/kv-wine" cmd /c exit >/dev/null 2>&1   # makes sure the prefix exists
   build=${KV_BUILD_DIR:-$PWD}
   export WINEPREFIX=$build/wine/${KV_PREFIX:-main} WINEDEBUG=-all WINEDLLOVERRIDES="mscoree=d;mshtml=d"
   export WINEARCH=${KV_WINEARCH:-$(cat "$build/wine-arch" 2>/dev/null || echo win32)}
+  "$root/tests/wine/make-prefix" "$WINEPREFIX" || exit 125
   mkdir -p "$shots"
   KV_PAGES_INSIDE=1 exec "$root/tests/wine/with-xvfb" --size 800x600x24 bash "$0" "$@"
 fi
@@ -36,15 +36,13 @@ props=$(printf '%s\n' "${expect[@]}" | cut -d= -f1)
 language=0; [ "$lang" = en ] && language=1
 
 fail() { echo "FAIL - $*"; wineserver -k 2>/dev/null; exit 1; }
-wine reg add 'HKLM\Software\Quorbel\Korvane2k' /v Language /t REG_DWORD /d $language /f >/dev/null 2>&1
-wine regsvr32 /s "$(winpath "$bin/$dll")" || fail "regsvr32 $dll"
 
 fields=$WINEPREFIX/drive_c/page_fields.txt out=$WINEPREFIX/drive_c/page_result.txt
 rm -f "$fields" "$out"
 # shellcheck disable=SC2086
-wine "$bin/property_frame_host.exe" $progid $kind 'C:\page_fields.txt' $props >"$out" 2>&1 &
+wine "$bin/property_frame_host.exe" "$(winpath "$bin/$dll")" $language $progid $kind 'C:\page_fields.txt' $props >"$out" 2>&1 &
 pid=$!
-for _ in $(seq 1 200); do [ -s "$fields" ] && break; kill -0 $pid 2>/dev/null || break; sleep 0.1; done
+for _ in $(seq 1 400); do [ -s "$fields" ] && break; kill -0 $pid 2>/dev/null || break; sleep 0.1; done
 [ -s "$fields" ] || fail "the property frame did not show the first page: $(cat "$out")"
 sleep 0.5
 import -window root "$shots/${kind}_pages_${lang}.png"
