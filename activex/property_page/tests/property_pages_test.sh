@@ -29,7 +29,9 @@ case $kind in
   slide) dll=kvslide.dll progid=SlideLibCtl.kvSlide
         # General page: field 1 = MaxValue, field 12 = Enabled (check box, on by default)
         # MinValue and MaxValue are 16-bit: 99999 is refused
-        edit=1 text=250 bad=99999 check=12 expect=("MaxValue=250" "Enabled=0") title=General ;;
+        # (the message box is titled with the page's name)
+        edit=1 text=250 bad=99999 check=12 expect=("MaxValue=250" "Enabled=0") title=General
+        [ "$lang" = de ] && title=Allgemein ;;
   *) echo "unknown control $kind" >&2; exit 2 ;;
 esac
 props=$(printf '%s\n' "${expect[@]}" | cut -d= -f1)
