@@ -37,5 +37,6 @@ struct PageDefinition {
 
 // String ids the page machinery itself needs; every DLL with pages includes page_strings.rc.
 constexpr int kInvalidValueTextId = 290;  // message for a field whose text is not a valid value
+constexpr int kNumberRangeTextId = 291;   // its second line for a number field: the range
 
 }  // namespace kv::pages

@@ -5,6 +5,7 @@
 #include <ocidl.h>
 #include <olectl.h>
 
+#include <cstring>
 #include <memory>
 #include <new>
 #include <string>
@@ -62,6 +63,11 @@ std::string WindowText(HWND control) {
   int got = GetWindowTextA(control, &text[0], int(text.size()));
   text.resize(size_t(got > 0 ? got : 0));
   return text;
+}
+
+void Substitute(std::string& text, const char* slot, const std::string& value) {
+  size_t at = text.find(slot);
+  if (at != std::string::npos) text.replace(at, std::strlen(slot), value);
 }
 
 // The label without its mnemonic marker and colon, for messages.
@@ -332,9 +338,15 @@ class PropertyPage final : public IPropertyPage {
 
   void ReportInvalid(size_t index) const {
     std::string label = PlainLabel(com::ModuleText(page_.fields[index].labelId));
+    const Field& field = page_.fields[index];
     std::string text = com::ModuleText(kInvalidValueTextId);
-    size_t slot = text.find("%s");
-    if (slot != std::string::npos) text.replace(slot, 2, label);
+    Substitute(text, "%s", label);
+    if (field.kind == FieldKind::Number) {
+      std::string range = com::ModuleText(kNumberRangeTextId);
+      Substitute(range, "%1", std::to_string(field.minimum));
+      Substitute(range, "%2", std::to_string(field.maximum));
+      text += "\n" + range;
+    }
     MessageBoxA(window_ ? GetParent(window_) : nullptr, text.c_str(), com::ModuleText(page_.titleId).c_str(),
                 MB_OK | MB_ICONEXCLAMATION);
     if (window_) SetFocus(Control(index));
