@@ -15,10 +15,11 @@ using kv::pages::Field;
 using kv::pages::FieldKind;
 using kv::pages::PageDefinition;
 
-constexpr FieldKind kNumber = FieldKind::Number, kCheck = FieldKind::Check, kChoice = FieldKind::Choice,
-                    kColour = FieldKind::Colour;
+constexpr FieldKind kNumber = FieldKind::Number, kText = FieldKind::Text, kCheck = FieldKind::Check,
+                    kChoice = FieldKind::Choice, kColour = FieldKind::Colour;
 
 // Minimum before maximum: applied in this order, so a new range wider on both ends is taken as typed.
+// Range, look and font on the left (nine), scale, font style and Enabled on the right.
 const Field kGeneral[] = {
     {kNumber, IDS_SLIDEFIELD_MIN, L"MinValue"},
     {kNumber, IDS_SLIDEFIELD_MAX, L"MaxValue"},
@@ -27,11 +28,15 @@ const Field kGeneral[] = {
     {kChoice, IDS_SLIDEFIELD_STYLE, L"SliderStyle", IDS_SLIDECHOICE_STYLE, 2},
     {kChoice, IDS_SLIDEFIELD_TYPE, L"SliderType", IDS_SLIDECHOICE_TYPE, 3},
     {kChoice, IDS_SLIDEFIELD_THUMB, L"ThumbStyle", IDS_SLIDECHOICE_THUMB, 4},
+    {kText, IDS_SLIDEFIELD_FONTNAME, L"FontName"},
+    {kNumber, IDS_SLIDEFIELD_FONTSIZE, L"FontSize", 0, 0, 0, 200},  // 0, as empty FontName: the container's font
     {kNumber, IDS_SLIDEFIELD_SHOWMIN, L"ShowMin"},
     {kNumber, IDS_SLIDEFIELD_SHOWMAX, L"ShowMax"},
     {kNumber, IDS_SLIDEFIELD_SHOWINCREMENT, L"ShowIncrement"},
     {kNumber, IDS_SLIDEFIELD_SHOWDIVISIONS, L"ShowDivisions"},
     {kNumber, IDS_SLIDEFIELD_SHOWMULTIPLY, L"ShowMultiply"},
+    {kCheck, IDS_SLIDEFIELD_FONTBOLD, L"FontBold"},
+    {kCheck, IDS_SLIDEFIELD_FONTITALIC, L"FontItalic"},
     {kCheck, IDS_SLIDEFIELD_ENABLED, L"Enabled"},
 };
 

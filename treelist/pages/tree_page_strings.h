@@ -1,4 +1,4 @@
-// String ids of kvTreeView's property pages (German at N, English at N + 1000), 200 .. 289 and 300 .. 305.
+// String ids of kvTreeView's property pages (German at N, English at N + 1000), 200 .. 289 and 300 .. 309.
 #pragma once
 
 // Tab titles.
@@ -80,3 +80,9 @@
 #define IDS_TREEFIELD_COLUMNADD 303
 #define IDS_TREEFIELD_COLUMNREMOVE 304
 #define IDS_TREEFIELD_COLUMNNEW 305
+
+// Font fields of the "General" page.
+#define IDS_TREEFIELD_FONTNAME 306
+#define IDS_TREEFIELD_FONTSIZE 307
+#define IDS_TREEFIELD_FONTBOLD 308
+#define IDS_TREEFIELD_FONTITALIC 309

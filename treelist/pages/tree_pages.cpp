@@ -19,17 +19,22 @@ using kv::pages::PageDefinition;
 constexpr FieldKind kNumber = FieldKind::Number, kText = FieldKind::Text, kCheck = FieldKind::Check,
                     kChoice = FieldKind::Choice, kColour = FieldKind::Colour;
 
+// Two columns of seven: look and font on the left, behaviour on the right.
 const Field kGeneral[] = {
     {kChoice, IDS_TREEFIELD_BORDER, L"BorderType", IDS_TREECHOICE_BORDER, 4},
     {kChoice, IDS_TREEFIELD_PICTYPE, L"PictureType", IDS_TREECHOICE_PICTYPE, 4},
     {kChoice, IDS_TREEFIELD_LINETYPE, L"LineType", IDS_TREECHOICE_LINETYPE, 2},
     {kText, IDS_TREEFIELD_PATHSEP, L"PathSeparator"},
+    {kText, IDS_TREEFIELD_FONTNAME, L"FontName"},
+    {kNumber, IDS_TREEFIELD_FONTSIZE, L"FontSize", 0, 0, 1, 200},
     {kCheck, IDS_TREEFIELD_ENABLED, L"Enabled"},
     {kCheck, IDS_TREEFIELD_TREELINES, L"TreeLines"},
     {kCheck, IDS_TREEFIELD_MULTISELECT, L"MultiSelect"},
     {kCheck, IDS_TREEFIELD_EXPANDDCLICK, L"ExpandOnDClick"},
     {kCheck, IDS_TREEFIELD_CLOSECOLLAPSE, L"CloseOnCollapse"},
     {kCheck, IDS_TREEFIELD_LABELEDIT, L"LabelEdit"},
+    {kCheck, IDS_TREEFIELD_FONTBOLD, L"FontBold"},
+    {kCheck, IDS_TREEFIELD_FONTITALIC, L"FontItalic"},
 };
 
 const Field kMore[] = {

@@ -23,14 +23,14 @@ fi
 
 case $kind in
   tree) dll=kvtree.dll progid=TreeViewLibCtl.kvTreeView
-        # General page: field 3 = PathSeparator (text), field 5 = TreeLines (check box, on by default)
+        # General page: field 3 = PathSeparator (text), field 7 = TreeLines (check box, on by default)
         # Columns page (tab 2): the column editor's Add button (406) gives a column named as typed
-        edit=3 text='/' bad='' check=5 expect=("PathSeparator=/" "TreeLines=0" "ColumnCount=1" "ColumnText:1=Size") ;;
+        edit=3 text='/' bad='' check=7 expect=("PathSeparator=/" "TreeLines=0" "ColumnCount=1" "ColumnText:1=Size") ;;
   slide) dll=kvslide.dll progid=SlideLibCtl.kvSlide
-        # General page: field 1 = MaxValue, field 12 = Enabled (check box, on by default)
+        # General page: field 1 = MaxValue, field 16 = Enabled (check box, on by default)
         # MinValue and MaxValue are 16-bit: 99999 is refused
         # (the message box is titled with the page's name)
-        edit=1 text=250 bad=99999 check=12 expect=("MaxValue=250" "Enabled=0") title=General
+        edit=1 text=250 bad=99999 check=16 expect=("MaxValue=250" "Enabled=0") title=General
         [ "$lang" = de ] && title=Allgemein ;;
   *) echo "unknown control $kind" >&2; exit 2 ;;
 esac
