@@ -15,6 +15,12 @@ enum class FieldKind {
   Colour,  // edit box, colour as "&H00BBGGRR&"
 };
 
+// Short names for page tables: `using namespace kv::pages::field_kinds;`.
+namespace field_kinds {
+constexpr FieldKind kNumber = FieldKind::Number, kText = FieldKind::Text, kCheck = FieldKind::Check,
+                    kChoice = FieldKind::Choice, kColour = FieldKind::Colour;
+}  // namespace field_kinds
+
 struct Field {
   FieldKind kind;
   int labelId;              // string id of the label (German; English at + 1000)

@@ -12,11 +12,8 @@ namespace kvslide::pages {
 namespace {
 
 using kv::pages::Field;
-using kv::pages::FieldKind;
 using kv::pages::PageDefinition;
-
-constexpr FieldKind kNumber = FieldKind::Number, kText = FieldKind::Text, kCheck = FieldKind::Check,
-                    kChoice = FieldKind::Choice, kColour = FieldKind::Colour;
+using namespace kv::pages::field_kinds;
 
 // Minimum before maximum: applied in this order, so a new range wider on both ends is taken as typed.
 // Range, look and font on the left (nine), scale, font style and Enabled on the right.

@@ -13,11 +13,8 @@ namespace kv::tree::pages {
 namespace {
 
 using kv::pages::Field;
-using kv::pages::FieldKind;
 using kv::pages::PageDefinition;
-
-constexpr FieldKind kNumber = FieldKind::Number, kText = FieldKind::Text, kCheck = FieldKind::Check,
-                    kChoice = FieldKind::Choice, kColour = FieldKind::Colour;
+using namespace kv::pages::field_kinds;
 
 // Two columns of seven: look and font on the left, behaviour on the right.
 const Field kGeneral[] = {
