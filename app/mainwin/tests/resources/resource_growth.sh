@@ -21,7 +21,7 @@ line=$(function_line "$KV_E2E_ROOT/database/pages/windows-general.kvf" value)
 check "the General tab has a value function (line ${line:-?})" test -n "$line"
 echo "# $KV_GROWTH_PAGES page rounds, $KV_GROWTH_DIALOGS dialog rounds"
 wine 'C:\resource_growth.exe' "$program" "${line:-0}" "$KV_GROWTH_PAGES" "$KV_GROWTH_DIALOGS" 2>/dev/null |
-  tr -d '\r' | tee "$out/growth.txt"
+  sed -u 's/\r$//' | tee "$out/growth.txt"
 check "no count grew beyond its slack" test "${PIPESTATUS[0]}" = 0
 shot resource-growth-end
 kv_e2e_end
