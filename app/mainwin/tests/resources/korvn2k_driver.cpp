@@ -2,8 +2,6 @@
 #include "app/mainwin/tests/resources/korvn2k_driver.h"
 
 #include <cstdint>
-#include <cstdio>
-#include <cstdlib>
 
 #include "app/mainwin/tests/e2e/remote_tree_line.h"
 #include "treelist/include/kvtree_messages.h"
@@ -148,7 +146,6 @@ bool Korvn2kDriver::PageRound() {
 // Alt+F opens the File menu (a pop-up menu with its own modal loop, which reads the keys posted to
 // the thread); the item's access key chooses it.
 bool Korvn2kDriver::ChooseFileMenu(char accessKey) {
-  if (getenv("KV_GROWTH_TRACE")) printf("    menu at %.0f\n", NowMs());
   PostMessageA(main_, WM_SYSCHAR, 'f', 0);
   if (!WaitForShown("#32768", kStepLimitMs)) return Fail("Alt+F did not open the File menu");
   PostMessageA(bar_, WM_CHAR, static_cast<WPARAM>(accessKey), 0);
@@ -165,16 +162,13 @@ HWND Korvn2kDriver::WaitForShown(const char* windowClass, double limitMs) const 
 }
 
 bool Korvn2kDriver::CancelAndWaitGone(HWND dialog, const std::string& what) {
-  if (getenv("KV_GROWTH_TRACE")) printf("    %s shown at %.0f\n", what.c_str(), NowMs());
   PostMessageA(dialog, WM_COMMAND, MAKEWPARAM(IDCANCEL, BN_CLICKED), 0);
   if (!WaitUntil([&] { return !IsWindow(dialog); }, kStepLimitMs)) return Fail(what + " did not close on Cancel");
-  if (getenv("KV_GROWTH_TRACE")) printf("    %s gone at %.0f\n", what.c_str(), NowMs());
   return Idle();
 }
 
 // The pointer moves onto the line's text, then the two presses of a double click.
 bool Korvn2kDriver::DoubleClickTreeLine(int line) {
-  if (getenv("KV_GROWTH_TRACE")) printf("    double-click at %.0f\n", NowMs());
   HWND tree = VisibleTree();
   RECT r{};
   if (!tree || !kvtest::RemoteTreeLineRect(tree, line, KVTREE_PART_TEXT, &r))
