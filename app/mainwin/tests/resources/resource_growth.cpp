@@ -180,6 +180,7 @@ int main(int argc, char** argv) {
   Compare("committed private (KB)", before.PrivateBytes / 1024, after.PrivateBytes / 1024, slack.PrivateBytes / 1024,
           " KB", &ok);
   driver.Stop();
+  if (!driver.Failure().empty()) std::printf("note: %s\n", driver.Failure().c_str());
   std::printf("total %.1f s: %s\n", (kvbench::NowMs() - start) / 1000, ok ? "no growth beyond the slack" : "GREW");
   return ok ? 0 : 1;
 }
