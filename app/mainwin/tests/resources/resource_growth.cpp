@@ -23,7 +23,7 @@ using kvres::ProcessResources;
 // per round shows the more clearly the more rounds run (the CTest run has 6 dialog rounds: one GDI
 // object or handle lost per round already exceeds it). Windows: none, every window the rounds make is
 // destroyed again. Kernel handles 4 and GDI objects 5: objects the system keeps once it needed them
-// (Wine's cache of window DCs grows by a few when more are in use at once and never shrinks); the
+// (Wine's cache of window DCs, for one, grows when more are in use at once and never shrinks); the
 // full run (200 page and 100 dialog rounds) showed one such step of 4 GDI objects and one handle,
 // then none. Memory 512 KB: heaps grow in steps and keep freed blocks for reuse; the full run's
 // committed private memory moved by 212 KB in about 2000 page switches and dialogs.
