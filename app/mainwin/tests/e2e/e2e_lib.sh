@@ -134,3 +134,27 @@ click_line() {
   local r; r=$(probe treeline "$1") || return 1; set -- $r
   click_at $((($1 + $3) / 2)) $((($2 + $4) / 2))
 }
+
+# Tree line of a function on its page as the program fills it on Windows 2000: each group with a caption,
+# then that group's functions for all systems or for Windows 2000, in number order. NUMBER "value" finds
+# the first function that takes a value (a text or a number) instead.
+function_line() {  # function_line KVF_FILE NUMBER
+  awk -v want="$2" '
+    /^\[/ { section = $1; number = $2; gsub(/[^0-9]/, "", number) }
+    section == "[page" && /^group[0-9]+\.en = ./ { g = $1; gsub(/[^0-9]/, "", g); captioned[g] = 1 }
+    section == "[function" && /^group = / { group[number] = $3; order[++count] = number }
+    section == "[function" && /^os = / { os[number] = $3 }
+    section == "[function" && /^input = / { input[number] = $3 }
+    END {
+      for (g = 1; g <= 8; ++g) {
+        if (!captioned[g]) continue
+        ++line
+        for (i = 1; i <= count; ++i) {
+          n = order[i]
+          if (group[n] != g || (os[n] != 0 && os[n] != 2)) continue
+          if (n == want || (want == "value" && input[n] > 0)) { print line; exit }
+          ++line
+        }
+      }
+    }' "$1"
+}

@@ -44,27 +44,6 @@ check "double click on the line switches it off again (Hidden=2)" wait_for 5 bas
 
 echo "# setting dialog: a number line with a slider (Display tab, Double-click speed)"
 mouse_key='HKCU\Control Panel\Mouse'
-# Tree line of a function on its page as the program fills it on Windows 2000: each group with a caption,
-# then that group's functions for all systems or for Windows 2000, in number order.
-function_line() {  # function_line KVF_FILE NUMBER
-  awk -v want="$2" '
-    /^\[/ { section = $1; number = $2; gsub(/[^0-9]/, "", number) }
-    section == "[page" && /^group[0-9]+\.en = ./ { g = $1; gsub(/[^0-9]/, "", g); captioned[g] = 1 }
-    section == "[function" && /^group = / { group[number] = $3; order[++count] = number }
-    section == "[function" && /^os = / { os[number] = $3 }
-    END {
-      for (g = 1; g <= 8; ++g) {
-        if (!captioned[g]) continue
-        ++line
-        for (i = 1; i <= count; ++i) {
-          n = order[i]
-          if (group[n] != g || (os[n] != 0 && os[n] != 2)) continue
-          if (n == want) { print line; exit }
-          ++line
-        }
-      }
-    }' "$1"
-}
 form_b_open() { probe list | grep -q '^0|[^|]*|Korvane2K\.FormB|1|.*|Edit Function$'; }
 form_b_closed() { ! probe list | grep -q '|Korvane2K\.FormB|1|'; }
 # Lines of the dialog's windows in the probe list: the top-level FormB line and its children after it.

@@ -18,6 +18,7 @@
 #include "app/catalogue/win32_registry_store.h"
 #include "app/mainwin/core/program_settings.h"
 #include "app/mainwin/core/scramble_text.h"
+#include "app/mainwin/tests/e2e/remote_tree_line.h"
 #include "treelist/include/kvtree_messages.h"
 
 namespace {
@@ -64,31 +65,15 @@ BOOL CALLBACK FindVisibleTreeIn(HWND top, LPARAM found) {
   return *reinterpret_cast<HWND*>(found) ? FALSE : TRUE;
 }
 
-// The control's item-rectangle message takes a RECT pointer, so the RECT lives in the program's memory.
+// The text rectangle of line `line` of the visible kvTreeView, in screen coordinates.
 bool TreeLineRect(int line, RECT* screen) {
   HWND tree = nullptr;
   EnumWindows(FindVisibleTreeIn, reinterpret_cast<LPARAM>(&tree));
-  if (!tree) return false;
-  DWORD pid = 0;
-  GetWindowThreadProcessId(tree, &pid);
-  HANDLE process = OpenProcess(PROCESS_VM_OPERATION | PROCESS_VM_READ | PROCESS_VM_WRITE, FALSE, pid);
-  if (!process) return false;
-  bool ok = false;
-  if (void* remote = VirtualAllocEx(process, nullptr, sizeof(RECT), MEM_COMMIT, PAGE_READWRITE)) {
-    RECT r = {KVTREE_PART_TEXT, 0, 0, 0};
-    DWORD_PTR result = 0;
-    ok = WriteProcessMemory(process, remote, &r, sizeof r, nullptr) &&
-         SendMessageTimeoutA(tree, KVTM_GETITEMRECT, static_cast<WPARAM>(line), reinterpret_cast<LPARAM>(remote),
-                             SMTO_ABORTIFHUNG, 5000, &result) &&
-         result && ReadProcessMemory(process, remote, &r, sizeof r, nullptr);
-    if (ok) {
-      MapWindowPoints(tree, nullptr, reinterpret_cast<POINT*>(&r), 2);
-      *screen = r;
-    }
-    VirtualFreeEx(process, remote, 0, MEM_RELEASE);
-  }
-  CloseHandle(process);
-  return ok;
+  RECT r{};
+  if (!tree || !kvtest::RemoteTreeLineRect(tree, line, KVTREE_PART_TEXT, &r)) return false;
+  MapWindowPoints(tree, nullptr, reinterpret_cast<POINT*>(&r), 2);
+  *screen = r;
+  return true;
 }
 
 // Started before the program: the splash closes 1.5 s after the main window shows, too soon for a second
