@@ -25,6 +25,8 @@ class SliderHost {
   virtual void Unhold() = 0;
   // The window is being destroyed (by its parent or by the owner).
   virtual void WindowGone() = 0;
+  // The window got the keyboard focus (a click, Tab, or the container's SetFocus).
+  virtual void FocusGained() {}
 
  protected:
   ~SliderHost() = default;
