@@ -334,6 +334,12 @@ class Painter {
 void TreeWindow::OnPaint() {
   PAINTSTRUCT ps;
   HDC dc = BeginPaint(hwnd_, &ps);
+  PaintInto(dc);
+  EndPaint(hwnd_, &ps);
+}
+
+// Also answers WM_PRINTCLIENT, through which a container draws the control into its own DC.
+void TreeWindow::PaintInto(HDC dc) {
   paintPending_ = false;
   UpdateScrollBar();
   const LayoutMetrics& m = layout_.Metrics();
@@ -351,7 +357,6 @@ void TreeWindow::OnPaint() {
     SelectObject(bufferDc_, oldFont);
     SelectObject(bufferDc_, oldBitmap);
   }
-  EndPaint(hwnd_, &ps);
 }
 
 }  // namespace kv::tree

@@ -45,6 +45,7 @@ class TreeWindow {
   LRESULT Handle(UINT message, WPARAM wParam, LPARAM lParam);
 
   void OnPaint();
+  void PaintInto(HDC dc);
   void OnSize();
   void OnVScroll(int code);
   void OnWheel(int delta);

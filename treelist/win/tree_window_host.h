@@ -30,6 +30,8 @@ class TreeWindowHost {
   virtual void OnColumnResize(short column, short width) = 0;
   virtual void OnSetTips(Index index, short kind) = 0;
   virtual void OnWindowDestroyed() = 0;
+  // The window got the keyboard focus (a click, Tab, or the container's SetFocus).
+  virtual void OnFocusGained() {}
 
  protected:
   ~TreeWindowHost() = default;
