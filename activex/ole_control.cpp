@@ -344,20 +344,23 @@ STDMETHODIMP OleControl::Draw(DWORD aspect, LONG, void*, DVTARGETDEVICE*, HDC, H
     OleDrawWithoutWindow(dc, box);
     return S_OK;
   }
-  // The window paints into a memory bitmap of its own size, copied to the box.
-  RECT client;
-  GetClientRect(window, &client);
-  if (client.right <= 0 || client.bottom <= 0) return S_OK;
+  // The window prints itself (frame, scroll bars and client area) into a memory bitmap of its own
+  // size, copied to the box.
+  RECT frame;
+  GetWindowRect(window, &frame);
+  const int ownWidth = frame.right - frame.left, ownHeight = frame.bottom - frame.top;
+  if (ownWidth <= 0 || ownHeight <= 0) return S_OK;
   HDC memory = CreateCompatibleDC(dc);
-  HBITMAP bitmap = kv::controls::CreateBufferBitmap(client.right, client.bottom);
+  HBITMAP bitmap = kv::controls::CreateBufferBitmap(ownWidth, ownHeight);
   if (memory && bitmap) {
     HGDIOBJ old = SelectObject(memory, bitmap);
-    SendMessageW(window, WM_PRINTCLIENT, reinterpret_cast<WPARAM>(memory), PRF_CLIENT);
-    if (width == client.right && height == client.bottom) {
+    SendMessageW(window, WM_PRINT, reinterpret_cast<WPARAM>(memory),
+                 PRF_NONCLIENT | PRF_CLIENT | PRF_ERASEBKGND | PRF_CHILDREN);
+    if (width == ownWidth && height == ownHeight) {
       BitBlt(dc, box.left, box.top, width, height, memory, 0, 0, SRCCOPY);
     } else {
       SetStretchBltMode(dc, COLORONCOLOR);
-      StretchBlt(dc, box.left, box.top, width, height, memory, 0, 0, client.right, client.bottom, SRCCOPY);
+      StretchBlt(dc, box.left, box.top, width, height, memory, 0, 0, ownWidth, ownHeight, SRCCOPY);
     }
     SelectObject(memory, old);
   }

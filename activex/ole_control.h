@@ -132,8 +132,9 @@ class OleControl : public IOleObject,
   // Creates the control window in `parent` at `pos` (called once, on the first activation).
   virtual HWND OleCreateWindow(HWND parent, const RECT& pos) = 0;
   virtual HWND OleWindow() = 0;
-  // Draws the control into `dc` when it has no window (the window draws itself through
-  // WM_PRINTCLIENT otherwise). The default fills the box with the window colour.
+  // Draws the control into `dc` when it has no window (the window prints itself through WM_PRINT,
+  // which DefWindowProc turns into WM_PRINTCLIENT for the client area, otherwise). The default
+  // fills the box with the window colour.
   virtual void OleDrawWithoutWindow(HDC dc, const RECT& box);
   virtual void OleInitNew() = 0;
   virtual void OleLoad(const kv::persist::Bag& bag) = 0;

@@ -1,4 +1,4 @@
-// kvTreeView and kvSlide in a container that is not ours: Wine's atl.dll places each control by
+// kvTreeView, kvSlide and FlatScrollBar in a container that is not ours: Wine's atl.dll places each control by
 // ProgID in an "AtlAxWin" window (AtlAxWinInit / AtlAxGetControl), as a form or a web page would.
 // The controls show in place, take the focus and keys from real input (SendInput), hand Tab back
 // to the container, and fire their events at a sink connected through IProvideClassInfo2; their
@@ -23,6 +23,7 @@ namespace {
 
 constexpr wchar_t kTreeProgId[] = L"TreeViewLibCtl.kvTreeView";
 constexpr wchar_t kSlideProgId[] = L"SlideLibCtl.kvSlide";
+constexpr wchar_t kBarProgId[] = L"KorvnDialoge.FlatScrollBar";
 
 // --- IDispatch by name, as a container or script drives the controls ---
 
@@ -180,7 +181,7 @@ class AtlHostTest : public ::testing::Test {
   static void SetUpTestSuite() {
     OleInitialize(nullptr);
     // The servers beside the test program register themselves (as regsvr32 would).
-    for (const wchar_t* dll : {L"kvtree.dll", L"kvslide.dll"}) {
+    for (const wchar_t* dll : {L"kvtree.dll", L"kvslide.dll", L"korvndlg.dll"}) {
       HMODULE module = LoadLibraryW(dll);
       ASSERT_NE(module, nullptr) << "cannot load the control library";
       auto registerServer = reinterpret_cast<HRESULT(STDAPICALLTYPE*)()>(GetProcAddress(module, "DllRegisterServer"));
@@ -292,12 +293,16 @@ TEST_F(AtlHostTest, ControlsShowInPlaceTakeFocusAndKeysAndFireEvents) {
                                  nullptr, nullptr);
   HWND treeAx = CreateWindowExW(WS_EX_CONTROLPARENT, L"AtlAxWin", kTreeProgId, style, 10, 85, 510, 230, host, nullptr,
                                 nullptr, nullptr);
+  HWND barAx = CreateWindowExW(0, L"AtlAxWin", kBarProgId, style, 275, 30, 245, 20, host, nullptr, nullptr, nullptr);
   ASSERT_NE(slideAx, nullptr);
   ASSERT_NE(treeAx, nullptr);
+  ASSERT_NE(barAx, nullptr);
   IUnknown* slide = ControlOf(slideAx);
   IUnknown* tree = ControlOf(treeAx);
+  IUnknown* bar = ControlOf(barAx);
   ASSERT_NE(slide, nullptr) << "AtlAxWin did not create kvSlide";
   ASSERT_NE(tree, nullptr) << "AtlAxWin did not create kvTreeView";
+  ASSERT_NE(bar, nullptr) << "AtlAxWin did not create FlatScrollBar";
 
   // In place: each control's own window inside its host window, at the host window's size.
   HWND slideWindow = ControlWindow(slide), treeWindow = ControlWindow(tree);
@@ -306,6 +311,9 @@ TEST_F(AtlHostTest, ControlsShowInPlaceTakeFocusAndKeysAndFireEvents) {
   EXPECT_TRUE(IsChild(slideAx, slideWindow));
   EXPECT_TRUE(IsChild(treeAx, treeWindow));
   EXPECT_TRUE(IsWindowVisible(slideWindow));
+  HWND barWindow = ControlWindow(bar);
+  ASSERT_NE(barWindow, nullptr);
+  EXPECT_TRUE(IsChild(barAx, barWindow));
   RECT box;
   GetClientRect(treeWindow, &box);
   EXPECT_GT(box.right, 400);
@@ -315,6 +323,13 @@ TEST_F(AtlHostTest, ControlsShowInPlaceTakeFocusAndKeysAndFireEvents) {
   std::vector<LONG> slideArgs, treeArgs;
   kv::com::EventSink* slideSink = ConnectThroughClassInfo(slide, &slideEvents, &slideArgs);
   kv::com::EventSink* treeSink = ConnectThroughClassInfo(tree, &treeEvents, &treeArgs);
+  std::vector<DISPID> barEvents;
+  std::vector<LONG> barArgs;
+  kv::com::EventSink* barSink = ConnectThroughClassInfo(bar, &barEvents, &barArgs);
+  IDispatch* barDispatch = Query<IDispatch>(bar, IID_IDispatch);
+  Put(barDispatch, L"Max", Long(100));
+  Put(barDispatch, L"LargeChange", Long(10));
+  Put(barDispatch, L"SmallChange", Long(7));
 
   IDispatch* slideDispatch = Query<IDispatch>(slide, IID_IDispatch);
   IDispatch* treeDispatch = Query<IDispatch>(tree, IID_IDispatch);
@@ -374,6 +389,14 @@ TEST_F(AtlHostTest, ControlsShowInPlaceTakeFocusAndKeysAndFireEvents) {
   EXPECT_EQ(Get(treeDispatch, L"Selected"), L"2") << "the tree did not take the key";
   EXPECT_TRUE(Fired(treeEvents, 1)) << "Change did not arrive";
 
+  // The flat scroll bar: a click on its right arrow steps by SmallChange and reports Change.
+  barEvents.clear();
+  RECT barBox;
+  GetClientRect(barWindow, &barBox);
+  Click(barWindow, barBox.right - 4, 8, host);
+  EXPECT_EQ(Get(barDispatch, L"Value"), L"7");
+  EXPECT_TRUE(Fired(barEvents, 1)) << "Change did not arrive";
+
   RECT area;
   GetWindowRect(host, &area);
   kv::screenshots::SaveScreenBitmap(area, "atl_host.bmp");
@@ -382,6 +405,10 @@ TEST_F(AtlHostTest, ControlsShowInPlaceTakeFocusAndKeysAndFireEvents) {
   slideSink->Release();
   treeSink->Disconnect();
   treeSink->Release();
+  barSink->Disconnect();
+  barSink->Release();
+  barDispatch->Release();
+  bar->Release();
   slideDispatch->Release();
   treeDispatch->Release();
   slide->Release();
@@ -396,7 +423,8 @@ TEST_F(AtlHostTest, ConnectionPointsAndPropertyPagesAreListed) {
     ULONG points, pages;
     const CLSID* firstPage;
   } cases[] = {{kTreeProgId, 1, 6, &kv::pages::CLSID_kvTreeGeneralPage},
-               {kSlideProgId, 2, 2, &kv::pages::CLSID_kvSlideGeneralPage}};
+               {kSlideProgId, 2, 2, &kv::pages::CLSID_kvSlideGeneralPage},
+               {kBarProgId, 1, 0, nullptr}};
   for (const Case& c : cases) {
     IDispatch* control = CreateByProgId(c.progId);
     ASSERT_NE(control, nullptr);
@@ -414,7 +442,9 @@ TEST_F(AtlHostTest, ConnectionPointsAndPropertyPagesAreListed) {
     CAUUID pages = {};
     ASSERT_HRESULT_SUCCEEDED(specify->GetPages(&pages));
     EXPECT_EQ(pages.cElems, c.pages);
-    EXPECT_TRUE(pages.cElems > 0 && IsEqualCLSID(pages.pElems[0], *c.firstPage));
+    if (c.firstPage) {
+      EXPECT_TRUE(pages.cElems > 0 && IsEqualCLSID(pages.pElems[0], *c.firstPage));
+    }
     CoTaskMemFree(pages.pElems);
     specify->Release();
     control->Release();
@@ -461,8 +491,23 @@ std::vector<std::wstring> ReadTree(IDispatch* t) {
           Get(t, L"ColumnWidth", {Long(1)}), Get(t, L"ColumnTextAlign", {Long(2)})};
 }
 
+void SetBar(IDispatch* b) {
+  Put(b, L"Max", Long(500));
+  Put(b, L"LargeChange", Long(50));
+  Put(b, L"SmallChange", Long(5));
+  Put(b, L"Value", Long(120));
+  Put(b, L"Orientation", Long(1));
+  Put(b, L"BorderStyle", Long(1));
+}
+
+std::vector<std::wstring> ReadBar(IDispatch* b) {
+  return {Get(b, L"Max"), Get(b, L"LargeChange"), Get(b, L"SmallChange"), Get(b, L"Value"), Get(b, L"Orientation"),
+          Get(b, L"BorderStyle")};
+}
+
 TEST_F(AtlHostTest, PropertiesRoundTripThroughStreamAndBagAndBadStreamsAreRefused) {
-  const Design designs[] = {{kSlideProgId, SetSlide, ReadSlide}, {kTreeProgId, SetTree, ReadTree}};
+  const Design designs[] = {
+      {kSlideProgId, SetSlide, ReadSlide}, {kTreeProgId, SetTree, ReadTree}, {kBarProgId, SetBar, ReadBar}};
   for (const Design& d : designs) {
     SCOPED_TRACE(::testing::Message() << "control " << std::string(d.progId, d.progId + wcslen(d.progId)));
     IDispatch* designed = CreateByProgId(d.progId);
@@ -504,7 +549,8 @@ TEST_F(AtlHostTest, PropertiesRoundTripThroughStreamAndBagAndBadStreamsAreRefuse
       damaged[i] ^= 0xA5;
       LoadFromBytes(fromStream, damaged);
     }
-    EXPECT_NE(Get(fromStream, L"BackColor"), L"<error>") << "the control stopped answering";
+    EXPECT_EQ(d.read(fromStream).size(), expected.size()) << "the control stopped answering";
+    EXPECT_NE(Get(fromStream, L"hWnd"), L"<error>") << "the control stopped answering";
 
     fromBag->Release();
     fromStream->Release();
