@@ -16,6 +16,7 @@
 
 #include "activex/event_sink.h"
 #include "activex/property_page/page_clsids.h"
+#include "tests/wine/memory_property_bag.h"
 #include "tests/wine/message_pump.h"
 #include "tests/wine/screen_bitmap.h"
 
@@ -97,38 +98,7 @@ IDispatch* CreateByProgId(const wchar_t* progId) {
   return out;
 }
 
-// --- a container's property bag in memory ---
-
-class MemoryBag final : public IPropertyBag {
- public:
-  ~MemoryBag() {
-    for (auto& entry : values) VariantClear(&entry.second);
-  }
-  STDMETHODIMP QueryInterface(REFIID iid, void** object) override {
-    if (IsEqualIID(iid, IID_IUnknown) || IsEqualIID(iid, IID_IPropertyBag)) {
-      *object = static_cast<IPropertyBag*>(this);
-      return S_OK;
-    }
-    *object = nullptr;
-    return E_NOINTERFACE;
-  }
-  STDMETHODIMP_(ULONG) AddRef() override { return 2; }
-  STDMETHODIMP_(ULONG) Release() override { return 1; }
-  STDMETHODIMP Read(LPCOLESTR name, VARIANT* value, IErrorLog*) override {
-    auto it = values.find(name);
-    if (it == values.end()) return E_INVALIDARG;
-    return VariantCopy(value, &it->second);
-  }
-  STDMETHODIMP Write(LPCOLESTR name, VARIANT* value) override {
-    VARIANT copy;
-    VariantInit(&copy);
-    VariantCopy(&copy, value);
-    VariantClear(&values[name]);
-    values[name] = copy;
-    return S_OK;
-  }
-  std::map<std::wstring, VARIANT> values;
-};
+using kv::wintest::MemoryBag;
 
 // --- streams ---
 
