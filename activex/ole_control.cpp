@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "activex/com_module.h"
+#include "activex/ole_functions.h"
 #include "activex/persist/ole_bag.h"
 #include "app/controls/win32/drawing_bitmap.h"
 
@@ -112,7 +113,22 @@ STDMETHODIMP OleControl::Close(DWORD) {
   return S_OK;
 }
 
-STDMETHODIMP OleControl::DoVerb(LONG verb, LPMSG, IOleClientSite* site, LONG, HWND, LPCRECT) {
+// The property frame over the control's pages (OleCreatePropertyFrame: olepro32.dll on NT 4.0).
+HRESULT OleControl::ShowPropertyPages(HWND owner) {
+  using Frame = HRESULT(WINAPI*)(HWND, UINT, UINT, LPCOLESTR, ULONG, IUnknown**, ULONG, CLSID*, LCID, DWORD, void*);
+  static const auto frame = kv::ole::AutomationFunction<Frame>("OleCreatePropertyFrame");
+  if (!frame || info_.pageCount == 0) return E_NOTIMPL;
+  CAUUID pages = {};
+  HRESULT hr = GetPages(&pages);
+  if (FAILED(hr)) return hr;
+  IUnknown* self = static_cast<IOleObject*>(this);
+  hr = frame(owner ? owner : OleWindow(), 0, 0, L"", 1, &self, pages.cElems, pages.pElems, LOCALE_USER_DEFAULT, 0,
+             nullptr);
+  CoTaskMemFree(pages.pElems);
+  return hr;
+}
+
+STDMETHODIMP OleControl::DoVerb(LONG verb, LPMSG, IOleClientSite* site, LONG, HWND parent, LPCRECT) {
   if (site && !site_) SetClientSite(site);
   switch (verb) {
     case OLEIVERB_PRIMARY:
@@ -124,6 +140,8 @@ STDMETHODIMP OleControl::DoVerb(LONG verb, LPMSG, IOleClientSite* site, LONG, HW
     case OLEIVERB_HIDE:
       if (HWND w = OleWindow()) ShowWindow(w, SW_HIDE);
       return S_OK;
+    case OLEIVERB_PROPERTIES:
+      return ShowPropertyPages(parent);
     default:
       return OLEOBJ_S_INVALIDVERB;
   }

@@ -153,6 +153,7 @@ class OleControl : public IOleObject,
 
  private:
   HRESULT Activate(bool ui);
+  HRESULT ShowPropertyPages(HWND owner);
   void ReadAmbients();
   IOleControlSite* ControlSite();
 

@@ -59,6 +59,21 @@ SlideControl::~SlideControl() {
   notify_.DisconnectAll();
   if (pictureBack_) pictureBack_->Release();
   if (pictureThumb_) pictureThumb_->Release();
+  if (ambientFont_) ambientFont_->Release();
+}
+
+void SlideControl::OleAmbientsChanged(const kv::com::Ambients& ambients) {
+  IFont* font = nullptr;
+  if (ambients.font) ambients.font->QueryInterface(IID_IFont, reinterpret_cast<void**>(&font));
+  if (ambientFont_) ambientFont_->Release();
+  ambientFont_ = font;
+  Redraw();
+}
+
+HFONT SlideControl::ContainerFont() {
+  HFONT font = nullptr;
+  if (ambientFont_ && FAILED(ambientFont_->get_hFont(&font))) font = nullptr;
+  return font;
 }
 
 HRESULT SlideControl::CreateWindowIn(HWND parent, const RECT& box, int controlId) {

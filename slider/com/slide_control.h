@@ -146,6 +146,9 @@ class SlideControl final : public kv::com::DispatchImpl<_DkvSlide>,
   }
   void WindowGone() override { hwnd_ = nullptr; }
   void FocusGained() override { OleFocusGained(); }
+  HFONT ContainerFont() override;
+  // The container's font becomes the font of a slider whose FontName is empty.
+  void OleAmbientsChanged(const kv::com::Ambients& ambients) override;
 
   LONG refs_ = 1;
   bool tearingDown_ = false;
@@ -154,6 +157,7 @@ class SlideControl final : public kv::com::DispatchImpl<_DkvSlide>,
   HWND hwnd_ = nullptr;
   IPictureDisp* pictureBack_ = nullptr;
   IPictureDisp* pictureThumb_ = nullptr;
+  IFont* ambientFont_ = nullptr;  // owns the HFONT ContainerFont returns
   kv::com::ConnectionPoints events_;
   PropertyNotifyPoint notify_;
 };

@@ -27,6 +27,9 @@ class SliderHost {
   virtual void WindowGone() = 0;
   // The window got the keyboard focus (a click, Tab, or the container's SetFocus).
   virtual void FocusGained() {}
+  // The container's font (its ambient font) while FontName is empty; nullptr: ask the parent
+  // window (WM_GETFONT).
+  virtual HFONT ContainerFont() { return nullptr; }
 
  protected:
   ~SliderHost() = default;

@@ -130,7 +130,8 @@ LRESULT SliderWindow::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
 
 void SliderWindow::RefreshFonts() {
   HWND parent = GetParent(hwnd_);
-  HFONT container = parent ? reinterpret_cast<HFONT>(SendMessageW(parent, WM_GETFONT, 0, 0)) : nullptr;
+  HFONT container = host_->ContainerFont();
+  if (!container && parent) container = reinterpret_cast<HFONT>(SendMessageW(parent, WM_GETFONT, 0, 0));
   fonts_.Update(host_->Model().Properties(), container);
 }
 

@@ -301,9 +301,9 @@ TEST_F(SliderWindowTest, PersistedPropertiesLoadWithDefaultsAndTheRangeRule) {
   enumSliderStyle style;
   slider->get_SliderStyle(&style);
   EXPECT_EQ(style, SlideVert);
-  OLE_COLOR colour = 0;
+  long colour = 0;
   slider->get_BackColor(&colour);
-  EXPECT_EQ(colour, 0x8000000Fu);
+  EXPECT_EQ(static_cast<unsigned long>(colour), 0x8000000Fu);
   enumThumb thumb;
   slider->get_ThumbStyle(&thumb);
   EXPECT_EQ(thumb, ThumbRegular);
