@@ -4,6 +4,7 @@
 #include <new>
 
 #include "activex/class_factory.h"
+#include "activex/persist/font_property.h"
 #include "activex/property_page/page_clsids.h"
 #include "activex/variant.h"
 #include "treelist/model/tree_persistence.h"
@@ -302,9 +303,13 @@ HWND TreeControl::OleCreateWindow(HWND parent, const RECT& pos) {
   return SUCCEEDED(CreateWindowIn(parent, pos, 0)) ? window_->Handle() : nullptr;
 }
 
+// The font objects saved beside the plain properties.
+constexpr int kSavedFonts[] = {kPropTitleFont, kPropHeaderFont, kPropSubTextFont};
+
 void TreeControl::OleInitNew() {
   props_ = PlainProperties();
   model_.ClearColumns();
+  for (int id : kSavedFonts) PutObjectProperty(id, nullptr);
   ApplyAllProperties();
 }
 
@@ -312,10 +317,19 @@ void TreeControl::OleLoad(const kv::persist::Bag& bag) {
   std::vector<uint8_t> headerData;
   LoadTreeProperties(bag, &props_, &headerData);
   if (!headerData.empty()) model_.LoadColumns(headerData);
+  for (int id : kSavedFonts) {
+    if (IFontDisp* font = kv::persist::LoadFont(bag, PropertyName(id))) {
+      PutObjectProperty(id, font);
+      font->Release();
+    }
+  }
   ApplyAllProperties();
 }
 
-void TreeControl::OleSave(kv::persist::Bag& bag) { SaveTreeProperties(props_, model_.Cols().Serialise(), bag); }
+void TreeControl::OleSave(kv::persist::Bag& bag) {
+  SaveTreeProperties(props_, model_.Cols().Serialise(), bag);
+  for (int id : kSavedFonts) kv::persist::SaveFont(bag, PropertyName(id), objects_[id]);
+}
 
 // After a load: every property takes effect as if it had been set one by one.
 void TreeControl::ApplyAllProperties() {

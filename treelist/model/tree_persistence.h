@@ -1,7 +1,8 @@
 // The tree-list's design-time properties by name, for the container's stream or property bag:
 // every plain number and text property, the font size, and the column definitions as one block
-// ("HeaderData", hexadecimal text). Pictures and font objects are not saved (they belong to the
-// automation layer); run-time values (selection, counts, the edit text) are not either.
+// ("HeaderData", hexadecimal text). Picture and font objects belong to the automation layer, which
+// saves the fonts itself (activex/persist/font_property.h); run-time values (selection, counts,
+// the edit text) are not saved.
 #pragma once
 
 #include <cstdint>
