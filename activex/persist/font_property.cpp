@@ -13,9 +13,9 @@ constexpr int32_t kMaxHundredths = 100000;  // 1000 points
 
 }  // namespace
 
-void SaveFont(Bag& bag, const char* name, IUnknown* object) {
+bool ReadFontFields(IUnknown* object, FontFields* out) {
   IFont* font = nullptr;
-  if (!object || FAILED(object->QueryInterface(IID_IFont, reinterpret_cast<void**>(&font)))) return;
+  if (!object || FAILED(object->QueryInterface(IID_IFont, reinterpret_cast<void**>(&font)))) return false;
   BSTR face = nullptr;
   CY size = {};
   BOOL bold = FALSE, italic = FALSE, underline = FALSE, strike = FALSE;
@@ -26,12 +26,24 @@ void SaveFont(Bag& bag, const char* name, IUnknown* object) {
   font->get_Underline(&underline);
   font->get_Strikethrough(&strike);
   font->Release();
-  std::string key(name);
-  bag.WriteText(name, face ? std::wstring(face, SysStringLen(face)) : std::wstring());
+  out->name = face ? std::wstring(face, SysStringLen(face)) : std::wstring();
   SysFreeString(face);
-  bag.WriteNumber((key + "Size").c_str(), static_cast<int32_t>(size.int64 / 100));  // CY: 1/10000 point
-  bag.WriteNumber((key + "Style").c_str(), (bold ? kBold : 0) | (italic ? kItalic : 0) |
-                                               (underline ? kUnderline : 0) | (strike ? kStrike : 0));
+  out->size = size.int64;
+  out->bold = bold != FALSE;
+  out->italic = italic != FALSE;
+  out->underline = underline != FALSE;
+  out->strike = strike != FALSE;
+  return true;
+}
+
+void SaveFont(Bag& bag, const char* name, IUnknown* object) {
+  FontFields f;
+  if (!ReadFontFields(object, &f)) return;
+  std::string key(name);
+  bag.WriteText(name, f.name);
+  bag.WriteNumber((key + "Size").c_str(), static_cast<int32_t>(f.size / 100));
+  bag.WriteNumber((key + "Style").c_str(), (f.bold ? kBold : 0) | (f.italic ? kItalic : 0) |
+                                               (f.underline ? kUnderline : 0) | (f.strike ? kStrike : 0));
 }
 
 IFontDisp* LoadFont(const Bag& bag, const char* name) {

@@ -8,7 +8,18 @@
 
 #include "activex/persist/property_list.h"
 
+#include <string>
+
 namespace kv::persist {
+
+// What a font object says about itself.
+struct FontFields {
+  std::wstring name;
+  LONGLONG size = 0;  // CY units: 1/10000 point
+  bool bold = false, italic = false, underline = false, strike = false;
+};
+// False when `font` is null or no font object.
+bool ReadFontFields(IUnknown* font, FontFields* out);
 
 // Writes nothing for a null font (the property then loads as none).
 void SaveFont(Bag& bag, const char* name, IUnknown* font);

@@ -6,6 +6,7 @@
 
 #include "activex/about_box.h"
 #include "activex/ole_functions.h"
+#include "activex/persist/font_property.h"
 #include "activex/point_enumerator.h"
 #include "activex/property_page/page_clsids.h"
 #include "resources/kvslide/kvslide_strings.h"
@@ -207,26 +208,14 @@ STDMETHODIMP SlideControl::get_Font(IFontDisp** value) {
 }
 
 STDMETHODIMP SlideControl::putref_Font(IFontDisp* value) {
-  if (!value) return kInvalidPropertyValue;
-  IFont* font = nullptr;
-  if (FAILED(value->QueryInterface(IID_IFont, reinterpret_cast<void**>(&font)))) return kInvalidPropertyValue;
-  BSTR name = nullptr;
-  CY size = {};
-  BOOL bold = FALSE, italic = FALSE, underline = FALSE, strike = FALSE;
-  font->get_Name(&name);
-  font->get_Size(&size);
-  font->get_Bold(&bold);
-  font->get_Italic(&italic);
-  font->get_Underline(&underline);
-  font->get_Strikethrough(&strike);
-  font->Release();
-  model_.SetFontName(Narrow(name, SysStringLen(name)).substr(0, LF_FACESIZE - 1));
-  SysFreeString(name);
-  model_.SetFontSize(static_cast<float>(size.int64) / 10000.0f);
-  model_.SetProperty(dispid::kFontBold, bold);
-  model_.SetProperty(dispid::kFontItalic, italic);
-  model_.SetProperty(dispid::kFontUnderline, underline);
-  model_.SetProperty(dispid::kFontStrikethru, strike);
+  kv::persist::FontFields f;
+  if (!kv::persist::ReadFontFields(value, &f)) return kInvalidPropertyValue;
+  model_.SetFontName(Narrow(f.name.c_str(), static_cast<UINT>(f.name.size())).substr(0, LF_FACESIZE - 1));
+  model_.SetFontSize(static_cast<float>(f.size) / 10000.0f);
+  model_.SetProperty(dispid::kFontBold, f.bold);
+  model_.SetProperty(dispid::kFontItalic, f.italic);
+  model_.SetProperty(dispid::kFontUnderline, f.underline);
+  model_.SetProperty(dispid::kFontStrikethru, f.strike);
   return S_OK;
 }
 
