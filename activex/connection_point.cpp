@@ -1,6 +1,7 @@
 // Connection point container with a single connection point for one source dispinterface.
 #include "activex/connection_point.h"
 
+#include "activex/point_enumerator.h"
 #include "activex/sink_list.h"
 
 namespace kv::com {
@@ -40,8 +41,8 @@ STDMETHODIMP_(ULONG) ConnectionPoints::ContainerPart::AddRef() { return points_-
 STDMETHODIMP_(ULONG) ConnectionPoints::ContainerPart::Release() { return points_->owner_->Release(); }
 
 STDMETHODIMP ConnectionPoints::ContainerPart::EnumConnectionPoints(IEnumConnectionPoints** points) {
-  if (points) *points = nullptr;
-  return E_NOTIMPL;
+  IConnectionPoint* const only[] = {&points_->point_};
+  return EnumeratePoints(only, 1, points);
 }
 
 STDMETHODIMP ConnectionPoints::ContainerPart::FindConnectionPoint(REFIID iid, IConnectionPoint** point) {

@@ -20,9 +20,9 @@ const kv::com::ServerInfo kServers[] = {
     {&CLSID_ShFoldr, L"KorvnDialoge.ShFoldr", L"Korvane 2000 folder dialogs", &LIBID_KorvnDialoge, L"1.0", false},
     {&CLSID_GSubclass, L"KorvnDialoge.GSubclass", L"Korvane 2000 subclassing", &LIBID_KorvnDialoge, L"1.0", false},
     {&CLSID_CTimer, L"KorvnDialoge.CTimer", L"Korvane 2000 timer", &LIBID_KorvnDialoge, L"1.0", false},
-    // Not marked as an insertable control: it is sited through SiteIn, not by OLE containers.
+    // A control any OLE container places (the help box still sites it through SiteIn).
     {&CLSID_FlatScrollBar, L"KorvnDialoge.FlatScrollBar", L"Korvane 2000 flat scroll bar", &LIBID_KorvnDialoge,
-     L"1.0", false},
+     L"1.0", true},
 };
 
 constexpr size_t kClassCount = sizeof(kClasses) / sizeof(kClasses[0]);

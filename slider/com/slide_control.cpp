@@ -6,6 +6,9 @@
 
 #include "activex/about_box.h"
 #include "activex/ole_functions.h"
+#include "activex/persist/font_property.h"
+#include "activex/point_enumerator.h"
+#include "activex/property_page/page_clsids.h"
 #include "resources/kvslide/kvslide_strings.h"
 #include "slider/com/ole_property_bag.h"
 #include "slider/win/slider_window.h"
@@ -34,19 +37,44 @@ BSTR Widen(const std::string& text) {
 
 }  // namespace
 
+namespace {
+const kv::com::OleControlInfo kOleInfo = {&CLSID_kvSlide, &DIID__DkvSlideEvents, kv::pages::kSlidePages,
+                                          sizeof kv::pages::kSlidePages / sizeof kv::pages::kSlidePages[0],
+                                          SIZEL{200, 48}};
+}  // namespace
+
 SlideControl::SlideControl()
-    : DispatchImpl(IID__DkvSlide), events_(Identity(), DIID__DkvSlideEvents), notify_(Identity()) {
+    : DispatchImpl(IID__DkvSlide),
+      OleControl(kOleInfo),
+      events_(Identity(), DIID__DkvSlideEvents),
+      notify_(Identity()) {
   model_.SetObserver(this);
 }
 
 SlideControl::~SlideControl() {
   tearingDown_ = true;
+  OleShutdown();
   if (hwnd_) DestroyWindow(hwnd_);  // WindowGone clears hwnd_
   model_.SetObserver(nullptr);
   events_.DisconnectAll();
   notify_.DisconnectAll();
   if (pictureBack_) pictureBack_->Release();
   if (pictureThumb_) pictureThumb_->Release();
+  if (ambientFont_) ambientFont_->Release();
+}
+
+void SlideControl::OleAmbientsChanged(const kv::com::Ambients& ambients) {
+  IFont* font = nullptr;
+  if (ambients.font) ambients.font->QueryInterface(IID_IFont, reinterpret_cast<void**>(&font));
+  if (ambientFont_) ambientFont_->Release();
+  ambientFont_ = font;
+  Redraw();
+}
+
+HFONT SlideControl::ContainerFont() {
+  HFONT font = nullptr;
+  if (ambientFont_ && FAILED(ambientFont_->get_hFont(&font))) font = nullptr;
+  return font;
 }
 
 HRESULT SlideControl::CreateWindowIn(HWND parent, const RECT& box, int controlId) {
@@ -65,10 +93,8 @@ STDMETHODIMP SlideControl::QueryInterface(REFIID iid, void** object) {
     *object = static_cast<_DkvSlide*>(this);
   } else if (IsEqualIID(iid, IID_IConnectionPointContainer)) {
     *object = static_cast<IConnectionPointContainer*>(this);
-  } else if (IsEqualIID(iid, IID_IProvideClassInfo)) {
-    *object = static_cast<IProvideClassInfo*>(this);
-  } else if (IsEqualIID(iid, IID_IPersistPropertyBag) || IsEqualIID(iid, IID_IPersist)) {
-    *object = static_cast<IPersistPropertyBag*>(this);
+  } else if (QueryOle(iid, object)) {
+    return S_OK;
   } else {
     *object = nullptr;
     return E_NOINTERFACE;
@@ -100,7 +126,9 @@ HRESULT SlideControl::GetFlag(int id, VARIANT_BOOL* value) {
 }
 
 HRESULT SlideControl::PutNumber(int id, int32_t value) {
-  return model_.SetProperty(id, value) ? S_OK : kInvalidPropertyValue;
+  if (!model_.SetProperty(id, value)) return kInvalidPropertyValue;
+  OleSetDirty();
+  return S_OK;
 }
 
 STDMETHODIMP SlideControl::get_FontName(BSTR* value) {
@@ -180,26 +208,14 @@ STDMETHODIMP SlideControl::get_Font(IFontDisp** value) {
 }
 
 STDMETHODIMP SlideControl::putref_Font(IFontDisp* value) {
-  if (!value) return kInvalidPropertyValue;
-  IFont* font = nullptr;
-  if (FAILED(value->QueryInterface(IID_IFont, reinterpret_cast<void**>(&font)))) return kInvalidPropertyValue;
-  BSTR name = nullptr;
-  CY size = {};
-  BOOL bold = FALSE, italic = FALSE, underline = FALSE, strike = FALSE;
-  font->get_Name(&name);
-  font->get_Size(&size);
-  font->get_Bold(&bold);
-  font->get_Italic(&italic);
-  font->get_Underline(&underline);
-  font->get_Strikethrough(&strike);
-  font->Release();
-  model_.SetFontName(Narrow(name, SysStringLen(name)).substr(0, LF_FACESIZE - 1));
-  SysFreeString(name);
-  model_.SetFontSize(static_cast<float>(size.int64) / 10000.0f);
-  model_.SetProperty(dispid::kFontBold, bold);
-  model_.SetProperty(dispid::kFontItalic, italic);
-  model_.SetProperty(dispid::kFontUnderline, underline);
-  model_.SetProperty(dispid::kFontStrikethru, strike);
+  kv::persist::FontFields f;
+  if (!kv::persist::ReadFontFields(value, &f)) return kInvalidPropertyValue;
+  model_.SetFontName(Narrow(f.name.c_str(), static_cast<UINT>(f.name.size())).substr(0, LF_FACESIZE - 1));
+  model_.SetFontSize(static_cast<float>(f.size) / 10000.0f);
+  model_.SetProperty(dispid::kFontBold, f.bold);
+  model_.SetProperty(dispid::kFontItalic, f.italic);
+  model_.SetProperty(dispid::kFontUnderline, f.underline);
+  model_.SetProperty(dispid::kFontStrikethru, f.strike);
   return S_OK;
 }
 
@@ -216,8 +232,13 @@ STDMETHODIMP SlideControl::AboutBox() {
 }
 
 STDMETHODIMP SlideControl::EnumConnectionPoints(IEnumConnectionPoints** points) {
-  if (points) *points = nullptr;
-  return E_NOTIMPL;
+  IConnectionPoint* events = nullptr;
+  HRESULT hr = events_.Container()->FindConnectionPoint(DIID__DkvSlideEvents, &events);
+  if (FAILED(hr)) return hr;
+  IConnectionPoint* const all[] = {events, &notify_};
+  hr = kv::com::EnumeratePoints(all, 2, points);
+  events->Release();
+  return hr;
 }
 
 STDMETHODIMP SlideControl::FindConnectionPoint(REFIID iid, IConnectionPoint** point) {
@@ -231,44 +252,23 @@ STDMETHODIMP SlideControl::FindConnectionPoint(REFIID iid, IConnectionPoint** po
   return events_.Container()->FindConnectionPoint(iid, point);
 }
 
-STDMETHODIMP SlideControl::GetClassInfo(ITypeInfo** info) {
-  if (!info) return E_POINTER;
-  *info = nullptr;
-  ITypeLib* lib = nullptr;
-  HRESULT hr = kv::com::ModuleTypeLib(&lib);
-  if (FAILED(hr)) return hr;
-  hr = lib->GetTypeInfoOfGuid(CLSID_kvSlide, info);
-  lib->Release();
-  return hr;
-}
-
-STDMETHODIMP SlideControl::GetClassID(CLSID* clsid) {
-  if (!clsid) return E_POINTER;
-  *clsid = CLSID_kvSlide;
-  return S_OK;
-}
-
 void SlideControl::LoadAll(const SliderProperties& p) {
   model_.Load(p);
   if (hwnd_) EnableWindow(hwnd_, model_.Properties().enabled);
 }
 
-STDMETHODIMP SlideControl::InitNew() {
-  LoadAll(SliderProperties());
-  return S_OK;
+HWND SlideControl::OleCreateWindow(HWND parent, const RECT& pos) {
+  CreateWindowIn(parent, pos, 0);
+  return hwnd_;
 }
 
-STDMETHODIMP SlideControl::Load(IPropertyBag* bag, IErrorLog* log) {
-  if (!bag) return E_POINTER;
-  LoadAll(LoadProperties(OlePropertyBag(bag, log)));
-  return S_OK;
-}
+void SlideControl::OleInitNew() { LoadAll(SliderProperties()); }
 
-STDMETHODIMP SlideControl::Save(IPropertyBag* bag, BOOL, BOOL) {
-  if (!bag) return E_POINTER;
-  OlePropertyBag out(bag, nullptr);
+void SlideControl::OleLoad(const kv::persist::Bag& bag) { LoadAll(LoadProperties(ReadBag(bag))); }
+
+void SlideControl::OleSave(kv::persist::Bag& bag) {
+  WriteBag out(bag);
   SaveProperties(model_.Properties(), out);
-  return S_OK;
 }
 
 void SlideControl::ValueChanged() { notify_.Changed(dispid::kValue); }

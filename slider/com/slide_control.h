@@ -1,6 +1,7 @@
 // The kvSlide COM object: the _DkvSlide dual interface over a SliderModel, events through
-// connection points (_DkvSlideEvents and IPropertyNotifySink for Value), and the slider window
-// when the object is placed in a parent window. Without a window it works for script clients.
+// connection points (_DkvSlideEvents and IPropertyNotifySink for Value), the OLE embedding of
+// activex/ole_control.h (any container places it), and the slider window when the object is
+// placed in a parent window. Without a window it works for script clients.
 #pragma once
 
 #include <windows.h>
@@ -9,6 +10,7 @@
 
 #include "activex/connection_point.h"
 #include "activex/dispatch_base.h"
+#include "activex/ole_control.h"
 #include "kvslide_h.h"
 #include "slider/com/property_notify_point.h"
 #include "slider/model/slider_model.h"
@@ -26,8 +28,7 @@ namespace kvslide {
 
 class SlideControl final : public kv::com::DispatchImpl<_DkvSlide>,
                            public IConnectionPointContainer,
-                           public IProvideClassInfo,
-                           public IPersistPropertyBag,
+                           public kv::com::OleControl,
                            private SliderObserver,
                            private SliderHost {
  public:
@@ -46,8 +47,8 @@ class SlideControl final : public kv::com::DispatchImpl<_DkvSlide>,
                       EXCEPINFO* exception, UINT* argError) override;
 
   // _DkvSlide
-  KV_SLIDE_NUMBER(BackColor, OLE_COLOR, dispid::kBackColor)
-  KV_SLIDE_NUMBER(ForeColor, OLE_COLOR, dispid::kForeColor)
+  KV_SLIDE_NUMBER(BackColor, long, dispid::kBackColor)
+  KV_SLIDE_NUMBER(ForeColor, long, dispid::kForeColor)
   KV_SLIDE_FLAG(FontBold, dispid::kFontBold)
   KV_SLIDE_FLAG(FontItalic, dispid::kFontItalic)
   KV_SLIDE_FLAG(FontStrikethru, dispid::kFontStrikethru)
@@ -57,8 +58,8 @@ class SlideControl final : public kv::com::DispatchImpl<_DkvSlide>,
   KV_SLIDE_NUMBER(SliderStyle, enumSliderStyle, dispid::kSliderStyle)
   KV_SLIDE_NUMBER(KeyMove, short, dispid::kKeyMove)
   KV_SLIDE_NUMBER(PageMove, short, dispid::kPageMove)
-  KV_SLIDE_NUMBER(BorderColor, OLE_COLOR, dispid::kBorderColor)
-  KV_SLIDE_NUMBER(InnerColor, OLE_COLOR, dispid::kInnerColor)
+  KV_SLIDE_NUMBER(BorderColor, long, dispid::kBorderColor)
+  KV_SLIDE_NUMBER(InnerColor, long, dispid::kInnerColor)
   KV_SLIDE_NUMBER(Value, short, dispid::kValue)
   KV_SLIDE_NUMBER(MinValue, short, dispid::kMinValue)
   KV_SLIDE_NUMBER(MaxValue, short, dispid::kMaxValue)
@@ -76,7 +77,7 @@ class SlideControl final : public kv::com::DispatchImpl<_DkvSlide>,
   KV_SLIDE_NUMBER(ThumbHorz, short, dispid::kThumbHorz)
   KV_SLIDE_NUMBER(ThumbStyle, enumThumb, dispid::kThumbStyle)
   KV_SLIDE_NUMBER(ShowMultiply, short, dispid::kShowMultiply)
-  KV_SLIDE_NUMBER(BarColor, OLE_COLOR, dispid::kBarColor)
+  KV_SLIDE_NUMBER(BarColor, long, dispid::kBarColor)
   KV_SLIDE_NUMBER(SlideValue, short, dispid::kSlideValue)
   STDMETHODIMP get_FontName(BSTR* value) override;
   STDMETHODIMP put_FontName(BSTR value) override;
@@ -97,14 +98,9 @@ class SlideControl final : public kv::com::DispatchImpl<_DkvSlide>,
   STDMETHODIMP EnumConnectionPoints(IEnumConnectionPoints** points) override;
   STDMETHODIMP FindConnectionPoint(REFIID iid, IConnectionPoint** point) override;
 
-  // IProvideClassInfo: lets script hosts find the event interface.
-  STDMETHODIMP GetClassInfo(ITypeInfo** info) override;
+  // Resolves the name shared by IDispatch and IProvideClassInfo.
+  using DispatchImpl::GetTypeInfo;
 
-  // IPersistPropertyBag: the persistent properties by name; absent or refused ones keep defaults.
-  STDMETHODIMP GetClassID(CLSID* clsid) override;
-  STDMETHODIMP InitNew() override;
-  STDMETHODIMP Load(IPropertyBag* bag, IErrorLog* log) override;
-  STDMETHODIMP Save(IPropertyBag* bag, BOOL clearDirty, BOOL saveAll) override;
 
  private:
   ~SlideControl();
@@ -122,6 +118,13 @@ class SlideControl final : public kv::com::DispatchImpl<_DkvSlide>,
   HRESULT PutNumber(int id, int32_t value);
   HRESULT SetPicture(IPictureDisp** slot, IPictureDisp* value);
   void LoadAll(const SliderProperties& p);
+
+  // OleControl: the persistent properties by name; absent or refused ones keep defaults.
+  HWND OleCreateWindow(HWND parent, const RECT& pos) override;
+  HWND OleWindow() override { return hwnd_; }
+  void OleInitNew() override;
+  void OleLoad(const kv::persist::Bag& bag) override;
+  void OleSave(kv::persist::Bag& bag) override;
 
   // SliderObserver
   void ValueChanged() override;
@@ -142,6 +145,10 @@ class SlideControl final : public kv::com::DispatchImpl<_DkvSlide>,
     if (!tearingDown_) Release();
   }
   void WindowGone() override { hwnd_ = nullptr; }
+  void FocusGained() override { OleFocusGained(); }
+  HFONT ContainerFont() override;
+  // The container's font becomes the font of a slider whose FontName is empty.
+  void OleAmbientsChanged(const kv::com::Ambients& ambients) override;
 
   LONG refs_ = 1;
   bool tearingDown_ = false;
@@ -150,6 +157,7 @@ class SlideControl final : public kv::com::DispatchImpl<_DkvSlide>,
   HWND hwnd_ = nullptr;
   IPictureDisp* pictureBack_ = nullptr;
   IPictureDisp* pictureThumb_ = nullptr;
+  IFont* ambientFont_ = nullptr;  // owns the HFONT ContainerFont returns
   kv::com::ConnectionPoints events_;
   PropertyNotifyPoint notify_;
 };

@@ -25,6 +25,11 @@ class SliderHost {
   virtual void Unhold() = 0;
   // The window is being destroyed (by its parent or by the owner).
   virtual void WindowGone() = 0;
+  // The window got the keyboard focus (a click, Tab, or the container's SetFocus).
+  virtual void FocusGained() {}
+  // The container's font (its ambient font) while FontName is empty; nullptr: ask the parent
+  // window (WM_GETFONT).
+  virtual HFONT ContainerFont() { return nullptr; }
 
  protected:
   ~SliderHost() = default;

@@ -101,8 +101,12 @@ LRESULT SliderWindow::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_PAINT: OnPaint(); return 0;
     case WM_ERASEBKGND: return 1;
     case WM_SIZE: OnSize(LOWORD(lParam), HIWORD(lParam)); return 0;
+    case WM_PRINTCLIENT: PaintInto(reinterpret_cast<HDC>(wParam)); return 0;
     case WM_GETDLGCODE: return DLGC_WANTARROWS;
     case WM_SETFOCUS:
+      InvalidateRect(hwnd_, nullptr, FALSE);
+      host_->FocusGained();
+      return 0;
     case WM_KILLFOCUS:
     case WM_ENABLE:
     case WM_SETFONT: InvalidateRect(hwnd_, nullptr, FALSE); return 0;
@@ -126,13 +130,20 @@ LRESULT SliderWindow::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
 
 void SliderWindow::RefreshFonts() {
   HWND parent = GetParent(hwnd_);
-  HFONT container = parent ? reinterpret_cast<HFONT>(SendMessageW(parent, WM_GETFONT, 0, 0)) : nullptr;
+  HFONT container = host_->ContainerFont();
+  if (!container && parent) container = reinterpret_cast<HFONT>(SendMessageW(parent, WM_GETFONT, 0, 0));
   fonts_.Update(host_->Model().Properties(), container);
 }
 
 void SliderWindow::OnPaint() {
   PAINTSTRUCT ps;
   HDC dc = BeginPaint(hwnd_, &ps);
+  PaintInto(dc);
+  EndPaint(hwnd_, &ps);
+}
+
+// Also answers WM_PRINTCLIENT, through which a container draws the control into its own DC.
+void SliderWindow::PaintInto(HDC dc) {
   RECT client;
   GetClientRect(hwnd_, &client);
   SliderModel& model = host_->Model();
@@ -151,7 +162,6 @@ void SliderWindow::OnPaint() {
   SelectObject(memory, oldBitmap);
   DeleteObject(bitmap);
   DeleteDC(memory);
-  EndPaint(hwnd_, &ps);
 }
 
 void SliderWindow::OnSize(int width, int height) {

@@ -24,6 +24,7 @@ class SliderWindow {
   LRESULT Handle(UINT message, WPARAM wParam, LPARAM lParam);
 
   void OnPaint();
+  void PaintInto(HDC dc);
   void OnSize(int width, int height);
   void OnButtonDown(UINT message, WPARAM keys, int x, int y);
   void OnButtonUp(UINT message, WPARAM keys, int x, int y);

@@ -4,7 +4,10 @@
 #include <new>
 
 #include "activex/class_factory.h"
+#include "activex/persist/font_property.h"
+#include "activex/property_page/page_clsids.h"
 #include "activex/variant.h"
+#include "treelist/model/tree_persistence.h"
 
 namespace kv::tree {
 
@@ -66,13 +69,22 @@ HRESULT TreeControl::Create(REFIID iid, void** object) {
   return kv::com::CreateAndQuery(new (std::nothrow) TreeControl, iid, object);
 }
 
+namespace {
+const kv::com::OleControlInfo kOleInfo = {&CLSID_kvTreeView, &DIID__DkvTreeViewEvents, kv::pages::kTreePages,
+                                          sizeof kv::pages::kTreePages / sizeof kv::pages::kTreePages[0],
+                                          SIZEL{240, 180}};
+}  // namespace
+
 TreeControl::TreeControl()
-    : DispatchImpl(IID_IkvTreeView), events_(static_cast<IkvTreeView*>(this), DIID__DkvTreeViewEvents) {
+    : DispatchImpl(IID_IkvTreeView),
+      OleControl(kOleInfo),
+      events_(static_cast<IkvTreeView*>(this), DIID__DkvTreeViewEvents) {
   model_.SetObserver(this);
 }
 
 TreeControl::~TreeControl() {
   destroying_ = true;
+  OleShutdown();
   model_.SetObserver(nullptr);
   window_.reset();
   events_.DisconnectAll();
@@ -100,6 +112,8 @@ STDMETHODIMP TreeControl::QueryInterface(REFIID iid, void** object) {
     *object = static_cast<IkvTreeView*>(this);
   } else if (IsEqualIID(iid, IID_IConnectionPointContainer)) {
     *object = events_.Container();
+  } else if (QueryOle(iid, object)) {
+    return S_OK;
   } else {
     *object = nullptr;
     return E_NOINTERFACE;
@@ -303,7 +317,49 @@ void TreeControl::SyncPictures() {
   graphics_.SetPicture(PictureSlot::RadioDown, BitmapOf(objects_[kPropRadioPicDown]));
 }
 
+HWND TreeControl::OleCreateWindow(HWND parent, const RECT& pos) {
+  return SUCCEEDED(CreateWindowIn(parent, pos, 0)) ? window_->Handle() : nullptr;
+}
+
+// The font objects saved beside the plain properties.
+constexpr int kSavedFonts[] = {kPropTitleFont, kPropHeaderFont, kPropSubTextFont};
+
+void TreeControl::OleInitNew() {
+  props_ = PlainProperties();
+  model_.ClearColumns();
+  for (int id : kSavedFonts) PutObjectProperty(id, nullptr);
+  ApplyAllProperties();
+}
+
+void TreeControl::OleLoad(const kv::persist::Bag& bag) {
+  std::vector<uint8_t> headerData;
+  LoadTreeProperties(bag, &props_, &headerData);
+  if (!headerData.empty()) model_.LoadColumns(headerData);
+  for (int id : kSavedFonts) {
+    if (IFontDisp* font = kv::persist::LoadFont(bag, PropertyName(id))) {
+      PutObjectProperty(id, font);
+      font->Release();
+    }
+  }
+  ApplyAllProperties();
+}
+
+void TreeControl::OleSave(kv::persist::Bag& bag) {
+  SaveTreeProperties(props_, model_.Cols().Serialise(), bag);
+  for (int id : kSavedFonts) kv::persist::SaveFont(bag, PropertyName(id), objects_[id]);
+}
+
+// After a load: every property takes effect as if it had been set one by one.
+void TreeControl::ApplyAllProperties() {
+  for (int id = 1; id <= kPropLast; ++id) {
+    PropertyKind kind = PropertyInfoOf(id).kind;
+    if (kind != PropertyKind::Picture && kind != PropertyKind::Font && id != kPropSelected && id != kPropListIndex)
+      PropertyChanged(id);
+  }
+}
+
 void TreeControl::PropertyChanged(int id) {
+  OleSetDirty();
   switch (id) {
     case kPropBackColor:
     case kPropForeColor:

@@ -1,5 +1,6 @@
 // The kvTreeView automation object: the dual interface IkvTreeView over the tree-list model, the
-// events through a connection point, and the control window when a program sites it in a parent.
+// events through a connection point, the OLE embedding of activex/ole_control.h (any container
+// places it), and the control window when a program or a container sites it in a parent.
 // Script clients use it windowless (CreateObject); painting then simply does not happen.
 #pragma once
 
@@ -14,6 +15,7 @@
 #include "activex/com_module.h"
 #include "activex/connection_point.h"
 #include "activex/dispatch_base.h"
+#include "activex/ole_control.h"
 #include "kvtree_h.h"
 #include "treelist/com/stock_font.h"
 #include "treelist/model/plain_properties.h"
@@ -35,6 +37,7 @@ namespace kv::tree {
   STDMETHODIMP put_##Name(Type* value) override { return PutObjectProperty(kProp##Name, value); }
 
 class TreeControl final : public kv::com::DispatchImpl<IkvTreeView>,
+                          public kv::com::OleControl,
                           private TreeObserver,
                           private TreeWindowHost,
                           private StockFontOwner {
@@ -49,6 +52,8 @@ class TreeControl final : public kv::com::DispatchImpl<IkvTreeView>,
   STDMETHODIMP QueryInterface(REFIID iid, void** object) override;
   STDMETHODIMP_(ULONG) AddRef() override;
   STDMETHODIMP_(ULONG) Release() override;
+  // Resolves the name shared by IDispatch and IProvideClassInfo.
+  using DispatchImpl::GetTypeInfo;
 
   // Plain properties
   KV_TREE_NUMBER_PROPERTY(BackColor, LONG)
@@ -366,6 +371,15 @@ class TreeControl final : public kv::com::DispatchImpl<IkvTreeView>,
   void OnSetTips(Index index, short kind) override;
   void OnGetNode(Index index, short column) override;
   void OnWindowDestroyed() override;
+  void OnFocusGained() override { OleFocusGained(); }
+
+  // OleControl: the design-time properties and the columns (treelist/model/tree_persistence.h).
+  HWND OleCreateWindow(HWND parent, const RECT& pos) override;
+  HWND OleWindow() override { return window_ ? window_->Handle() : nullptr; }
+  void OleInitNew() override;
+  void OleLoad(const kv::persist::Bag& bag) override;
+  void OleSave(kv::persist::Bag& bag) override;
+  void ApplyAllProperties();
 
   // StockFontOwner
   void OnStockFontChanged(const FontParts& parts) override;

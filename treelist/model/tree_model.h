@@ -149,6 +149,9 @@ class TreeModel {
   int16_t InsertColumn(const std::wstring& caption, int16_t width, int before);
   bool RemoveColumn(int column);
   bool ClearColumns();
+  // Replaces every column by the definitions of a saved block (Columns::Serialise); a damaged
+  // block changes nothing and returns false.
+  bool LoadColumns(const std::vector<uint8_t>& block);
   int16_t ColumnCount() const { return columns_.Count(); }
   int32_t GetColumn(ColumnField field, int column);
   void SetColumn(ColumnField field, int column, int32_t value);

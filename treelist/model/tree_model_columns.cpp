@@ -66,6 +66,15 @@ bool TreeModel::ClearColumns() {
   return true;
 }
 
+bool TreeModel::LoadColumns(const std::vector<uint8_t>& block) {
+  Columns loaded;
+  if (!loaded.Deserialise(block)) return false;
+  ClearColumns();
+  columns_ = loaded;
+  Changed();
+  return true;
+}
+
 int32_t TreeModel::GetColumn(ColumnField field, int column) {
   if (!columns_.Valid(column)) {
     Error(kErrColumnRange, static_cast<Index>(column));

@@ -385,6 +385,12 @@ void TreeWindow::OnPaint() {
   if (!hwnd_) return;
   PAINTSTRUCT ps;
   HDC dc = BeginPaint(hwnd_, &ps);
+  PaintInto(dc);
+  EndPaint(hwnd_, &ps);
+}
+
+// Also answers WM_PRINTCLIENT, through which a container draws the control into its own DC.
+void TreeWindow::PaintInto(HDC dc) {
   paintPending_ = false;
   UpdateScrollBar();
   const LayoutMetrics& m = layout_.Metrics();
@@ -403,7 +409,6 @@ void TreeWindow::OnPaint() {
     SelectObject(bufferDc_, oldFont);
     SelectObject(bufferDc_, oldBitmap);
   }
-  EndPaint(hwnd_, &ps);
 }
 
 }  // namespace kv::tree

@@ -83,6 +83,9 @@ LRESULT TreeWindow::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_PAINT:
       OnPaint();
       return 0;
+    case WM_PRINTCLIENT:
+      PaintInto(reinterpret_cast<HDC>(wParam));
+      return 0;
     case WM_SIZE:
       OnSize();
       return 0;
@@ -121,6 +124,7 @@ LRESULT TreeWindow::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_SETFOCUS:
       focused_ = true;
       Invalidate();
+      host_.OnFocusGained();
       return 0;
     case WM_KILLFOCUS:
       focused_ = false;

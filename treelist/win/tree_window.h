@@ -58,6 +58,7 @@ class TreeWindow {
 
   void OnPaint();
   void AskForContent();  // virtual loading: GetNode for the lines coming on screen
+  void PaintInto(HDC dc);
   void OnSize();
   void OnVScroll(int code);
   void OnWheel(int delta);

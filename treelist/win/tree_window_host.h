@@ -45,6 +45,8 @@ class TreeWindowHost {
   // Virtual loading: the node's content for `column` is wanted (GetNode).
   virtual void OnGetNode(Index index, short column) = 0;
   virtual void OnWindowDestroyed() = 0;
+  // The window got the keyboard focus (a click, Tab, or the container's SetFocus).
+  virtual void OnFocusGained() {}
 
  protected:
   ~TreeWindowHost() = default;

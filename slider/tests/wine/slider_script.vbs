@@ -19,6 +19,14 @@ Check "default ShowMax", s.ShowMax, 2
 Check "default BackColor", s.BackColor, &HC0C0C0
 Check "windowless hWnd", s.hWnd, 0
 
+' Colours are plain Longs: a script sets them and reads the same number back, system colours too.
+s.BarColor = RGB(46, 95, 158)
+Check "BarColor set from script", s.BarColor, RGB(46, 95, 158)
+s.InnerColor = &H8000000F
+Check "InnerColor system colour", s.InnerColor, &H8000000F
+s.BackColor = &HFFFFFF
+Check "BackColor white", s.BackColor, &HFFFFFF
+
 s.MinValue = 150
 Check "MinValue crossing: MinValue", s.MinValue, 100
 Check "MinValue crossing: MaxValue", s.MaxValue, 150

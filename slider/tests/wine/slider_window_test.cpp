@@ -11,6 +11,7 @@
 #include "kvslide_client.h"
 #include "slider/model/slider_layout.h"
 #include "slider/win/slider_fonts.h"
+#include "tests/wine/memory_property_bag.h"
 #include "tests/wine/message_pump.h"
 
 namespace {
@@ -36,55 +37,7 @@ class NotifyLog final : public IPropertyNotifySink {
   std::vector<DISPID> changed;
 };
 
-// A container's property bag in memory (values kept as variants, like a form file would give them).
-class MemoryBag final : public IPropertyBag {
- public:
-  ~MemoryBag() {
-    for (auto& entry : values) VariantClear(&entry.second);
-  }
-  STDMETHODIMP QueryInterface(REFIID iid, void** object) override {
-    if (IsEqualIID(iid, IID_IUnknown) || IsEqualIID(iid, IID_IPropertyBag)) {
-      *object = static_cast<IPropertyBag*>(this);
-      return S_OK;
-    }
-    *object = nullptr;
-    return E_NOINTERFACE;
-  }
-  STDMETHODIMP_(ULONG) AddRef() override { return 2; }
-  STDMETHODIMP_(ULONG) Release() override { return 1; }
-  STDMETHODIMP Read(LPCOLESTR name, VARIANT* value, IErrorLog*) override {
-    auto it = values.find(name);
-    if (it == values.end()) return E_INVALIDARG;
-    return VariantCopy(value, &it->second);
-  }
-  STDMETHODIMP Write(LPCOLESTR name, VARIANT* value) override {
-    VARIANT copy;
-    VariantInit(&copy);
-    VariantCopy(&copy, value);
-    VariantClear(&values[name]);
-    values[name] = copy;
-    return S_OK;
-  }
-  void Put(const wchar_t* name, const wchar_t* text) {
-    VARIANT v;
-    VariantInit(&v);
-    v.vt = VT_BSTR;
-    v.bstrVal = SysAllocString(text);
-    Write(name, &v);
-    VariantClear(&v);
-  }
-  std::wstring Text(const wchar_t* name) {
-    auto it = values.find(name);
-    if (it == values.end()) return L"<absent>";
-    VARIANT v;
-    VariantInit(&v);
-    VariantChangeType(&v, &it->second, 0, VT_BSTR);
-    std::wstring out = v.bstrVal ? v.bstrVal : L"";
-    VariantClear(&v);
-    return out;
-  }
-  std::map<std::wstring, VARIANT> values;
-};
+using kv::wintest::MemoryBag;
 
 LRESULT CALLBACK ParentProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
   return DefWindowProcW(hwnd, message, wParam, lParam);
@@ -348,9 +301,9 @@ TEST_F(SliderWindowTest, PersistedPropertiesLoadWithDefaultsAndTheRangeRule) {
   enumSliderStyle style;
   slider->get_SliderStyle(&style);
   EXPECT_EQ(style, SlideVert);
-  OLE_COLOR colour = 0;
+  long colour = 0;
   slider->get_BackColor(&colour);
-  EXPECT_EQ(colour, 0x8000000Fu);
+  EXPECT_EQ(static_cast<unsigned long>(colour), 0x8000000Fu);
   enumThumb thumb;
   slider->get_ThumbStyle(&thumb);
   EXPECT_EQ(thumb, ThumbRegular);
