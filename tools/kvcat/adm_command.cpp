@@ -25,15 +25,8 @@ int RunAdmCommand(const std::vector<std::string>& arguments, std::ostream& out, 
     return 2;
   }
   const Language language = lang == "de" ? Language::German : Language::English;
-  std::vector<std::string> missing;
-  const std::vector<std::string> files = CollectSources(sources, missing);
-  for (const std::string& name : missing) err << name << ": no such file or folder\n";
-  Diagnostics diagnostics;
-  const CatalogueSource source = LoadSources(files, diagnostics);
-  const Diagnostics problems = CheckSource(source, {false, language});
-  diagnostics.insert(diagnostics.end(), problems.begin(), problems.end());
-  for (const Diagnostic& d : diagnostics) err << FormatDiagnostic(d) << "\n";
-  if (!missing.empty() || files.empty() || !diagnostics.empty()) return 1;
+  CatalogueSource source;
+  if (!LoadCheckedEdition(sources, language, err, &source)) return 1;
 
   const AdmTemplate adm = WriteAdmTemplate(BuildEdition(source, language), language);
   if (!WriteFileAtomically(file, adm.text)) {

@@ -199,6 +199,19 @@ int Check(const std::vector<std::string>& arguments, std::ostream& out, std::ost
 
 }  // namespace
 
+bool LoadCheckedEdition(const std::vector<std::string>& arguments, Language language, std::ostream& err,
+                        CatalogueSource* source) {
+  std::vector<std::string> missing;
+  const std::vector<std::string> files = CollectSources(arguments, missing);
+  for (const std::string& name : missing) err << name << ": no such file or folder\n";
+  Diagnostics diagnostics;
+  *source = LoadSources(files, diagnostics);
+  const Diagnostics problems = CheckSource(*source, {false, language});
+  diagnostics.insert(diagnostics.end(), problems.begin(), problems.end());
+  for (const Diagnostic& d : diagnostics) err << FormatDiagnostic(d) << "\n";
+  return missing.empty() && !files.empty() && diagnostics.empty();
+}
+
 CatalogueSource LoadSources(const std::vector<std::string>& files, Diagnostics& diagnostics) {
   CatalogueSource source;
   for (const std::string& file : files) {

@@ -22,4 +22,9 @@ int RunKvcat(const std::vector<std::string>& arguments, std::ostream& out, std::
 // Reads and parses every source; syntax problems and unreadable files go to `diagnostics`.
 CatalogueSource LoadSources(const std::vector<std::string>& files, Diagnostics& diagnostics);
 
+// The sources named on a command line (files or folders), loaded and checked for one edition's
+// needs; every problem goes to `err`. False when a source is missing or has an error.
+bool LoadCheckedEdition(const std::vector<std::string>& arguments, Language language, std::ostream& err,
+                        CatalogueSource* source);
+
 }  // namespace kvcat

@@ -22,16 +22,11 @@ int RunReference(const std::vector<std::string>& arguments, std::ostream& out, s
     return 2;
   }
   const Language language = lang == "de" ? Language::German : Language::English;
-  std::vector<std::string> missing;
-  const std::vector<std::string> files =
-      CollectSources(std::vector<std::string>(arguments.begin() + static_cast<long>(i), arguments.end()), missing);
-  for (const std::string& name : missing) err << name << ": no such file or folder\n";
-  Diagnostics diagnostics;
-  const CatalogueSource source = LoadSources(files, diagnostics);
-  const Diagnostics problems = CheckSource(source, {false, language});
-  diagnostics.insert(diagnostics.end(), problems.begin(), problems.end());
-  for (const Diagnostic& d : diagnostics) err << FormatDiagnostic(d) << "\n";
-  if (!missing.empty() || files.empty() || !diagnostics.empty()) return 1;
+  CatalogueSource source;
+  if (!LoadCheckedEdition(std::vector<std::string>(arguments.begin() + static_cast<long>(i), arguments.end()),
+                          language, err, &source)) {
+    return 1;
+  }
 
   if (!EnsureFolder(folder)) {
     err << folder << ": cannot create the folder\n";
