@@ -13,6 +13,7 @@
 #include <vector>
 
 #include "tools/kvcat/catalogue_source.h"
+#include "tools/kvcat/function_fields.h"
 
 namespace kvcat {
 
