@@ -52,7 +52,7 @@ import -window root "$shots/${kind}_pages_${lang}.png"
 at() { awk -v f="$1" '$1 == f "" { print $2, $3 }' "$fields"; }
 page_count() { awk '$1 == "page" { print $2 }' "$fields" 2>/dev/null; }
 wait_page() {  # waits until the watcher has listed the page of tab $1 (from 0)
-  for _ in $(seq 1 30); do [ "$(page_count)" = "$1" ] && return 0; sleep 0.1; done
+  for _ in $(seq 1 100); do [ "$(page_count)" = "$1" ] && return 0; sleep 0.1; done  # 10 s: a loaded machine
   return 1
 }
 read -r ex ey <<<"$(at $edit)"; read -r cx cy <<<"$(at $check)"
@@ -83,13 +83,13 @@ while read -r n tx ty; do
   if [ "$kind" = tree ] && [ "$n" = 2 ]; then
     read -r ax ay <<<"$(at 406)"
     [ -n "${ax:-}" ] || fail "no Add button on the Columns page"
-    xdotool mousemove "$ax" "$ay" click 1; sleep 0.3
-    xdotool type --delay 60 Size; sleep 0.2
+    xdotool mousemove "$ax" "$ay" click 1; sleep 0.8  # the new column's caption field takes the focus
+    xdotool type --delay 60 Size; sleep 0.3
   fi
   import -window root "$shots/${kind}_pages_${lang}_$n.png"
 done <"$fields.tabs"
 xdotool key Return
-for _ in $(seq 1 100); do kill -0 $pid 2>/dev/null || break; sleep 0.1; done
+for _ in $(seq 1 300); do kill -0 $pid 2>/dev/null || break; sleep 0.1; done
 kill -0 $pid 2>/dev/null && { kill $pid; fail "the frame did not close on Return"; }
 wait $pid
 tr -d '\r' <"$out" >"$out.txt"
