@@ -69,6 +69,8 @@ const char* EventName(DISPID id) {
       return "RadioClick";
     case 18:
       return "BeforeLabelEdit";
+    case 19:
+      return "BeforeSort";
     case 20:
       return "HeaderClick";
     case 21:
@@ -387,6 +389,14 @@ TEST_F(TreeWindowTest, HeaderClicksNameTheColumn) {
   short width = 0;
   tree_->get_ColumnWidth(1, &width);
   EXPECT_EQ(width, 190);
+}
+
+// Sorting announces itself with the column it sorts by, before any line moves.
+TEST_F(TreeWindowTest, SortFiresBeforeSortWithTheSortColumn) {
+  FillSmallTree();
+  tree_->put_SortColumn(0);
+  tree_->Sort(0, VARIANT_TRUE);
+  EXPECT_EVENTS("BeforeSort 0");
 }
 
 TEST_F(TreeWindowTest, ImageListTakesBitmapsAndRefusesNothing) {
