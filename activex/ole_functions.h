@@ -25,6 +25,15 @@ inline HRESULT CreatePictureIndirect(PICTDESC* desc, REFIID iid, BOOL own, void*
   return f ? f(desc, iid, own, object) : E_NOTIMPL;
 }
 
+// A picture object read from a stream holding the picture object's saved form or a bitmap, icon
+// or metafile file.
+inline HRESULT LoadPicture(IStream* stream, REFIID iid, void** object) {
+  using Fn = HRESULT(WINAPI*)(IStream*, LONG, BOOL, REFIID, void**);
+  static const auto f = AutomationFunction<Fn>("OleLoadPicture");
+  if (object) *object = nullptr;
+  return f ? f(stream, 0, FALSE, iid, object) : E_NOTIMPL;
+}
+
 inline HRESULT CreateFontIndirect(FONTDESC* desc, REFIID iid, void** object) {
   using Fn = HRESULT(WINAPI*)(FONTDESC*, REFIID, void**);
   static const auto f = AutomationFunction<Fn>("OleCreateFontIndirect");

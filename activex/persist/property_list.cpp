@@ -55,7 +55,43 @@ class Reader {
   size_t left_;
 };
 
+int HexDigit(wchar_t c) {
+  if (c >= L'0' && c <= L'9') return c - L'0';
+  if (c >= L'A' && c <= L'F') return c - L'A' + 10;
+  if (c >= L'a' && c <= L'f') return c - L'a' + 10;
+  return -1;
+}
+
 }  // namespace
+
+bool WriteBytes(Bag& bag, const char* name, const std::vector<uint8_t>& bytes) {
+  if (bytes.size() > kMaxTextUnits / 2) return false;
+  static const wchar_t kDigits[] = L"0123456789ABCDEF";
+  std::wstring text;
+  text.reserve(bytes.size() * 2);
+  for (uint8_t b : bytes) {
+    text += kDigits[b >> 4];
+    text += kDigits[b & 15];
+  }
+  bag.WriteText(name, text);
+  return true;
+}
+
+bool ReadBytes(const Bag& bag, const char* name, std::vector<uint8_t>* out) {
+  out->clear();
+  std::wstring text;
+  if (!bag.ReadText(name, &text) || text.size() % 2) return false;
+  out->reserve(text.size() / 2);
+  for (size_t i = 0; i < text.size(); i += 2) {
+    int high = HexDigit(text[i]), low = HexDigit(text[i + 1]);
+    if (high < 0 || low < 0) {
+      out->clear();
+      return false;
+    }
+    out->push_back(static_cast<uint8_t>(high << 4 | low));
+  }
+  return true;
+}
 
 const PropertyList::Entry* PropertyList::Find(const char* name) const {
   for (const Entry& e : entries_)

@@ -26,6 +26,13 @@ class Bag {
   virtual void WriteText(const char* name, const std::wstring& value) = 0;
 };
 
+// Binary data as a text property: two upper-case hexadecimal digits per byte, so that it goes
+// through a container's property bag as plain text as well. Data longer than half a text's limit is
+// not written (false).
+bool WriteBytes(Bag& bag, const char* name, const std::vector<uint8_t>& bytes);
+// False, and `out` empty, when the bag has no such text or it is not whole hexadecimal pairs.
+bool ReadBytes(const Bag& bag, const char* name, std::vector<uint8_t>* out);
+
 constexpr size_t kMaxNameLength = 64;
 constexpr uint32_t kMaxTextUnits = 1u << 20;    // one text: 1 Mi UTF-16 units
 constexpr uint32_t kMaxPayload = 8u << 20;      // a whole property set: 8 MiB

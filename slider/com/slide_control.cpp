@@ -3,10 +3,12 @@
 
 #include <new>
 #include <string>
+#include <utility>
 
 #include "activex/about_box.h"
 #include "activex/ole_functions.h"
 #include "activex/persist/font_property.h"
+#include "activex/persist/picture_property.h"
 #include "activex/point_enumerator.h"
 #include "activex/property_page/page_clsids.h"
 #include "resources/kvslide/kvslide_strings.h"
@@ -262,13 +264,32 @@ HWND SlideControl::OleCreateWindow(HWND parent, const RECT& pos) {
   return hwnd_;
 }
 
-void SlideControl::OleInitNew() { LoadAll(SliderProperties()); }
+namespace {
+// Stored names of the two picture properties.
+constexpr char kPictureBackName[] = "PictureBack";
+constexpr char kPictureThumbName[] = "PictureThumb";
+}  // namespace
 
-void SlideControl::OleLoad(const kv::persist::Bag& bag) { LoadAll(LoadProperties(ReadBag(bag))); }
+void SlideControl::OleInitNew() {
+  SetPicture(&pictureBack_, nullptr);
+  SetPicture(&pictureThumb_, nullptr);
+  LoadAll(SliderProperties());
+}
+
+void SlideControl::OleLoad(const kv::persist::Bag& bag) {
+  for (auto [slot, name] : {std::pair{&pictureBack_, kPictureBackName}, std::pair{&pictureThumb_, kPictureThumbName}}) {
+    IPictureDisp* picture = kv::persist::LoadPicture(bag, name);
+    SetPicture(slot, picture);  // a bag without the picture loads as none
+    if (picture) picture->Release();
+  }
+  LoadAll(LoadProperties(ReadBag(bag)));
+}
 
 void SlideControl::OleSave(kv::persist::Bag& bag) {
   WriteBag out(bag);
   SaveProperties(model_.Properties(), out);
+  kv::persist::SavePicture(bag, kPictureBackName, pictureBack_);
+  kv::persist::SavePicture(bag, kPictureThumbName, pictureThumb_);
 }
 
 void SlideControl::ValueChanged() { notify_.Changed(dispid::kValue); }

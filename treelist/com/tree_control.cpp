@@ -5,6 +5,7 @@
 
 #include "activex/class_factory.h"
 #include "activex/persist/font_property.h"
+#include "activex/persist/picture_property.h"
 #include "activex/property_page/page_clsids.h"
 #include "activex/variant.h"
 #include "treelist/model/tree_persistence.h"
@@ -324,10 +325,16 @@ HWND TreeControl::OleCreateWindow(HWND parent, const RECT& pos) {
 // The font objects saved beside the plain properties.
 constexpr int kSavedFonts[] = {kPropTitleFont, kPropHeaderFont, kPropSubTextFont};
 
+namespace {
+bool IsPictureProperty(int id) { return PropertyInfoOf(id).kind == PropertyKind::Picture; }
+}  // namespace
+
 void TreeControl::OleInitNew() {
   props_ = PlainProperties();
   model_.ClearColumns();
   for (int id : kSavedFonts) PutObjectProperty(id, nullptr);
+  for (int id = 1; id <= kPropLast; ++id)
+    if (IsPictureProperty(id)) PutObjectProperty(id, nullptr);
   ApplyAllProperties();
 }
 
@@ -341,12 +348,20 @@ void TreeControl::OleLoad(const kv::persist::Bag& bag) {
       font->Release();
     }
   }
+  for (int id = 1; id <= kPropLast; ++id) {
+    if (!IsPictureProperty(id)) continue;
+    IPictureDisp* picture = kv::persist::LoadPicture(bag, PropertyName(id));
+    PutObjectProperty(id, picture);  // a bag without the picture loads as none
+    if (picture) picture->Release();
+  }
   ApplyAllProperties();
 }
 
 void TreeControl::OleSave(kv::persist::Bag& bag) {
   SaveTreeProperties(props_, model_.Cols().Serialise(), bag);
   for (int id : kSavedFonts) kv::persist::SaveFont(bag, PropertyName(id), objects_[id]);
+  for (int id = 1; id <= kPropLast; ++id)
+    if (IsPictureProperty(id)) kv::persist::SavePicture(bag, PropertyName(id), objects_[id]);
 }
 
 // After a load: every property takes effect as if it had been set one by one.

@@ -137,38 +137,6 @@ bool Persisted(int id, PropertyKind* kind) {
          *kind != PropertyKind::Float;
 }
 
-std::wstring Hex(const std::vector<uint8_t>& bytes) {
-  static const wchar_t kDigits[] = L"0123456789ABCDEF";
-  std::wstring out;
-  out.reserve(bytes.size() * 2);
-  for (uint8_t b : bytes) {
-    out += kDigits[b >> 4];
-    out += kDigits[b & 15];
-  }
-  return out;
-}
-
-int Nibble(wchar_t c) {
-  if (c >= L'0' && c <= L'9') return c - L'0';
-  if (c >= L'A' && c <= L'F') return c - L'A' + 10;
-  if (c >= L'a' && c <= L'f') return c - L'a' + 10;
-  return -1;
-}
-
-bool FromHex(const std::wstring& text, std::vector<uint8_t>* out) {
-  out->clear();
-  if (text.size() % 2) return false;
-  for (size_t i = 0; i < text.size(); i += 2) {
-    int high = Nibble(text[i]), low = Nibble(text[i + 1]);
-    if (high < 0 || low < 0) {
-      out->clear();
-      return false;
-    }
-    out->push_back(static_cast<uint8_t>(high << 4 | low));
-  }
-  return true;
-}
-
 }  // namespace
 
 const char* PropertyName(int id) { return PlainProperties::Valid(id) ? kNames[id - 1] : nullptr; }
@@ -183,7 +151,7 @@ void SaveTreeProperties(const PlainProperties& props, const std::vector<uint8_t>
       bag.WriteNumber(kNames[id - 1], props.Number(id));
   }
   bag.WriteNumber(kFontSize, static_cast<int32_t>(props.FontSize() * 100 + 0.5f));
-  bag.WriteText(kHeaderData, Hex(headerData));
+  kv::persist::WriteBytes(bag, kHeaderData, headerData);
 }
 
 void LoadTreeProperties(const kv::persist::Bag& bag, PlainProperties* props, std::vector<uint8_t>* headerData) {
@@ -200,9 +168,7 @@ void LoadTreeProperties(const kv::persist::Bag& bag, PlainProperties* props, std
   }
   int32_t hundredths = 0;
   if (bag.ReadNumber(kFontSize, &hundredths)) props->SetFontSize(static_cast<float>(hundredths) / 100.0f);
-  std::wstring hex;
-  headerData->clear();
-  if (bag.ReadText(kHeaderData, &hex)) FromHex(hex, headerData);
+  kv::persist::ReadBytes(bag, kHeaderData, headerData);
 }
 
 }  // namespace kv::tree

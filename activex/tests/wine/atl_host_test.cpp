@@ -2,7 +2,7 @@
 // ProgID in an "AtlAxWin" window (AtlAxWinInit / AtlAxGetControl), as a form or a web page would.
 // The controls show in place, take the focus and keys from real input (SendInput), hand Tab back
 // to the container, and fire their events at a sink connected through IProvideClassInfo2; their
-// properties go through IPersistStreamInit and IPersistPropertyBag into fresh instances, and cut or
+// properties, pictures included, go through IPersistStreamInit and IPersistPropertyBag into fresh instances, and cut or
 // damaged streams are refused without harm. Leaves atl_host.bmp (the host window) behind.
 #include <windows.h>
 #include <ocidl.h>
@@ -39,7 +39,7 @@ HRESULT Invoke(IDispatch* object, const wchar_t* name, WORD flags, std::vector<V
   std::vector<VARIANT> reversed(args.rbegin(), args.rend());
   DISPID named = DISPID_PROPERTYPUT;
   DISPPARAMS params = {reversed.empty() ? nullptr : reversed.data(), nullptr, static_cast<UINT>(reversed.size()), 0};
-  if (flags == DISPATCH_PROPERTYPUT) params.rgdispidNamedArgs = &named, params.cNamedArgs = 1;
+  if (flags == DISPATCH_PROPERTYPUT || flags == DISPATCH_PROPERTYPUTREF) params.rgdispidNamedArgs = &named, params.cNamedArgs = 1;
   HRESULT hr = object->Invoke(IdOf(object, name), IID_NULL, LOCALE_USER_DEFAULT, flags, &params, result, nullptr, nullptr);
   for (VARIANT& v : args) VariantClear(&v);
   return hr;
@@ -428,6 +428,51 @@ struct Design {
   std::vector<std::wstring> (*read)(IDispatch*);
 };
 
+// Gives `object` a new 24-bit bitmap picture of the given size (in pixels) through property `name`.
+void PutPicture(IDispatch* object, const wchar_t* name, WORD flags, int width, int height) {
+  BITMAPINFO info = {};
+  info.bmiHeader.biSize = sizeof info.bmiHeader;
+  info.bmiHeader.biWidth = width;
+  info.bmiHeader.biHeight = height;
+  info.bmiHeader.biPlanes = 1;
+  info.bmiHeader.biBitCount = 24;
+  void* bits = nullptr;
+  PICTDESC desc = {};
+  desc.cbSizeofstruct = sizeof desc;
+  desc.picType = PICTYPE_BITMAP;
+  desc.bmp.hbitmap = CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
+  ASSERT_NE(desc.bmp.hbitmap, nullptr);
+  memset(bits, 0x5A, static_cast<size_t>((width * 3 + 3) / 4 * 4 * height));
+  IPictureDisp* picture = nullptr;
+  ASSERT_HRESULT_SUCCEEDED(OleCreatePictureIndirect(&desc, IID_IPictureDisp, TRUE, reinterpret_cast<void**>(&picture)));
+  VARIANT value;
+  VariantInit(&value);
+  value.vt = VT_DISPATCH;
+  value.pdispVal = picture;  // handed over: Invoke clears it
+  EXPECT_HRESULT_SUCCEEDED(Invoke(object, name, flags, {value}, nullptr)) << "put " << name;
+}
+
+// The type and HIMETRIC size of a picture property ("<none>" without a picture).
+std::wstring PictureOf(IDispatch* object, const wchar_t* name) {
+  VARIANT result;
+  VariantInit(&result);
+  std::wstring out = L"<none>";
+  if (SUCCEEDED(Invoke(object, name, DISPATCH_PROPERTYGET, {}, &result)) && result.vt == VT_DISPATCH && result.pdispVal) {
+    if (IPicture* picture = Query<IPicture>(result.pdispVal, IID_IPicture)) {
+      SHORT type = 0;
+      OLE_XSIZE_HIMETRIC width = 0;
+      OLE_YSIZE_HIMETRIC height = 0;
+      picture->get_Type(&type);
+      picture->get_Width(&width);
+      picture->get_Height(&height);
+      out = L"picture type " + std::to_wstring(type) + L" " + std::to_wstring(width) + L"x" + std::to_wstring(height);
+      picture->Release();
+    }
+  }
+  VariantClear(&result);
+  return out;
+}
+
 void SetSlide(IDispatch* s) {
   Put(s, L"MaxValue", Long(200));
   Put(s, L"Value", Long(150));
@@ -435,11 +480,13 @@ void SetSlide(IDispatch* s) {
   Put(s, L"InnerColor", Long(static_cast<LONG>(0x8000000F)));
   Put(s, L"SliderStyle", Long(1));
   Put(s, L"FontName", Text(L"Arial"));
+  PutPicture(s, L"PictureBack", DISPATCH_PROPERTYPUTREF, 8, 6);
+  EXPECT_NE(PictureOf(s, L"PictureBack"), L"<none>");
 }
 
 std::vector<std::wstring> ReadSlide(IDispatch* s) {
   return {Get(s, L"MaxValue"), Get(s, L"Value"), Get(s, L"BarColor"), Get(s, L"InnerColor"),
-          Get(s, L"SliderStyle"), Get(s, L"FontName")};
+          Get(s, L"SliderStyle"), Get(s, L"FontName"), PictureOf(s, L"PictureBack"), PictureOf(s, L"PictureThumb")};
 }
 
 // The face name and size of a font property ("<none>" without a font).
@@ -485,12 +532,15 @@ void SetTree(IDispatch* t) {
   value.vt = VT_DISPATCH;
   value.pdispVal = font;  // handed over: Invoke clears it
   EXPECT_HRESULT_SUCCEEDED(Invoke(t, L"TitleFont", DISPATCH_PROPERTYPUT, {value}, nullptr));
+  PutPicture(t, L"Picture", DISPATCH_PROPERTYPUT, 12, 4);
+  EXPECT_NE(PictureOf(t, L"Picture"), L"<none>");
 }
 
 std::vector<std::wstring> ReadTree(IDispatch* t) {
   return {Get(t, L"BackColor"), Get(t, L"TitleText"), Get(t, L"ShowTitle"), Get(t, L"TipsDelay"),
           Get(t, L"FontSize"), Get(t, L"ColumnCount"), Get(t, L"ColumnText", {Long(2)}),
-          Get(t, L"ColumnWidth", {Long(1)}), Get(t, L"ColumnTextAlign", {Long(2)}), FontOf(t, L"TitleFont")};
+          Get(t, L"ColumnWidth", {Long(1)}), Get(t, L"ColumnTextAlign", {Long(2)}), PictureOf(t, L"Picture"),
+          PictureOf(t, L"PictureLeaf"), FontOf(t, L"TitleFont")};
 }
 
 void SetBar(IDispatch* b) {
