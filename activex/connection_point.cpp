@@ -16,7 +16,7 @@ void ConnectionPoints::DisconnectAll() {
 }
 
 void ConnectionPoints::Fire(DISPID id, VARIANT* args, UINT count) {
-  if (sinks_.empty()) return;
+  if (sinks_.empty() || muted_) return;
   std::vector<VARIANT> reversed(count);
   for (UINT i = 0; i < count; ++i) reversed[i] = args[count - 1 - i];  // shallow: args stay owned by caller
   std::vector<IDispatch*> targets = ReferencedSinks(sinks_);

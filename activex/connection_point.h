@@ -32,6 +32,8 @@ class ConnectionPoints {
   // Calls Invoke(id, DISPATCH_METHOD) on every sink; `args` are in declaration order (reversed here
   // into DISPPARAMS order) and may be by-reference variants. Sinks may unadvise while being called.
   void Fire(DISPID id, VARIANT* args, UINT count);
+  // While muted, Fire drops every event (a container in design mode, or one that froze events).
+  void SetMuted(bool muted) { muted_ = muted; }
 
   // Releases every sink (call when the owner is being torn down).
   void DisconnectAll();
@@ -72,6 +74,7 @@ class ConnectionPoints {
   PointPart point_;
   DWORD nextCookie_ = 1;
   SinkList<IDispatch> sinks_;
+  bool muted_ = false;
 };
 
 }  // namespace kv::com

@@ -62,7 +62,7 @@ void OleControl::OleShutdown() {
   ReleaseAndClear(document_);
   ReleaseAndClear(inPlaceSite_);
   ReleaseAndClear(site_);
-  ReleaseAndClear(oleSink_);
+  ReleaseAllSinks(oleSinks_);
   ReleaseAndClear(viewSink_);
 }
 
@@ -110,6 +110,10 @@ STDMETHODIMP OleControl::GetClientSite(IOleClientSite** site) {
 
 STDMETHODIMP OleControl::Close(DWORD) {
   InPlaceDeactivate();
+  for (IAdviseSink* sink : ReferencedSinks(oleSinks_)) {
+    sink->OnClose();
+    sink->Release();
+  }
   return S_OK;
 }
 
@@ -176,17 +180,25 @@ STDMETHODIMP OleControl::Advise(IAdviseSink* sink, DWORD* cookie) {
   if (!cookie) return E_POINTER;
   *cookie = 0;
   if (!sink) return E_INVALIDARG;
-  if (oleSink_) return E_OUTOFMEMORY;  // one sink: containers advise once
+  try {
+    oleSinks_.emplace_back(nextAdviseCookie_, sink);
+  } catch (const std::bad_alloc&) {
+    return E_OUTOFMEMORY;
+  }
   sink->AddRef();
-  oleSink_ = sink;
-  *cookie = 1;
+  *cookie = nextAdviseCookie_++;
   return S_OK;
 }
 
 STDMETHODIMP OleControl::Unadvise(DWORD cookie) {
-  if (cookie != 1 || !oleSink_) return OLE_E_NOCONNECTION;
-  ReleaseAndClear(oleSink_);
-  return S_OK;
+  for (auto it = oleSinks_.begin(); it != oleSinks_.end(); ++it) {
+    if (it->first != cookie) continue;
+    IAdviseSink* sink = it->second;
+    oleSinks_.erase(it);
+    sink->Release();
+    return S_OK;
+  }
+  return OLE_E_NOCONNECTION;
 }
 
 STDMETHODIMP OleControl::GetMiscStatus(DWORD, DWORD* status) {
@@ -315,11 +327,17 @@ STDMETHODIMP OleControl::OnAmbientPropertyChange(DISPID) {
 
 STDMETHODIMP OleControl::FreezeEvents(BOOL freeze) {
   freezeCount_ += freeze ? 1 : (freezeCount_ > 0 ? -1 : 0);
+  UpdateEventGate();
   return S_OK;
 }
 
-void OleControl::ReadAmbients() {
+void OleControl::UpdateEventGate() {
+  if (events_) events_->SetMuted(!userMode_ || freezeCount_ > 0);
+}
+
+void OleControl::ReadAmbients(bool newControl) {
   Ambients a;
+  a.newControl = newControl;
   VARIANT v;
   if (GetAmbient(site_, DISPID_AMBIENT_USERMODE, &v)) {
     if (SUCCEEDED(VariantChangeType(&v, &v, 0, VT_BOOL))) a.userMode = V_BOOL(&v) != VARIANT_FALSE;
@@ -338,6 +356,7 @@ void OleControl::ReadAmbients() {
     V_DISPATCH(&font)->QueryInterface(IID_IFontDisp, reinterpret_cast<void**>(&a.font));
   VariantClear(&font);
   userMode_ = a.userMode;
+  UpdateEventGate();
   OleAmbientsChanged(a);
   ReleaseAndClear(a.font);
 }
@@ -420,6 +439,7 @@ STDMETHODIMP OleControl::GetClassID(CLSID* clsid) { return GetUserClassID(clsid)
 
 STDMETHODIMP OleControl::InitNew() {
   OleInitNew();
+  if (site_) ReadAmbients(true);
   dirty_ = false;
   return S_OK;
 }

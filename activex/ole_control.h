@@ -11,7 +11,9 @@
 #include <ocidl.h>
 #include <olectl.h>
 
+#include "activex/connection_point.h"
 #include "activex/persist/property_list.h"
+#include "activex/sink_list.h"
 
 namespace kv::com {
 
@@ -26,7 +28,8 @@ struct OleControlInfo {
 // Ambient properties of the container (IDispatch of the client site), read when the site is set
 // and when the container reports a change.
 struct Ambients {
-  bool userMode = true;  // false: the container is in design mode
+  bool newControl = false;  // read right after InitNew: a new control takes the container's colours and font
+  bool userMode = true;     // false: the container is in design mode (events are muted)
   bool hasBackColor = false, hasForeColor = false;
   OLE_COLOR backColor = 0, foreColor = 0;
   IFontDisp* font = nullptr;  // borrowed for the duration of OleAmbientsChanged only
@@ -146,6 +149,8 @@ class OleControl : public IOleObject,
   void OleSetDirty();
   // The control window got the focus (a click or Tab): the control becomes UI-active.
   void OleFocusGained();
+  // The control's events: muted while the container is in design mode or has frozen events.
+  void OleAttachEvents(ConnectionPoints* events) { events_ = events; }
   bool UserMode() const { return userMode_; }
   bool EventsFrozen() const { return freezeCount_ > 0; }
   // Releases the container's objects; call at the start of the control's destructor.
@@ -154,7 +159,8 @@ class OleControl : public IOleObject,
  private:
   HRESULT Activate(bool ui);
   HRESULT ShowPropertyPages(HWND owner);
-  void ReadAmbients();
+  void ReadAmbients(bool newControl = false);
+  void UpdateEventGate();
   IOleControlSite* ControlSite();
 
   const OleControlInfo& info_;
@@ -162,7 +168,9 @@ class OleControl : public IOleObject,
   IOleInPlaceSite* inPlaceSite_ = nullptr;
   IOleInPlaceFrame* frame_ = nullptr;
   IOleInPlaceUIWindow* document_ = nullptr;
-  IAdviseSink* oleSink_ = nullptr;   // IOleObject::Advise (one sink)
+  SinkList<IAdviseSink> oleSinks_;   // IOleObject::Advise
+  DWORD nextAdviseCookie_ = 1;
+  ConnectionPoints* events_ = nullptr;
   IAdviseSink* viewSink_ = nullptr;  // IViewObject::SetAdvise
   DWORD viewAspects_ = 0, viewFlags_ = 0;
   SIZEL extent_;                     // HIMETRIC

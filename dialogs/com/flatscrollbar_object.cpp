@@ -37,6 +37,7 @@ class FlatScrollBarObject final : public AutomationObject<_FlatScrollBar>, publi
       : AutomationObject(IID__FlatScrollBar), OleControl(kOleInfo), events_(Unknown(), DIID___FlatScrollBar) {
     bar_.OnChange([this] { Fire(kChangeEvent); });
     bar_.OnScroll([this] { Fire(kScrollEvent); });
+    OleAttachEvents(&events_);
   }
   ~FlatScrollBarObject() override {
     OleShutdown();

@@ -51,6 +51,7 @@ SlideControl::SlideControl()
       events_(Identity(), DIID__DkvSlideEvents),
       notify_(Identity()) {
   model_.SetObserver(this);
+  OleAttachEvents(&events_);
 }
 
 SlideControl::~SlideControl() {
@@ -66,6 +67,11 @@ SlideControl::~SlideControl() {
 }
 
 void SlideControl::OleAmbientsChanged(const kv::com::Ambients& ambients) {
+  if (ambients.newControl) {
+    // A new control on a form takes the form's colours.
+    if (ambients.hasBackColor) model_.SetProperty(dispid::kBackColor, static_cast<int32_t>(ambients.backColor));
+    if (ambients.hasForeColor) model_.SetProperty(dispid::kForeColor, static_cast<int32_t>(ambients.foreColor));
+  }
   IFont* font = nullptr;
   if (ambients.font) ambients.font->QueryInterface(IID_IFont, reinterpret_cast<void**>(&font));
   if (ambientFont_) ambientFont_->Release();

@@ -81,6 +81,7 @@ TreeControl::TreeControl()
       OleControl(kOleInfo),
       events_(static_cast<IkvTreeView*>(this), DIID__DkvTreeViewEvents) {
   model_.SetObserver(this);
+  OleAttachEvents(&events_);
 }
 
 TreeControl::~TreeControl() {
@@ -362,6 +363,14 @@ void TreeControl::OleSave(kv::persist::Bag& bag) {
   for (int id : kSavedFonts) kv::persist::SaveFont(bag, PropertyName(id), objects_[id]);
   for (int id = 1; id <= kPropLast; ++id)
     if (IsPictureProperty(id)) kv::persist::SavePicture(bag, PropertyName(id), objects_[id]);
+}
+
+// A new control on a form takes the form's colours and font.
+void TreeControl::OleAmbientsChanged(const kv::com::Ambients& ambients) {
+  if (!ambients.newControl) return;
+  if (ambients.hasBackColor) PutNumber(kPropBackColor, static_cast<LONG>(ambients.backColor));
+  if (ambients.hasForeColor) PutNumber(kPropForeColor, static_cast<LONG>(ambients.foreColor));
+  if (ambients.font) stockFont_.Put(ambients.font);
 }
 
 // After a load: every property takes effect as if it had been set one by one.

@@ -378,6 +378,7 @@ class TreeControl final : public kv::com::DispatchImpl<IkvTreeView>,
   HWND OleWindow() override { return window_ ? window_->Handle() : nullptr; }
   void OleInitNew() override;
   void OleLoad(const kv::persist::Bag& bag) override;
+  void OleAmbientsChanged(const kv::com::Ambients& ambients) override;
   void OleSave(kv::persist::Bag& bag) override;
   void ApplyAllProperties();
 

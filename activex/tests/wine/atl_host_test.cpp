@@ -615,4 +615,136 @@ TEST_F(AtlHostTest, PropertiesRoundTripThroughStreamAndBagAndBadStreamsAreRefuse
   }
 }
 
+// A form's site as a container offers it to its controls: its ambient properties (colours, font,
+// design or run mode) through IDispatch. Lives on the stack; references are not counted.
+class AmbientSite final : public IOleClientSite, public IDispatch {
+ public:
+  bool userMode = true;
+  IFontDisp* font = nullptr;
+  STDMETHODIMP QueryInterface(REFIID iid, void** out) override {
+    if (IsEqualIID(iid, IID_IUnknown) || IsEqualIID(iid, IID_IOleClientSite))
+      *out = static_cast<IOleClientSite*>(this);
+    else if (IsEqualIID(iid, IID_IDispatch))
+      *out = static_cast<IDispatch*>(this);
+    else
+      return *out = nullptr, E_NOINTERFACE;
+    return S_OK;
+  }
+  STDMETHODIMP_(ULONG) AddRef() override { return 2; }
+  STDMETHODIMP_(ULONG) Release() override { return 1; }
+  STDMETHODIMP SaveObject() override { return E_NOTIMPL; }
+  STDMETHODIMP GetMoniker(DWORD, DWORD, IMoniker** m) override { return *m = nullptr, E_NOTIMPL; }
+  STDMETHODIMP GetContainer(IOleContainer** c) override { return *c = nullptr, E_NOINTERFACE; }
+  STDMETHODIMP ShowObject() override { return S_OK; }
+  STDMETHODIMP OnShowWindow(BOOL) override { return S_OK; }
+  STDMETHODIMP RequestNewObjectLayout() override { return E_NOTIMPL; }
+  STDMETHODIMP GetTypeInfoCount(UINT* n) override { return *n = 0, S_OK; }
+  STDMETHODIMP GetTypeInfo(UINT, LCID, ITypeInfo**) override { return E_NOTIMPL; }
+  STDMETHODIMP GetIDsOfNames(REFIID, LPOLESTR*, UINT, LCID, DISPID*) override { return E_NOTIMPL; }
+  STDMETHODIMP Invoke(DISPID id, REFIID, LCID, WORD, DISPPARAMS*, VARIANT* result, EXCEPINFO*, UINT*) override {
+    if (!result) return E_POINTER;
+    VariantInit(result);
+    switch (id) {
+      case DISPID_AMBIENT_USERMODE: V_VT(result) = VT_BOOL, V_BOOL(result) = userMode ? VARIANT_TRUE : VARIANT_FALSE; break;
+      case DISPID_AMBIENT_BACKCOLOR: V_VT(result) = VT_I4, V_I4(result) = 0x336699; break;
+      case DISPID_AMBIENT_FORECOLOR: V_VT(result) = VT_I4, V_I4(result) = 0x112233; break;
+      case DISPID_AMBIENT_FONT:
+        if (!font) return DISP_E_MEMBERNOTFOUND;
+        font->AddRef();
+        V_VT(result) = VT_DISPATCH, V_DISPATCH(result) = font;
+        break;
+      default: return DISP_E_MEMBERNOTFOUND;
+    }
+    return S_OK;
+  }
+};
+
+// Counts the container notifications of IOleObject::Advise.
+class CloseCounter final : public IAdviseSink {
+ public:
+  int closed = 0;
+  STDMETHODIMP QueryInterface(REFIID iid, void** out) override {
+    if (!IsEqualIID(iid, IID_IUnknown) && !IsEqualIID(iid, IID_IAdviseSink)) return *out = nullptr, E_NOINTERFACE;
+    *out = this;
+    return S_OK;
+  }
+  STDMETHODIMP_(ULONG) AddRef() override { return 2; }
+  STDMETHODIMP_(ULONG) Release() override { return 1; }
+  STDMETHODIMP_(void) OnDataChange(FORMATETC*, STGMEDIUM*) override {}
+  STDMETHODIMP_(void) OnViewChange(DWORD, LONG) override {}
+  STDMETHODIMP_(void) OnRename(IMoniker*) override {}
+  STDMETHODIMP_(void) OnSave() override {}
+  STDMETHODIMP_(void) OnClose() override { ++closed; }
+};
+
+// A control placed new on a form takes the form's colours (and the tree its font); while the form
+// is in design mode, or has frozen events, the control fires none; every advised container hears
+// the control close.
+TEST_F(AtlHostTest, NewControlsTakeTheFormsAmbientsAndDesignModeMutesEvents) {
+  AmbientSite site;
+  FONTDESC desc = {sizeof desc, const_cast<LPOLESTR>(L"Courier New"), {}, FW_BOLD, DEFAULT_CHARSET, FALSE, FALSE, FALSE};
+  desc.cySize.int64 = 140000;
+  ASSERT_HRESULT_SUCCEEDED(OleCreateFontIndirect(&desc, IID_IFontDisp, reinterpret_cast<void**>(&site.font)));
+  for (const wchar_t* progId : {kTreeProgId, kSlideProgId}) {
+    SCOPED_TRACE(::testing::Message() << "control " << std::string(progId, progId + wcslen(progId)));
+    IDispatch* control = CreateByProgId(progId);
+    ASSERT_NE(control, nullptr);
+    EXPECT_NE(Get(control, L"BackColor"), std::to_wstring(0x336699));
+    IOleObject* ole = Query<IOleObject>(control, IID_IOleObject);
+    ASSERT_HRESULT_SUCCEEDED(ole->SetClientSite(&site));
+    IPersistStreamInit* persist = Query<IPersistStreamInit>(control, IID_IPersistStreamInit);
+    ASSERT_HRESULT_SUCCEEDED(persist->InitNew());
+    EXPECT_EQ(Get(control, L"BackColor"), std::to_wstring(0x336699));
+    EXPECT_EQ(Get(control, L"ForeColor"), std::to_wstring(0x112233));
+    if (progId == kTreeProgId) {
+      EXPECT_NE(FontOf(control, L"Font").find(L" bold"), std::wstring::npos) << "the form's font was not taken";
+
+      std::vector<DISPID> fired;
+      std::vector<LONG> firstArgs;
+      kv::com::EventSink* sink = ConnectThroughClassInfo(control, &fired, &firstArgs);
+      IOleControl* oleControl = Query<IOleControl>(control, IID_IOleControl);
+      auto sortFires = [&] {
+        fired.clear();
+        VARIANT result;
+        VariantInit(&result);
+        Invoke(control, L"Sort", DISPATCH_METHOD, {Long(0), Long(0)}, &result);
+        VariantClear(&result);
+        return !fired.empty();
+      };
+      EXPECT_TRUE(sortFires()) << "run mode";
+      site.userMode = false;
+      oleControl->OnAmbientPropertyChange(DISPID_AMBIENT_USERMODE);
+      EXPECT_FALSE(sortFires()) << "design mode";
+      site.userMode = true;
+      oleControl->OnAmbientPropertyChange(DISPID_AMBIENT_USERMODE);
+      EXPECT_TRUE(sortFires()) << "back in run mode";
+      oleControl->FreezeEvents(TRUE);
+      EXPECT_FALSE(sortFires()) << "frozen";
+      oleControl->FreezeEvents(FALSE);
+      EXPECT_TRUE(sortFires()) << "thawed";
+      oleControl->Release();
+      sink->Disconnect();
+      sink->Release();
+    }
+
+    CloseCounter first, second;
+    DWORD cookies[2] = {};
+    ASSERT_HRESULT_SUCCEEDED(ole->Advise(&first, &cookies[0]));
+    ASSERT_HRESULT_SUCCEEDED(ole->Advise(&second, &cookies[1]));
+    EXPECT_NE(cookies[0], cookies[1]);
+    ole->Close(OLECLOSE_NOSAVE);
+    EXPECT_EQ(first.closed, 1);
+    EXPECT_EQ(second.closed, 1);
+    EXPECT_HRESULT_SUCCEEDED(ole->Unadvise(cookies[0]));
+    EXPECT_HRESULT_SUCCEEDED(ole->Unadvise(cookies[1]));
+    EXPECT_EQ(ole->Unadvise(cookies[1]), OLE_E_NOCONNECTION);
+
+    ole->SetClientSite(nullptr);
+    persist->Release();
+    ole->Release();
+    control->Release();
+  }
+  site.font->Release();
+}
+
 }  // namespace
