@@ -7,7 +7,6 @@
 
 #include "activex/about_box.h"
 #include "activex/ole_functions.h"
-#include "activex/persist/font_property.h"
 #include "activex/persist/picture_property.h"
 #include "activex/point_enumerator.h"
 #include "activex/property_page/page_clsids.h"
@@ -135,6 +134,9 @@ HRESULT SlideControl::GetFlag(int id, VARIANT_BOOL* value) {
 
 HRESULT SlideControl::PutNumber(int id, int32_t value) {
   if (!model_.SetProperty(id, value)) return kInvalidPropertyValue;
+  if (id == dispid::kFontBold || id == dispid::kFontItalic || id == dispid::kFontUnderline ||
+      id == dispid::kFontStrikethru)
+    stockFont_.Follow(CurrentFontParts());
   OleSetDirty();
   return S_OK;
 }
@@ -149,6 +151,8 @@ STDMETHODIMP SlideControl::put_FontName(BSTR value) {
   std::string name = Narrow(value, SysStringLen(value));
   if (name.size() >= LF_FACESIZE) return kInvalidPropertyValue;
   model_.SetFontName(name);
+  stockFont_.Follow(CurrentFontParts());
+  OleSetDirty();
   return S_OK;
 }
 
@@ -161,6 +165,8 @@ STDMETHODIMP SlideControl::get_FontSize(float* value) {
 STDMETHODIMP SlideControl::put_FontSize(float value) {
   if (!(value >= 0 && value <= 1000)) return kInvalidPropertyValue;  // also refuses NaN
   model_.SetFontSize(value);
+  stockFont_.Follow(CurrentFontParts());
+  OleSetDirty();
   return S_OK;
 }
 
@@ -196,35 +202,42 @@ STDMETHODIMP SlideControl::put_Enabled(VARIANT_BOOL value) {
   return S_OK;
 }
 
-STDMETHODIMP SlideControl::get_Font(IFontDisp** value) {
-  if (!value) return E_POINTER;
-  *value = nullptr;
-  const SliderProperties& p = model_.Properties();
-  BSTR name = Widen(p.fontName.empty() ? std::string("MS Sans Serif") : p.fontName);
-  FONTDESC desc = {};
-  desc.cbSizeofstruct = sizeof(desc);
-  desc.lpstrName = name;
-  desc.cySize.int64 = static_cast<LONGLONG>((p.fontSize > 0 ? p.fontSize : 8.0f) * 10000);
-  desc.sWeight = static_cast<SHORT>(p.fontBold ? FW_BOLD : FW_NORMAL);
-  desc.sCharset = DEFAULT_CHARSET;
-  desc.fItalic = p.fontItalic;
-  desc.fUnderline = p.fontUnderline;
-  desc.fStrikethrough = p.fontStrikethru;
-  HRESULT hr = kv::ole::CreateFontIndirect(&desc, IID_IFontDisp, reinterpret_cast<void**>(value));
-  SysFreeString(name);
-  return hr;
-}
+STDMETHODIMP SlideControl::get_Font(IFontDisp** value) { return stockFont_.Get(CurrentFontParts(), value); }
 
 STDMETHODIMP SlideControl::putref_Font(IFontDisp* value) {
-  kv::persist::FontFields f;
-  if (!kv::persist::ReadFontFields(value, &f)) return kInvalidPropertyValue;
-  model_.SetFontName(Narrow(f.name.c_str(), static_cast<UINT>(f.name.size())).substr(0, LF_FACESIZE - 1));
-  model_.SetFontSize(static_cast<float>(f.size) / 10000.0f);
-  model_.SetProperty(dispid::kFontBold, f.bold);
-  model_.SetProperty(dispid::kFontItalic, f.italic);
-  model_.SetProperty(dispid::kFontUnderline, f.underline);
-  model_.SetProperty(dispid::kFontStrikethru, f.strike);
-  return S_OK;
+  if (!value) return kInvalidPropertyValue;
+  return stockFont_.Put(value);
+}
+
+// The empty face name and size 0 (the container's font) show as the standard font in the object.
+kv::com::FontParts SlideControl::CurrentFontParts() const {
+  const SliderProperties& p = model_.Properties();
+  kv::com::FontParts parts;
+  parts.name = L"MS Sans Serif";
+  if (BSTR name = p.fontName.empty() ? nullptr : Widen(p.fontName)) {
+    parts.name.assign(name, SysStringLen(name));
+    SysFreeString(name);
+  }
+  parts.size = p.fontSize > 0 ? p.fontSize : 8.0f;
+  parts.bold = p.fontBold;
+  parts.italic = p.fontItalic;
+  parts.underline = p.fontUnderline;
+  parts.strikethrough = p.fontStrikethru;
+  return parts;
+}
+
+// Only the parts that differ from what the control shows are taken, so the container's font stays
+// the container's until the object names another face or size.
+void SlideControl::OnStockFontChanged(const kv::com::FontParts& parts) {
+  const kv::com::FontParts shown = CurrentFontParts();
+  if (parts.name != shown.name)
+    model_.SetFontName(Narrow(parts.name.c_str(), static_cast<UINT>(parts.name.size())).substr(0, LF_FACESIZE - 1));
+  if (parts.size != shown.size && parts.size >= 0 && parts.size <= 1000) model_.SetFontSize(parts.size);
+  model_.SetProperty(dispid::kFontBold, parts.bold);
+  model_.SetProperty(dispid::kFontItalic, parts.italic);
+  model_.SetProperty(dispid::kFontUnderline, parts.underline);
+  model_.SetProperty(dispid::kFontStrikethru, parts.strikethrough);
+  OleSetDirty();
 }
 
 STDMETHODIMP SlideControl::get_hWnd(long* value) {
@@ -262,6 +275,7 @@ STDMETHODIMP SlideControl::FindConnectionPoint(REFIID iid, IConnectionPoint** po
 
 void SlideControl::LoadAll(const SliderProperties& p) {
   model_.Load(p);
+  stockFont_.Follow(CurrentFontParts());
   if (hwnd_) EnableWindow(hwnd_, model_.Properties().enabled);
 }
 

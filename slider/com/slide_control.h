@@ -11,6 +11,7 @@
 #include "activex/connection_point.h"
 #include "activex/dispatch_base.h"
 #include "activex/ole_control.h"
+#include "activex/stock_font.h"
 #include "kvslide_h.h"
 #include "slider/com/property_notify_point.h"
 #include "slider/model/slider_model.h"
@@ -30,7 +31,8 @@ class SlideControl final : public kv::com::DispatchImpl<_DkvSlide>,
                            public IConnectionPointContainer,
                            public kv::com::OleControl,
                            private SliderObserver,
-                           private SliderHost {
+                           private SliderHost,
+                           private kv::com::StockFontOwner {
  public:
   SlideControl();
 
@@ -146,6 +148,9 @@ class SlideControl final : public kv::com::DispatchImpl<_DkvSlide>,
   }
   void WindowGone() override { hwnd_ = nullptr; }
   void FocusGained() override { OleFocusGained(); }
+  // StockFontOwner
+  void OnStockFontChanged(const kv::com::FontParts& parts) override;
+  kv::com::FontParts CurrentFontParts() const override;
   HFONT ContainerFont() override;
   // The container's font becomes the font of a slider whose FontName is empty.
   void OleAmbientsChanged(const kv::com::Ambients& ambients) override;
@@ -158,6 +163,7 @@ class SlideControl final : public kv::com::DispatchImpl<_DkvSlide>,
   IPictureDisp* pictureBack_ = nullptr;
   IPictureDisp* pictureThumb_ = nullptr;
   IFont* ambientFont_ = nullptr;  // owns the HFONT ContainerFont returns
+  kv::com::StockFont stockFont_{*this};  // the Font object, in step with FontName, FontBold ...
   kv::com::ConnectionPoints events_;
   PropertyNotifyPoint notify_;
 };

@@ -395,7 +395,7 @@ void TreeControl::PropertyChanged(int id) {
     case kPropFontStrikethru:
     case kPropFontUnderline:
     case kPropFontSize: {
-      const FontParts parts = CurrentFontParts();
+      const kv::com::FontParts parts = CurrentFontParts();
       FontSpec font;
       font.name = parts.name;
       font.size = parts.size;
@@ -430,8 +430,8 @@ void TreeControl::PropertyChanged(int id) {
 
 // --- the stock Font object and the plain font properties show one font ---
 
-FontParts TreeControl::CurrentFontParts() const {
-  FontParts parts;
+kv::com::FontParts TreeControl::CurrentFontParts() const {
+  kv::com::FontParts parts;
   parts.name = props_.Text(kPropFontName);
   parts.size = props_.FontSize();
   parts.bold = props_.Flag(kPropFontBold);
@@ -441,7 +441,7 @@ FontParts TreeControl::CurrentFontParts() const {
   return parts;
 }
 
-void TreeControl::OnStockFontChanged(const FontParts& parts) {
+void TreeControl::OnStockFontChanged(const kv::com::FontParts& parts) {
   props_.SetText(kPropFontName, parts.name);
   props_.SetFontSize(parts.size);
   props_.SetNumber(kPropFontBold, parts.bold ? VARIANT_TRUE : VARIANT_FALSE);

@@ -17,7 +17,7 @@
 #include "activex/dispatch_base.h"
 #include "activex/ole_control.h"
 #include "kvtree_h.h"
-#include "treelist/com/stock_font.h"
+#include "activex/stock_font.h"
 #include "treelist/model/plain_properties.h"
 #include "treelist/model/tree_model.h"
 #include "treelist/win/tree_graphics.h"
@@ -40,7 +40,7 @@ class TreeControl final : public kv::com::DispatchImpl<IkvTreeView>,
                           public kv::com::OleControl,
                           private TreeObserver,
                           private TreeWindowHost,
-                          private StockFontOwner {
+                          private kv::com::StockFontOwner {
  public:
   static HRESULT Create(REFIID iid, void** object);
   TreeControl();
@@ -383,8 +383,8 @@ class TreeControl final : public kv::com::DispatchImpl<IkvTreeView>,
   void ApplyAllProperties();
 
   // StockFontOwner
-  void OnStockFontChanged(const FontParts& parts) override;
-  FontParts CurrentFontParts() const override;
+  void OnStockFontChanged(const kv::com::FontParts& parts) override;
+  kv::com::FontParts CurrentFontParts() const override;
 
   LONG refs_ = 1;
   kv::com::ModuleLock lock_;
@@ -392,7 +392,7 @@ class TreeControl final : public kv::com::DispatchImpl<IkvTreeView>,
   TreeModel model_;
   PlainProperties props_;
   TreeGraphics graphics_;
-  StockFont stockFont_{*this};
+  kv::com::StockFont stockFont_{*this};
   std::unique_ptr<TreeWindow> window_;
   IUnknown* objects_[kPropLast + 1] = {};  // picture and font objects by property id
   std::vector<IPictureDisp*> images_;      // the image list (AddImage), numbered from 1

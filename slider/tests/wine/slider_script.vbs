@@ -59,6 +59,12 @@ s.ThumbStyle = 2
 Check "ThumbStyle", s.ThumbStyle, 2
 s.FontName = "Arial"
 Check "FontName", s.FontName, "Arial"
+' The Font object and the plain font properties are one font, both ways.
+s.Font.Bold = True
+Check "Font.Bold reaches FontBold", s.FontBold, True
+s.FontItalic = True
+Check "FontItalic reaches Font.Italic", s.Font.Italic, True
+Check "Font.Bold leaves the face", s.FontName, "Arial"
 s.Enabled = False
 Check "Enabled", s.Enabled, False
 

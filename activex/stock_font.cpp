@@ -1,11 +1,11 @@
-// The stock Font object of the tree-list, kept in step with its plain font properties.
-#include "treelist/com/stock_font.h"
+// The stock Font object of a control, kept in step with its plain font properties.
+#include "activex/stock_font.h"
 
 #include <cmath>
 
 #include "activex/ole_functions.h"
 
-namespace kv::tree {
+namespace kv::com {
 
 namespace {
 CY ToCy(float points) {
@@ -127,4 +127,4 @@ void StockFont::Report(DISPID changed) {
   quiet_ = false;
 }
 
-}  // namespace kv::tree
+}  // namespace kv::com

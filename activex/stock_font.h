@@ -1,9 +1,9 @@
 // The stock Font property (dispatch id -512) of a control whose font is also set through plain
 // properties (FontName, FontSize, FontBold ...): one font object kept in step with them both ways.
-// A change made through the object (tree.Font.Bold = True) arrives through IPropertyNotifySink and
+// A change made through the object (control.Font.Bold = True) arrives through IPropertyNotifySink and
 // only the changed part is reported to the owner (a font object reads back the realized face and
 // size, which must not overwrite the other parts); a change of the plain properties is copied into
-// the object. A new font object (Set tree.Font = f) reports all its parts.
+// the object. A new font object (Set control.Font = f) reports all its parts.
 #pragma once
 
 #include <windows.h>
@@ -12,7 +12,7 @@
 
 #include <string>
 
-namespace kv::tree {
+namespace kv::com {
 
 struct FontParts {
   std::wstring name;
@@ -65,4 +65,4 @@ class StockFont final : private IPropertyNotifySink {
   bool quiet_ = false;  // copying into the object, or reporting: no echo
 };
 
-}  // namespace kv::tree
+}  // namespace kv::com
