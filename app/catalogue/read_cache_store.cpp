@@ -96,8 +96,36 @@ bool ReadCacheStore::DeleteValue(Key key, const std::string& name) {
 }
 
 bool ReadCacheStore::DeleteLeafKey(std::uint32_t root, const std::string& subKey) {
-  Forget();
+  if (caching_) ForgetKeyTree(Path{root, Lower(subKey)});
   return inner_.DeleteLeafKey(root, subKey);
+}
+
+// Closes and forgets the handles of `top` and of every key below it; other keys stay open.
+void ReadCacheStore::ForgetKeyTree(const Path& top) {
+  const auto within = [&top](const Path& path) {
+    return path.first == top.first && path.second.compare(0, top.second.size(), top.second) == 0 &&
+           (path.second.size() == top.second.size() || path.second[top.second.size()] == '\\');
+  };
+  for (auto it = keys_.begin(); it != keys_.end();) {
+    if (!within(it->first)) {
+      ++it;
+      continue;
+    }
+    if (it->second.key) {
+      cachedHandles_.erase(it->second.key);
+      inner_.CloseKey(it->second.key);
+    }
+    it = keys_.erase(it);
+  }
+  for (auto it = writeKeys_.begin(); it != writeKeys_.end();) {
+    if (!within(it->first)) {
+      ++it;
+      continue;
+    }
+    cachedHandles_.erase(it->second);
+    inner_.CloseKey(it->second);
+    it = writeKeys_.erase(it);
+  }
 }
 
 bool ReadCacheStore::EnumSubKey(Key key, std::uint32_t index, std::string* name) {

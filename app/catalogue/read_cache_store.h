@@ -4,7 +4,8 @@
 // query and a close, and a restore writes and reads back each value without opening its key again.
 // Values are always read from the store itself, so no answer is older than the store's own writes:
 // a write or a value deletion forgets the remembered lengths, creating a key forgets the keys
-// remembered as missing (it may have made them), and deleting a key closes and forgets everything.
+// remembered as missing (it may have made them), and deleting a key closes and forgets the handles
+// of that key and the keys below it.
 // Outside a batch (SetCaching(false)) every call goes straight to the inner store.
 #pragma once
 
@@ -54,6 +55,7 @@ class ReadCacheStore : public RegistryStore {
   bool caching_ = true;
   // Forgets every remembered length: a write may have made a value longer.
   void ForgetLengths();
+  void ForgetKeyTree(const Path& top);
 
   std::map<Path, Cached> keys_;       // read handles (0 = the key could not be opened)
   std::map<Path, Key> writeKeys_;     // handles opened or created for writing

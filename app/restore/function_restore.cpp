@@ -34,6 +34,11 @@ bool EntryFitsAction(const RegistryAction& entry, const RegistryAction& onAction
   return !entry.KeyPath.empty() && SamePlace(entry, onAction) && entry.ValueKind == onAction.ValueKind;
 }
 
+bool EntryHoldsNow(const Registry& registry, const RegistryAction& entry, const RegistryAction& onAction) {
+  const int bit = BitOfAction(onAction);
+  return bit < 0 ? EntryHolds(registry, entry) : EntryBitHolds(registry, entry, bit);
+}
+
 FunctionRestoreReport RestoreFunction(Registry& registry, const ProfileRecord& record, const FunctionRecord* function,
                                       const RestoreRules& rules) {
   FunctionRestoreReport report;
@@ -44,6 +49,8 @@ FunctionRestoreReport RestoreFunction(Registry& registry, const ProfileRecord& r
     if (entry.KeyPath.empty()) continue;
     if (rules.SkipPerUserValues && IsPerUserEntry(entry)) {
       report.SkippedPerUser = true;
+      if (function && EntryFitsAction(entry, function->OnActions[d]) && !EntryHoldsNow(registry, entry, function->OnActions[d]))
+        report.Differs = true;
       continue;
     }
     const LeftOutReason leftOut = LeftOutReasonOf(entry);
@@ -57,8 +64,8 @@ FunctionRestoreReport RestoreFunction(Registry& registry, const ProfileRecord& r
     }
     const int bit = BitOfAction(function->OnActions[d]);
     const bool wrote = bit < 0 ? RestoreEntry(registry, entry) : RestoreEntryBit(registry, entry, bit);
-    const bool holds = bit < 0 ? EntryHolds(registry, entry) : EntryBitHolds(registry, entry, bit);
-    if (!holds) failed = true;
+    const bool holds = EntryHoldsNow(registry, entry, function->OnActions[d]);
+    if (!holds) failed = report.Differs = true;
     else if (wrote) report.Changed = true;
   }
   if (failed) report.Outcome = FunctionOutcome::Failed;

@@ -20,6 +20,10 @@ bool ProfileMayBeRestored(const ProfileTable& table, int functionCount);
 // therefore not write or delete anywhere else.
 bool EntryFitsAction(const RegistryAction& entry, const RegistryAction& onAction);
 
+// The registry holds the entry's stored value now: the whole value, or for a bit function (its
+// "on" action `onAction`) the function's own bit.
+bool EntryHoldsNow(const Registry& registry, const RegistryAction& entry, const RegistryAction& onAction);
+
 // The bit number of a bit function's action ("%BITSET%" or "%BITDEL%" followed by the bit and
 // an optional "/" width, read as the engine reads it), or -1 when the action writes a whole value.
 int BitOfAction(const RegistryAction& action);
@@ -35,6 +39,7 @@ struct FunctionRestoreReport {
   bool Changed = false;  // some value was written back or deleted (raises the function's need bit)
   LeftOutReason LeftOut = LeftOutReason::None;  // an own value the profile does not hold, and why
   bool SkippedPerUser = false;  // a per-user value was left out (RestoreRules::SkipPerUserValues)
+  bool Differs = false;  // afterwards, one of its own values still differs from the profile (as the preview says)
 };
 
 struct RestoreRules {

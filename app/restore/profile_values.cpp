@@ -132,13 +132,26 @@ bool RestoreEntry(Registry& registry, const RegistryAction& e) {
 
 bool EntryHolds(const Registry& registry, const RegistryAction& e) {
   if (e.KeyPath.empty()) return false;
+  return CapturedHolds(e, CaptureEntry(registry, e.KeyPath, e.ValueName, e.ValueKind), -1);
+}
+
+bool CapturedHolds(const RegistryAction& e, const std::string& current, int bit) {
+  if (e.KeyPath.empty()) return false;
+  if (bit >= 0) {
+    if (e.ValueKind != KindBinary) return false;
+    if (!BitInRange(bit)) return true;  // such a bit is never set or cleared
+    bool storedSet = false, currentSet = false;
+    std::vector<std::uint8_t> stored, bytes;
+    return ReadBit(e.Data, bit, &storedSet, &stored) && ReadBit(current, bit, &currentSet, &bytes) &&
+           storedSet == currentSet;
+  }
   switch (e.ValueKind) {
-    case KindText: return registry.RegReadString(e.KeyPath, e.ValueName, kMissingText) == e.Data;
+    case KindText:
+    case KindBinary: return current == e.Data;
     case KindDword: {
       std::int32_t stored = 0;
-      return ParseStoredDword(e.Data, &stored) && registry.RegReadDword(e.KeyPath, e.ValueName, kMissingDword) == stored;
+      return ParseStoredDword(e.Data, &stored) && current == std::to_string(stored);
     }
-    case KindBinary: return registry.RegReadBinary(e.KeyPath, e.ValueName, kMissingText) == e.Data;
     default: return false;
   }
 }
@@ -168,11 +181,7 @@ bool RestoreEntryBit(Registry& registry, const RegistryAction& e, int bit) {
 bool EntryBitHolds(const Registry& registry, const RegistryAction& e, int bit) {
   if (e.KeyPath.empty() || e.ValueKind != KindBinary) return false;
   if (!BitInRange(bit)) return true;  // such a bit is never set or cleared
-  bool storedSet = false, currentSet = false;
-  std::vector<std::uint8_t> stored, current;
-  return ReadBit(e.Data, bit, &storedSet, &stored) &&
-         ReadBit(registry.RegReadBinary(e.KeyPath, e.ValueName, kMissingText), bit, &currentSet, &current) &&
-         storedSet == currentSet;
+  return CapturedHolds(e, registry.RegReadBinary(e.KeyPath, e.ValueName, kMissingText), bit);
 }
 
 bool RestoreRecord(Registry& registry, const ProfileRecord& record) {

@@ -45,6 +45,9 @@ bool EntryHolds(const Registry& registry, const RegistryAction& entry);
 bool RestoreEntryBit(Registry& registry, const RegistryAction& entry, int bit);
 // True when the current value's bit `bit` equals the stored one. Damaged stored data holds nothing.
 bool EntryBitHolds(const Registry& registry, const RegistryAction& entry, int bit);
+// The same two tests on data already read (`current`, as CaptureEntry gives it for the entry's kind):
+// bit -1 compares the whole value, 0..31 only that bit.
+bool CapturedHolds(const RegistryAction& entry, const std::string& current, int bit);
 
 // Restores entries 0, 1, 2 of a record in order; true when any of them changed.
 bool RestoreRecord(Registry& registry, const ProfileRecord& record);

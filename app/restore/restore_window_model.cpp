@@ -68,6 +68,13 @@ int RestoreResult::FailedCount() const {
   return n;
 }
 
+int RestoreResult::DifferingCount() const {
+  int n = 0;
+  for (const FunctionRestore& f : Functions)
+    if (f.Differs) ++n;
+  return n;
+}
+
 RestoreWindowModel::RestoreWindowModel(std::string& currentProfilePath, std::string undoFilePath, FileStore& files,
                                        const Catalogue& catalogue, TextSource text)
     : currentPath_(currentProfilePath),
@@ -142,9 +149,9 @@ PreviewLine RestoreWindowModel::PreviewOf(int functionNumber, const Registry& re
     PreviewValue value;
     value.Name = entry.ValueName.empty() ? "@" : entry.ValueName;
     value.Stored = shown(entry.Data, entry.ValueKind);
-    value.Current = shown(CaptureEntry(registry, entry.KeyPath, entry.ValueName, entry.ValueKind), entry.ValueKind);
-    const int bit = BitOfAction(function->OnActions[d]);
-    value.Differs = bit < 0 ? !EntryHolds(registry, entry) : !EntryBitHolds(registry, entry, bit);
+    const std::string current = CaptureEntry(registry, entry.KeyPath, entry.ValueName, entry.ValueKind);
+    value.Current = shown(current, entry.ValueKind);
+    value.Differs = !CapturedHolds(entry, current, BitOfAction(function->OnActions[d]));
     line.Differs = line.Differs || value.Differs;
     line.Values.push_back(value);
   }
@@ -218,6 +225,7 @@ RestoreResult RestoreWindowModel::Restore(Registry& registry, RestoreProgress* p
     done.Changed = report.Changed;
     done.LeftOut = report.LeftOut;
     done.SkippedPerUser = report.SkippedPerUser;
+    done.Differs = report.Differs;
     if (done.Changed && done.RestartLevel >= 0 && done.RestartLevel < 31) result.NeedBits |= 1 << done.RestartLevel;
     if (done.Listed) {
       lines_.back().SubText = SubTextOf(done);

@@ -82,12 +82,14 @@ struct FunctionRestore {
   std::int16_t RestartLevel = 0;  // from the catalogue
   LeftOutReason LeftOut = LeftOutReason::None;
   bool SkippedPerUser = false;
+  bool Differs = false;  // afterwards one of its values still differs from the profile (the preview's count)
 };
 
 struct RestoreResult {
   std::vector<FunctionRestore> Functions;  // every selected function with at least one entry
   std::int32_t NeedBits = 0;               // bit 0 log-off, bit 1 restart (from restored functions)
   int FailedCount() const;
+  int DifferingCount() const;  // what Preview would count right after this restore, without reading again
 };
 
 // Told about each list line as the restore goes (the window adds it, and shows the progress a few

@@ -53,6 +53,29 @@ TEST(ReadCacheStore, WritesAndReadBacksOfABatchOpenEachKeyOnce) {
   EXPECT_EQ(store.OpenHandleCount(), 0u);
 }
 
+// A restore that deletes a now empty key closes only that key's handles (and those below it): the
+// other keys stay open, and the deleted key and its child read as missing until made again.
+TEST(ReadCacheStore, DeletingAKeyClosesOnlyItsOwnTree) {
+  CountingRegistryStore store;
+  ReadCacheStore cache(store);
+  Registry registry(cache, RootNames::LongAndShort);
+  registry.RegWriteDword("HKCU\\Software\\Keep", "N", 1);
+  registry.RegWriteDword("HKCU\\Software\\Gone\\Child", "N", 2);
+  registry.RegWriteDword("HKCU\\Software\\Gonext", "N", 3);  // same beginning, not below
+  for (const char* key : {"HKCU\\Software\\Keep", "HKCU\\Software\\Gone\\Child", "HKCU\\Software\\Gonext"})
+    registry.RegReadDword(key, "N", 0);
+  registry.RegDelete("HKCU\\Software\\Gone", "");
+  store.opens = 0;
+  EXPECT_EQ(registry.RegReadDword("HKCU\\Software\\Keep", "N", 0), 1);
+  EXPECT_EQ(registry.RegReadDword("HKCU\\Software\\Gonext", "N", 0), 3);
+  EXPECT_EQ(store.opens, 0) << "keys outside the deleted tree were closed";
+  EXPECT_EQ(registry.RegReadDword("HKCU\\Software\\Gone\\Child", "N", 0), 0);
+  registry.RegWriteDword("HKCU\\Software\\Gone\\Child", "N", 4);
+  EXPECT_EQ(registry.RegReadDword("HKCU\\Software\\Gone\\Child", "N", 0), 4);
+  cache.SetCaching(false);
+  EXPECT_EQ(store.OpenHandleCount(), 0u);
+}
+
 TEST(ReadCacheStore, EndingTheBatchClosesKeysAndPassesEveryCallThrough) {
   CountingRegistryStore store;
   ReadCacheStore cache(store);

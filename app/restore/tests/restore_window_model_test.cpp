@@ -200,6 +200,13 @@ TEST_F(RestoreWindow, EntryThatIsNotTheFunctionsValueIsLeftAloneAndReported) {
   EXPECT_FALSE(EntryFitsAction(Action("Delay", KindDword), catalogue_.Functions[0].OnActions[0]));
 }
 
+// What the window shows as "differing" after a restore: the preview's count, read afresh.
+int PreviewDiffering(const RestoreWindowModel& model, const Registry& registry) {
+  int n = 0;
+  for (const PreviewLine& line : model.Preview(registry)) n += line.Differs ? 1 : 0;
+  return n;
+}
+
 TEST_F(RestoreWindow, RefusedWriteIsReportedNotShownAsOk) {
   ChangeEverything();
   store_.refused = "Delay";
@@ -209,6 +216,8 @@ TEST_F(RestoreWindow, RefusedWriteIsReportedNotShownAsOk) {
   EXPECT_EQ(registry_.RegReadDword(kKey, "Reboot", 0), 1);
   EXPECT_EQ(result.FailedCount(), 1);
   EXPECT_EQ(result.NeedBits, 0x22);  // not the log-off bit of the function that failed
+  EXPECT_EQ(result.DifferingCount(), 1);
+  EXPECT_EQ(result.DifferingCount(), PreviewDiffering(model_, registry_));
 }
 
 // A value the scan could not read is not taken for an absent one (the restore would delete it), and a
@@ -238,6 +247,7 @@ TEST_F(RestoreWindow, ValuesTheScanCouldNotSaveAreLeftAloneAndExplained) {
   registry_.RegWriteBinary(kKey, "Colours", "02");
   RestoreResult result = Opened(RestoreMode::Single, 1, 2).Restore(registry_, nullptr);
   EXPECT_EQ(registry_.RegReadBinary(kKey, "Colours", ""), "02");
+  EXPECT_EQ(result.DifferingCount(), PreviewDiffering(model_, registry_)) << "left-out values are not compared";
   ASSERT_EQ(result.Functions.size(), 1u);
   EXPECT_EQ(result.Functions[0].LeftOut, LeftOutReason::TooLong);
 }
@@ -286,8 +296,10 @@ TEST_F(RestoreWindow, AnotherUserKeepsHisOwnPerUserSettings) {
 
   change();
   model_.SetCurrentUser("PC\\Ben");
-  Opened(RestoreMode::Single, 2, 3).Restore(registry_, nullptr);
+  const RestoreResult skipped = Opened(RestoreMode::Single, 2, 3).Restore(registry_, nullptr);
   EXPECT_EQ(registry_.RegReadString(desktop, "MenuShowDelay", ""), "0") << "Ben's own setting stays";
+  EXPECT_EQ(skipped.DifferingCount(), 1) << "the value left to Ben still differs from the profile";
+  EXPECT_EQ(skipped.DifferingCount(), PreviewDiffering(model_, registry_));
   EXPECT_EQ(registry_.RegReadString(kKey, "Machine", ""), "before");
   ASSERT_EQ(model_.Lines().size(), 1u);
   EXPECT_EQ(model_.Lines()[0].SubText, "T822");

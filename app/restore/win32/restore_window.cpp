@@ -130,6 +130,10 @@ void RestoreWindow::ShowPreview() {
 void RestoreWindow::ShowDifferingCount() {
   int differing = 0;
   for (const PreviewLine& line : model_.Preview(host_.Reg())) differing += line.Differs ? 1 : 0;
+  ShowDifferingCount(differing);
+}
+
+void RestoreWindow::ShowDifferingCount(int differing) {
   const std::string text = model_.RestoreShown() ? host_.Text(826) + std::to_string(differing) : std::string();
   SetWindowTextA(count_, text.c_str());
 }
@@ -204,17 +208,17 @@ void RestoreWindow::RunRestore() {
   list_->Clear();
   lineFunctions_.clear();
   host_.EnableMainWindow(false);
-  lastShown_ = GetTickCount() - kProgressInterval;  // the first line shows at once
+  lastShown_ = GetTickCount();  // a restore shorter than one progress interval shows only its end
   host_.BatchRegistry(true);  // each value is read, written and read back: its key stays open
   const RestoreResult result = model_.Restore(host_.Reg(), this);
-  host_.BatchRegistry(false);
   if (!model_.Lines().empty()) ShowProgress(static_cast<int>(model_.Lines().size()) - 1, true);
   for (const FunctionRestore& f : result.Functions)
     if (f.Changed) host_.RaiseRestartNeed(f.RestartLevel);
   host_.EnableMainWindow(true);
   host_.RestoreFinished();
-  ShowDifferingCount();
+  ShowDifferingCount(result.DifferingCount());  // the restore has just read every value back
   if (list_->LineCount() > 0) ShowDetail(list_->LineCount() - 1);
+  host_.BatchRegistry(false);
   SetFocus(list_->hwnd());
 }
 

@@ -55,6 +55,7 @@ class RestoreWindow : private ProfileQuestions, private RestoreProgress {
   // Fills the list with the preview of the loaded profile (differing lines marked) and the count.
   void ShowPreview();
   void ShowDifferingCount();
+  void ShowDifferingCount(int differing);
   // The stored and current values of the function behind a list line.
   void ShowDetail(int line);
   std::string ProfileBoxText() const;
