@@ -23,6 +23,7 @@ void ReadCacheStore::Forget() {
   keys_.clear();
   writeKeys_.clear();
   cachedHandles_.clear();
+  written_.clear();
 }
 
 void ReadCacheStore::ForgetLengths() {
@@ -79,20 +80,51 @@ void ReadCacheStore::CloseKey(Key key) {
   if (cachedHandles_.count(key) == 0) inner_.CloseKey(key);
 }
 
+bool ReadCacheStore::PlaceOf(Key key, const std::string& name, ValuePath* out) const {
+  auto handle = cachedHandles_.find(key);
+  if (!caching_ || handle == cachedHandles_.end()) return false;
+  *out = ValuePath{handle->second, Lower(name)};
+  return true;
+}
+
+void ReadCacheStore::RememberWrite(Key key, const std::string& name, bool succeeded, const Written& written) {
+  ValuePath place;
+  if (!PlaceOf(key, name, &place)) return;
+  if (succeeded)
+    written_[place] = written;
+  else
+    written_.erase(place);
+}
+
 bool ReadCacheStore::QueryValue(Key key, const std::string& name, std::size_t capacity, std::uint32_t* type,
                                 std::vector<std::uint8_t>* data) {
+  ValuePath place;
+  if (PlaceOf(key, name, &place)) {
+    auto known = written_.find(place);
+    if (known != written_.end()) {
+      // As the store answers: absent, or too long for the buffer, is a failed query.
+      if (!known->second.present || known->second.data.size() > capacity) return false;
+      if (type) *type = known->second.type;
+      *data = known->second.data;
+      return true;
+    }
+  }
   return inner_.QueryValue(key, name, capacity, type, data);
 }
 
 bool ReadCacheStore::SetValue(Key key, const std::string& name, std::uint32_t type,
                               const std::vector<std::uint8_t>& data) {
   ForgetLengths();
-  return inner_.SetValue(key, name, type, data);
+  const bool ok = inner_.SetValue(key, name, type, data);
+  RememberWrite(key, name, ok, Written{true, type, data});
+  return ok;
 }
 
 bool ReadCacheStore::DeleteValue(Key key, const std::string& name) {
   ForgetLengths();
-  return inner_.DeleteValue(key, name);
+  const bool ok = inner_.DeleteValue(key, name);
+  RememberWrite(key, name, ok, Written{});
+  return ok;
 }
 
 bool ReadCacheStore::DeleteLeafKey(std::uint32_t root, const std::string& subKey) {
@@ -126,6 +158,7 @@ void ReadCacheStore::ForgetKeyTree(const Path& top) {
     inner_.CloseKey(it->second);
     it = writeKeys_.erase(it);
   }
+  for (auto it = written_.begin(); it != written_.end();) it = within(it->first.first) ? written_.erase(it) : std::next(it);
 }
 
 bool ReadCacheStore::EnumSubKey(Key key, std::uint32_t index, std::string* name) {

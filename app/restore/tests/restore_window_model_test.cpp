@@ -2,6 +2,8 @@
 // entries that do not belong to their function, failed writes, and loading the current profile.
 #include <gtest/gtest.h>
 
+#include "app/catalogue/read_cache_store.h"
+
 #include "app/restore/master_profile_owner.h"
 #include "app/restore/profile_codec.h"
 #include "app/restore/profile_file.h"
@@ -218,6 +220,16 @@ TEST_F(RestoreWindow, RefusedWriteIsReportedNotShownAsOk) {
   EXPECT_EQ(result.NeedBits, 0x22);  // not the log-off bit of the function that failed
   EXPECT_EQ(result.DifferingCount(), 1);
   EXPECT_EQ(result.DifferingCount(), PreviewDiffering(model_, registry_));
+
+  // The same in a batch, as the window restores: the read-back of the refused write still finds it out.
+  ChangeEverything();
+  ReadCacheStore batch(store_);
+  Registry batched(batch);
+  const RestoreResult again = Opened(RestoreMode::All).Restore(batched, nullptr);
+  EXPECT_EQ(model_.Lines()[0].SubText, "T812");
+  EXPECT_EQ(model_.Lines()[1].SubText, "OK");
+  EXPECT_EQ(again.FailedCount(), 1);
+  EXPECT_EQ(again.DifferingCount(), PreviewDiffering(model_, batched));
 }
 
 // A value the scan could not read is not taken for an absent one (the restore would delete it), and a

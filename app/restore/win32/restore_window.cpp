@@ -140,6 +140,7 @@ void RestoreWindow::ShowDifferingCount(int differing) {
 
 void RestoreWindow::ShowDetail(int line) {
   if (line < 0 || line >= static_cast<int>(lineFunctions_.size())) return;
+  detailLine_ = line;
   const PreviewLine preview = model_.PreviewOf(lineFunctions_[static_cast<std::size_t>(line)], host_.Reg());
   std::string text = host_.Text(882) + "\t" + host_.Text(883) + "\t" + host_.Text(884);
   for (const PreviewValue& v : preview.Values)
@@ -207,6 +208,7 @@ void RestoreWindow::RunRestore() {
   if (!model_.RestoreShown() || !list_) return;
   list_->Clear();
   lineFunctions_.clear();
+  detailLine_ = -1;
   host_.EnableMainWindow(false);
   lastShown_ = GetTickCount();  // a restore shorter than one progress interval shows only its end
   host_.BatchRegistry(true);  // each value is read, written and read back: its key stays open
@@ -217,7 +219,9 @@ void RestoreWindow::RunRestore() {
   host_.EnableMainWindow(true);
   host_.RestoreFinished();
   ShowDifferingCount(result.DifferingCount());  // the restore has just read every value back
-  if (list_->LineCount() > 0) ShowDetail(list_->LineCount() - 1);
+  // Selecting the last line at the end has shown its values already where the list reports selections.
+  const int last = list_->LineCount() - 1;
+  if (last >= 0 && detailLine_ != last) ShowDetail(last);
   host_.BatchRegistry(false);
   SetFocus(list_->hwnd());
 }

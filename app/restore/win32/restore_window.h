@@ -84,6 +84,7 @@ class RestoreWindow : private ProfileQuestions, private RestoreProgress {
   HWND detail_ = nullptr;  // the selected function's values: stored and current side by side
   std::unique_ptr<RestoreList> list_;
   std::vector<int> lineFunctions_;  // function number behind each list line
+  int detailLine_ = -1;             // the line whose values the detail box shows
   std::unique_ptr<controls::CoolButton> buttons_[kButtonCount];
 };
 
