@@ -295,6 +295,18 @@ class Checker {
         Report(source->place, kSourceField,
                "an untraced function does not belong on a tree page (page " + std::to_string(record.Page) +
                    "): trace it or remove it");
+        return;
+      }
+      // The user is told, in the function's help, that the value is undocumented.
+      for (Language language : {Language::English, Language::German}) {
+        if (!LanguageWanted(language)) continue;
+        const std::string field = std::string("help.") + (language == Language::English ? "en" : "de");
+        const FieldValue* help = section.Find(field);
+        const char* note = UntracedHelpNote(language);
+        if (!help || help->value.find(note) == std::string::npos) {
+          Report(help ? help->place : section.place, field,
+                 std::string("an untraced function's help must say so: '") + note + "'");
+        }
       }
       return;
     }
@@ -505,6 +517,12 @@ class Checker {
 }  // namespace
 
 bool IsUntracedSource(const std::string& source) { return source.rfind(kUntracedSource, 0) == 0; }
+
+const char* UntracedHelpNote(Language language) {
+  return language == Language::English
+             ? "Note: no Microsoft documentation of this registry value was found."
+             : "Hinweis: F\xC3\xBCr diesen Registrierungswert wurde keine Dokumentation von Microsoft gefunden.";
+}
 
 bool IsTreePage(int page) {
   switch (page) {

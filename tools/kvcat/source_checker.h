@@ -35,6 +35,8 @@ Diagnostics CheckSource(const CatalogueSource& source, const CheckOptions& optio
 // counts it in its summary, so what is still untraced stays in sight.
 constexpr const char* kUntracedSource = "untraced:";
 bool IsUntracedSource(const std::string& source);
+// The sentence an untraced function's help carries in each language (source text, UTF-8).
+const char* UntracedHelpNote(Language language);
 
 // Page numbers the system knows: function trees and the restore groups of the tool pages' own controls.
 bool IsKnownPage(int page);

@@ -215,6 +215,14 @@ TEST(SourceChecker, EveryFunctionNamesWhereItIsDocumented) {
   std::string control = Source(untraced);
   control.replace(control.find("[page 2]"), 8, "[page 4]");
   control.replace(control.find("page = 2"), 8, "page = 4");
+  EXPECT_EQ(Check(control, check),
+            (Messages{"t.kvf:10: help.en: an untraced function's help must say so: '" +
+                          std::string(UntracedHelpNote(Language::English)) + "'",
+                      "t.kvf:11: help.de: an untraced function's help must say so: '" +
+                          std::string(UntracedHelpNote(Language::German)) + "'"}))
+      << "the user is told the value is undocumented";
+  control.replace(control.find("#Body"), 5, std::string("#Body|") + UntracedHelpNote(Language::English));
+  control.replace(control.find("#Text"), 5, std::string("#Text|") + UntracedHelpNote(Language::German));
   EXPECT_EQ(Check(control, check), Messages{});
 }
 
