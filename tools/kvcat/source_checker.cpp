@@ -300,7 +300,7 @@ class Checker {
       // The user is told, in the function's help, that the value is undocumented.
       for (Language language : {Language::English, Language::German}) {
         if (!LanguageWanted(language)) continue;
-        const std::string field = std::string("help.") + (language == Language::English ? "en" : "de");
+        const std::string field = std::string("help.") + LanguageSuffix(language);
         const FieldValue* help = section.Find(field);
         const char* note = UntracedHelpNote(language);
         if (!help || help->value.find(note) == std::string::npos) {
