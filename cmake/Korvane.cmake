@@ -83,10 +83,8 @@ function(_kv_wine_env test prefix winver xvfb timeout)
   if(NOT timeout)
     set(timeout 300)
   endif()
-  # A longer time-out marks a longer test: CTest starts those first when it has no timings of its own
-  # (a fresh build folder), so the run does not end waiting for one late long test.
   set_tests_properties(${test} PROPERTIES ENVIRONMENT "${env}"
-    RESOURCE_LOCK "wineprefix-${prefix}" TIMEOUT ${timeout} COST ${timeout})
+    RESOURCE_LOCK "wineprefix-${prefix}" TIMEOUT ${timeout})
 endfunction()
 
 function(kv_unit_test name)
