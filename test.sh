@@ -7,13 +7,10 @@
 #   4. libFuzzer targets, each for a few seconds,
 #   5. the Wine tests: on the 32-bit build in 32-bit prefixes; where the machine's kernel cannot run
 #      32-bit programs, on the 64-bit test bed built from the same sources (said loudly).
-# Exits non-zero when any stage fails. KV_JOBS sets the build/test parallelism (default: cores);
-# KV_WINE_JOBS that of the Wine tests (default: one more than KV_JOBS, as they spend much of their
-# time waiting for windows rather than computing).
+# Exits non-zero when any stage fails. KV_JOBS sets the build/test parallelism (default: cores).
 set -u
 cd "$(dirname "$0")"
 jobs=${KV_JOBS:-$(nproc)}
-wine_jobs=${KV_WINE_JOBS:-$((jobs + 1))}
 failed=()
 
 stage() {  # stage NAME command...
@@ -44,7 +41,7 @@ if [ "$wine_tree" = win64 ]; then
   echo "=== NOTE: on a machine that runs 32-bit programs they run on the shipped 32-bit build."
   stage "windows build (64-bit test bed)" bash -c "cmake --preset win64 >/dev/null && cmake --build --preset win64 -j $jobs -- -k 0"
 fi
-stage "wine tests ($wine_tree)" ctest --preset "$wine_tree" -j "$wine_jobs"
+stage "wine tests ($wine_tree)" ctest --preset "$wine_tree" -j "$jobs"
 
 if [ ${#failed[@]} -ne 0 ]; then
   echo "FAILED stages: ${failed[*]}"
