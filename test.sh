@@ -13,10 +13,11 @@ cd "$(dirname "$0")"
 jobs=${KV_JOBS:-$(nproc)}
 failed=()
 
-stage() {  # stage NAME command...
-  local name=$1; shift
+stage() {  # stage NAME command...  (prints each stage's wall time, so slow stages show in CI logs)
+  local name=$1 start=$SECONDS; shift
   echo "=== $name"
   if ! "$@"; then failed+=("$name"); echo "=== $name FAILED"; fi
+  echo "=== $name: $((SECONDS - start)) s"
 }
 
 scripts/install-deps.sh || { echo "package installation failed"; exit 1; }
@@ -33,7 +34,7 @@ fi
 stage "windows build (32-bit)" bash -c "cmake --preset win >/dev/null && cmake --build --preset win -j $jobs ${shipped_targets[*]} -- -k 0"
 stage "native build" bash -c "cmake --preset native -DKV_CHECK_SHIPPED=ON >/dev/null && cmake --build --preset native -j $jobs -- -k 0"
 stage "native tests (with the NT 4.0 floor check)" ctest --preset native -j "$jobs"
-stage "fuzz build" bash -c "cmake --preset fuzz >/dev/null && cmake --build --preset fuzz -j $jobs -- -k 0"
+stage "fuzz build" bash -c "cmake --preset fuzz >/dev/null && cmake --build --preset fuzz -j $jobs --target kv_fuzzers -- -k 0"
 stage "fuzz runs" scripts/run-fuzzers.sh build/fuzz "${KV_FUZZ_SECONDS:-5}"
 if [ "$wine_tree" = win64 ]; then
   echo "=== NOTE: $why."

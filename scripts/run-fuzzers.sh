@@ -2,7 +2,8 @@
 # Runs the libFuzzer targets of a fuzz build (clang, address and undefined-behaviour sanitizers).
 #
 #   run-fuzzers.sh BUILD_DIR SECONDS          every target for SECONDS each, on a throw-away corpus
-#                                             (SECONDS=0: only replay the seeds); what ./test.sh runs
+#                                             (SECONDS=0: only replay the seeds), KV_JOBS targets
+#                                             (default: cores) side by side; what ./test.sh runs
 #   run-fuzzers.sh --soak BUILD_DIR [RUNS] [SECONDS] [TARGET...]
 #                                             the soak: each target (or the named ones), one after the
 #                                             other, until RUNS executions (default 10000000) or SECONDS
@@ -42,6 +43,22 @@ report_row() {
   printf '| `%s` | %s | %s | %s |\n' "$name" "${executions:-?}" "${edges:-?}" "$crashes"
 }
 
+# One short run of TARGET on a throw-away corpus and the seeds; its failure is reported at once.
+short_run() {
+  local target=$1 log=$2; shift 2
+  local corpus limit=(-max_total_time="$seconds") status=0
+  [ "$seconds" = 0 ] && limit=(-runs=0)  # libFuzzer reads a time of 0 as "no limit"
+  corpus=$(mktemp -d)
+  "$target" "${limit[@]}" -max_len=65536 -print_final_stats=0 "$corpus" "$@" >"$log" 2>&1 || status=1
+  rm -rf "$corpus"
+  if [ $status -ne 0 ]; then
+    echo "fuzz: $(basename "$target") FAILED (log: $log)"; tail -40 "$log"
+  fi
+  return $status
+}
+parallel=${KV_JOBS:-$(nproc)}
+running=()
+
 [ $soak = 1 ] && { echo "| target | executions | coverage edges | crashes |"; echo "|---|---|---|---|"; }
 for target in "$build"/fuzz_targets/*; do
   [ -x "$target" ] && [ -f "$target" ] || continue
@@ -73,15 +90,15 @@ for target in "$build"/fuzz_targets/*; do
     fi
     report_row "$name" "$log" "$found"
   else
-    corpus=$(mktemp -d)
-    echo "fuzz: $name for ${seconds}s"
-    limit=(-max_total_time="$seconds")
-    [ "$seconds" = 0 ] && limit=(-runs=0)  # libFuzzer reads a time of 0 as "no limit"
-    if ! "$target" "${limit[@]}" -max_len=65536 -print_final_stats=0 "$corpus" "${seeds[@]}" \
-         >"$log" 2>&1; then
-      echo "fuzz: $name FAILED (log: $log)"; tail -40 "$log"; rc=1
+    # Each target is one process on one core: the short runs go side by side, oldest waited first.
+    if [ ${#running[@]} -ge "$parallel" ]; then
+      wait "${running[0]}" || rc=1
+      running=("${running[@]:1}")
     fi
-    rm -rf "$corpus"
+    echo "fuzz: $name for ${seconds}s"
+    short_run "$target" "$log" "${seeds[@]}" &
+    running+=($!)
   fi
 done
+for pid in "${running[@]}"; do wait "$pid" || rc=1; done
 exit $rc
